@@ -1,6 +1,7 @@
 #include "base/Color.h"
 
 #include <array>
+#include <cstddef>
 
 namespace tavra {
 namespace {
@@ -44,7 +45,7 @@ constexpr std::array<Color, 31> kSystemColors = {
 
 Color systemColorValue(int index) {
   if (index < 0 || index >= static_cast<int>(kSystemColors.size())) return clBlack;
-  return kSystemColors[static_cast<size_t>(index)];
+  return kSystemColors[static_cast<std::size_t>(index)];
 }
 
 Color resolveColor(Color c) {

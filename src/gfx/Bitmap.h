@@ -3,6 +3,7 @@
 // bottom with no padding. The logical format decides whether the alpha byte means anything: a
 // 24-bit bitmap ignores it, a 32-bit one carries alpha (premultiplied where cairo draws on it).
 // Pixel algorithms work on rows: `row(y)` gives direct access.
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
