@@ -115,7 +115,8 @@ Result<BmpInfo> readInfo(const ByteReader& in) {
 
   if (bpp <= 8) {
     std::uint32_t colorsUsed = headerSize >= 36 ? field32(32) : 0;
-    size_t count = colorsUsed == 0 ? (size_t{1} << bpp) : std::min<size_t>(colorsUsed, 256);
+    // A palette may claim more colours than the depth can index; only those are kept.
+    size_t count = colorsUsed == 0 ? (size_t{1} << bpp) : std::min<size_t>(colorsUsed, size_t{1} << bpp);
     const size_t dataOffset = in.u32(10);
     const size_t end = std::min(in.size(), dataOffset > paletteOffset ? dataOffset : in.size());
     if (paletteOffset < end) count = std::min(count, (end - paletteOffset) / paletteEntry);
