@@ -157,6 +157,7 @@ class Window {
   // Pending paint state.
   Region update_;           // window coordinates, client and non-client
   bool erasePending_ = false;
+  bool eraseFailed_ = false;  // the erase before the paint left the background as it was
   bool framePending_ = false;
 
   std::unique_ptr<Bitmap> backing_;  // top-level windows only
