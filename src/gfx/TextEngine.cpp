@@ -133,14 +133,4 @@ std::vector<Cluster> TextEngine::clusters(PangoLayout* layout) {
   return out;
 }
 
-void warmUpFonts() {
-  TextEngine& engine = TextEngine::instance();
-  for (const char* face : {"Tahoma", "Verdana", "Times New Roman", "Courier New", "Monotype Corsiva"}) {
-    for (unsigned style : {unsigned{fsNone}, unsigned{fsBold}}) {
-      Font f{.name = face, .height = 11, .style = style};
-      TextEngine::pixelWidth(engine.layout(f, {.text = "Warm-up: Тавра 0123"}));
-    }
-  }
-}
-
 }  // namespace tavra
