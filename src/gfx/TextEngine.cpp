@@ -52,6 +52,7 @@ TextEngine::FontEntry& TextEngine::entry(const Font& font) {
 
   // Metrics from a laid-out line, so that they agree with what drawing produces.
   PangoLayout* l = layout_.get();
+  last_ = {};
   pango_layout_set_attributes(l, nullptr);
   pango_layout_set_font_description(l, d);
   pango_layout_set_text(l, "Xg", -1);
@@ -70,9 +71,25 @@ TextEngine::FontEntry& TextEngine::entry(const Font& font) {
 
 const TextMetrics& TextEngine::metrics(const Font& font) { return entry(font).metrics; }
 
+bool TextEngine::LastRequest::matches(const FontEntry* f, unsigned d, const LayoutRequest& r) const {
+  if (font != f || decoration != d || tabWidth != r.tabWidth || text != r.text || underlines.size() != r.underlines.size()) return false;
+  for (size_t i = 0; i < underlines.size(); ++i) {
+    if (underlines[i].first != r.underlines[i].begin || underlines[i].second != r.underlines[i].end) return false;
+  }
+  return true;
+}
+
 PangoLayout* TextEngine::layout(const Font& font, const LayoutRequest& request) {
   FontEntry& e = entry(font);
   PangoLayout* l = layout_.get();
+  const unsigned decoration = font.style & (fsUnderline | fsStrikeOut);
+  if (request.direction == direction_ && last_.matches(&e, decoration, request)) return l;
+  last_.font = &e;
+  last_.decoration = decoration;
+  last_.text.assign(request.text);
+  last_.underlines.clear();
+  for (const ByteRange& r : request.underlines) last_.underlines.emplace_back(r.begin, r.end);
+  last_.tabWidth = request.tabWidth;
   pango_layout_set_font_description(l, e.description.get());
 
   const bool underlineAll = (font.style & fsUnderline) != 0;
