@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "base/Text.h"
+
 namespace tavra {
 namespace {
 
@@ -16,6 +18,14 @@ int fontPixelHeight(const Font& font) {
 unsigned shapeStyle(const Font& font) { return font.style & (fsBold | fsItalic); }
 
 }  // namespace
+
+std::string_view validUtf8(std::string_view text, std::string& storage) {
+  if (g_utf8_validate(text.data(), static_cast<gssize>(text.size()), nullptr)) return text;
+  std::u32string codePoints = utf8ToCodePoints(text);
+  std::erase(codePoints, U'\0');
+  storage = codePointsToUtf8(codePoints);
+  return storage;
+}
 
 TextEngine& TextEngine::instance() {
   static TextEngine engine;

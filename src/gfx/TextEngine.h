@@ -37,6 +37,11 @@ struct Cluster {
   int advance = 0;
 };
 
+// The text itself when it is valid UTF-8 without NUL characters; otherwise a copy in `storage`
+// with invalid sequences replaced by U+FFFD and NULs left out. Pango's byte indices then agree
+// with ours.
+std::string_view validUtf8(std::string_view text, std::string& storage);
+
 class TextEngine {
  public:
   static TextEngine& instance();

@@ -2,6 +2,7 @@
 
 #include "PixelTestUtil.h"
 #include "gfx/Canvas.h"
+#include "gfx/TextEngine.h"
 
 namespace tavra {
 namespace {
@@ -205,6 +206,34 @@ TEST_F(CanvasText, DrawsOnThirtyTwoBitBitmaps) {
   c.textOut(0, 0, "Text");
   EXPECT_FALSE(inkBounds(b, clWhite).isEmpty());
   EXPECT_EQ(alphaOf(b.pixel(59, 19)), 0xFF);
+}
+
+TEST_F(CanvasText, InvalidUtf8AndNulsAreShownSafely) {
+  const std::string bad = std::string("ab\xFF\xC3 cd") + '\0' + "ef \xE2\x82 gh";
+  const Rect r = measure(bad, DT_WORDBREAK, {0, 0, 20, 0});
+  EXPECT_GT(r.height(), canvas_.textMetrics().height);
+  EXPECT_GT(canvas_.textExtent(bad).width, canvas_.textExtent("abcdefgh").width);
+  EXPECT_FALSE(inkOf(bad, {0, 0, 300, 100}, DT_WORDBREAK | DT_END_ELLIPSIS).isEmpty());
+}
+
+TEST(TextForPango, InvalidSequencesAreReplacedAndNulsDropped) {
+  struct Case {
+    std::string in;
+    std::string out;
+  };
+  const Case cases[] = {
+      {"plain Ёж", "plain Ёж"},
+      {"a\xFF" "b", "a\xEF\xBF\xBD" "b"},
+      {std::string("a\0b", 3), "ab"},
+      {"\xE2\x82", "\xEF\xBF\xBD\xEF\xBF\xBD"},
+  };
+  for (const Case& c : cases) {
+    std::string storage;
+    EXPECT_EQ(validUtf8(c.in, storage), c.out);
+  }
+  const std::string valid = "Тавра";
+  std::string storage;
+  EXPECT_EQ(validUtf8(valid, storage).data(), valid.data());  // valid text is not copied
 }
 
 TEST(FontTable, FacesMapToInstalledFamilies) {
