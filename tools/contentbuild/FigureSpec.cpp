@@ -202,7 +202,7 @@ class SpecParser {
       if (i >= t.size() || !t[i].quoted) return "text needs x, y and a quoted text";
       item.label = t[i++].text;
     } else {
-      for (; i < t.size() && t[i].key.empty() && !t[i].quoted; ++i) {
+      for (; i < t.size() && t[i].key.empty() && !t[i].quoted && t[i].text != "dash"; ++i) {
         if (item.coordinates.size() >= kMaxCoordinates) return "too many coordinates";
         auto v = toNumber(t[i].text);
         if (!v) return "bad number \"" + t[i].text + "\"";

@@ -84,7 +84,7 @@ std::string MhtmlWriter::write(const ArchivePage& page) {
   writeHtmlPartHeaders(root, out);
   out += "\r\n";
   out += encodeQuotedPrintable(page.htmlCp1251);
-  out += "\r\n\r\n";
+  out += "\r\n";
 
   const std::string folder = folderOf(root);
   for (const ArchiveResource& resource : page.resources) {
