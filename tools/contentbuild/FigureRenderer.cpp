@@ -61,7 +61,7 @@ class Painter {
       }
       if (auto ok = paintItem(item, color); !ok) return ok;
     }
-    paintAxes();
+    if (spec_.axes) paintAxes();
     return true;
   }
 
@@ -127,9 +127,9 @@ class Painter {
         double r = 1, g = 1, b = 1;
         if (t > 0) { g = 1 - 0.75 * t; b = 1 - 0.8 * t; r = 1 - 0.1 * t; }
         else { r = 1 + 0.8 * t; g = 1 + 0.55 * t; b = 1 + 0.1 * t; }
-        bool nodal = false;
-        if (i + 1 < w && std::isfinite(at(i + 1, j)) && (at(i + 1, j) > 0) != (v > 0)) nodal = true;
-        if (j + 1 < h && std::isfinite(at(i, j + 1)) && (at(i, j + 1) > 0) != (v > 0)) nodal = true;
+        // Nodal lines: a neighbour of strictly opposite sign.
+        const auto opposite = [v](double other) { return std::isfinite(other) && v * other < 0; };
+        const bool nodal = (i + 1 < w && opposite(at(i + 1, j))) || (j + 1 < h && opposite(at(i, j + 1)));
         if (nodal) r = g = b = 0.1;
         const auto c = [](double x) { return static_cast<std::uint32_t>(std::lround(std::clamp(x, 0.0, 1.0) * 255)); };
         row[i] = 0xFF000000u | c(r) << 16 | c(g) << 8 | c(b);
@@ -207,7 +207,7 @@ class Painter {
       cairo_line_to(cr_, x, std::round(axisY) + 4);
       cairo_stroke(cr_);
       if (crossAtOrigin && std::fabs(v) < 1e-12) continue;
-      drawText(label, x, std::round(axisY) + 6, "s", false, 11, Backing::White);
+      drawText(label, x, std::round(axisY) + 6, "s", false, 12, Backing::White);
     }
     for (const auto& [v, label] : ticksOf(spec_.y)) {
       const double y = std::round(f_.py(v)) + 0.5;
@@ -215,9 +215,9 @@ class Painter {
       cairo_line_to(cr_, std::round(axisX) + 4, y);
       cairo_stroke(cr_);
       if (crossAtOrigin && std::fabs(v) < 1e-12) continue;
-      drawText(label, std::round(axisX) - 6, y, "w", false, 11, Backing::White);
+      drawText(label, std::round(axisX) - 6, y, "w", false, 12, Backing::White);
     }
-    if (crossAtOrigin) drawText("0", std::round(axisX) - 4, std::round(axisY) + 4, "sw", false, 11);
+    if (crossAtOrigin) drawText("0", std::round(axisX) - 4, std::round(axisY) + 4, "sw", false, 12);
     if (!spec_.x.label.empty()) drawText(spec_.x.label, right - 2, std::round(axisY) + 6, "sw", true, 14);
     if (!spec_.y.label.empty()) drawText(spec_.y.label, std::round(axisX) + 8, top - 6, "se", true, 14);
   }
@@ -249,6 +249,17 @@ class Painter {
     cairo_move_to(cr_, std::round(left), std::round(top));
     pango_cairo_show_layout(cr_, layout);
     g_object_unref(layout);
+  }
+
+  // A label beside a point of an item, a few pixels away on the side its anchor names.
+  void drawLabel(const FigureItem& item, double x, double y, const std::string& defaultAnchor) {
+    const std::string anchor = item.anchor.empty() ? defaultAnchor : item.anchor;
+    constexpr double kGap = 4;
+    if (anchor.find('n') != std::string::npos) y -= kGap;
+    if (anchor.find('s') != std::string::npos) y += kGap;
+    if (anchor.find('e') != std::string::npos) x += kGap;
+    if (anchor.find('w') != std::string::npos) x -= kGap;
+    drawText(item.label, x, y, anchor, true, 14);
   }
 
   Result<bool> checkMarkup(const FigureItem& item) {
@@ -321,7 +332,7 @@ class Painter {
           Variables vars = item.variables;
           vars["x"] = item.labelAt.value_or((from + to) / 2);
           const double y = item.expressions[0].evaluate(vars);
-          drawText(item.label, f_.px(vars["x"]) + 3, f_.py(y) - 3, item.anchor.empty() ? "ne" : item.anchor, true, 14);
+          drawLabel(item, f_.px(vars["x"]), f_.py(y), "ne");
         }
         break;
       }
@@ -365,7 +376,7 @@ class Painter {
         cairo_new_path(cr_);
         cairo_arc(cr_, x, y, 3.2, 0, 2 * M_PI);
         cairo_fill(cr_);
-        if (!item.label.empty()) drawText(item.label, x + 4, y - 4, item.anchor.empty() ? "ne" : item.anchor, true, 14);
+        if (!item.label.empty()) drawLabel(item, x, y, "ne");
         break;
       }
       case FigureShape::Text: {

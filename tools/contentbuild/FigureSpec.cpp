@@ -117,6 +117,7 @@ class SpecParser {
     if (name == "yticks") return ticks(t, spec_.y);
     if (name == "grid") { spec_.grid = true; return std::nullopt; }
     if (name == "equal") { spec_.equalScale = true; return std::nullopt; }
+    if (name == "noaxes") { spec_.axes = false; return std::nullopt; }
     if (name == "map") return map(t);
     if (spec_.items.size() >= kMaxItems) return "more than 200 items";
     if (name == "plot") return item(t, FigureShape::Plot, 1, 0);

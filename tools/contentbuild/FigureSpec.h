@@ -9,6 +9,7 @@
 //   yticks 0.5
 //   grid                              light grid at the ticks
 //   equal                             same scale on both axes
+//   noaxes                            no axes, ticks or axis labels
 //   map "J(1,3.832*r)*cos(phi)" disk  colour map of f(x, y) (r, phi polar), nodal lines dark
 //   plot "sin(pi*x)" from=0 to=1 color=#c03030 width=2 dash label="n = 1" at=0.5 t=0.1
 //   curve "cos(s)" "sin(s)" from=0 to=6.2832     parametric curve in s
@@ -67,6 +68,7 @@ struct FigureSpec {
   FigureAxis x, y;
   bool grid = false;
   bool equalScale = false;
+  bool axes = true;
   FigureMap map;
   std::vector<FigureItem> items;
 

@@ -3,13 +3,17 @@
 //   tavra-content list SOURCE_DIR                      prints every output name
 //   tavra-content one SOURCE_DIR NAME OUT [DEPFILE]    builds one output (e.g. mat/1.1.mht)
 //   tavra-content all SOURCE_DIR OUT_DIR               builds everything into OUT_DIR
+//   tavra-content figure FIGURE.fig OUT.png            draws one figure (to preview it)
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string>
 
+#include "base/Files.h"
 #include "contentbuild/ContentBuilder.h"
+#include "contentbuild/FigureRenderer.h"
+#include "contentbuild/FigureSpec.h"
 
 namespace {
 
@@ -19,7 +23,8 @@ using tavra::content::ContentBuilder;
 int usage() {
   std::cerr << "usage: tavra-content list SOURCE_DIR\n"
                "       tavra-content one SOURCE_DIR NAME OUT [DEPFILE]\n"
-               "       tavra-content all SOURCE_DIR OUT_DIR\n";
+               "       tavra-content all SOURCE_DIR OUT_DIR\n"
+               "       tavra-content figure FIGURE.fig OUT.png\n";
   return 2;
 }
 
@@ -69,11 +74,27 @@ int buildOne(const ContentBuilder& builder, const std::string& name, const fs::p
   return 0;
 }
 
+int drawFigure(const std::string& source, const fs::path& out) {
+  auto text = tavra::readFileText(source, 256 * 1024);
+  if (!text) {
+    std::cerr << "tavra-content: " << source << ": " << text.error() << "\n";
+    return 1;
+  }
+  auto spec = tavra::content::FigureSpec::parse(*text);
+  auto png = spec ? tavra::content::FigureRenderer::renderPng(*spec) : tavra::Result<std::string>(tavra::Error{spec.error()});
+  if (!png) {
+    std::cerr << "tavra-content: " << source << ": " << png.error() << "\n";
+    return 1;
+  }
+  return writeFile(out, *png) ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc < 3) return usage();
   const std::string command = argv[1];
+  if (command == "figure") return argc == 4 ? drawFigure(argv[2], argv[3]) : usage();
   const ContentBuilder builder{fs::path(argv[2])};
   if (command == "list" && argc == 3) {
     auto outputs = builder.outputs();
