@@ -30,7 +30,7 @@ TEST(AnswerKeys, EveryQuestionHasFiveOptionsAndTheKeyAsItsCorrectOption) {
       ASSERT_FALSE(archive.parts.empty());
       const std::string html = cp1251ToUtf8(archive.parts.front().body);
       std::string shown;
-      const std::regex letter("<tr class=\"option\"><td class=\"letter\">([A-Z])</td><td>[^<\\s][^\\n]*</td></tr>");
+      const std::regex letter("<tr class=\"option\"><td class=\"letter\">([A-Z])</td><td>[^\\n]+</td></tr>");
       for (auto it = std::sregex_iterator(html.begin(), html.end(), letter); it != std::sregex_iterator(); ++it) {
         shown += (*it)[1].str();
       }
