@@ -39,6 +39,7 @@ std::string formatTick(double v) {
   char buf[32];
   std::snprintf(buf, sizeof buf, "%g", std::fabs(v));
   std::string text = buf;
+  std::replace(text.begin(), text.end(), '.', ',');  // the decimal comma of Russian texts
   if (v < 0) text = "\u2212" + text;
   return text;
 }
