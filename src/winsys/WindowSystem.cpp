@@ -720,6 +720,10 @@ LResult WindowSystem::defWindowProc(Window& w, MessageId msg, WParam wParam, LPa
       return 0;
     case WM_MOUSEACTIVATE:
       return MA_ACTIVATE;
+    case WM_SYSKEYDOWN:
+      // Alt+F4 closes the top-level window, frame or none.
+      if (wParam == VK_F4 && (modifiers_ & kModAlt)) send(w.topLevel(), WM_SYSCOMMAND, SC_CLOSE, 0);
+      return 0;
     case WM_ACTIVATE:
       if (loWord(wParam) != WA_INACTIVE && !w.minimized_) {
         Window* f = focus();
