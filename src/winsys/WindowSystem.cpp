@@ -703,7 +703,7 @@ LResult WindowSystem::defWindowProc(Window& w, MessageId msg, WParam wParam, LPa
       w.invalidateFrame();
       return 1;
     case WM_SYSKEYDOWN:
-      // F10 enters the menu bar; Alt+F4 closes the window.
+      // F10 enters the menu bar; Alt+F4 closes the top-level window, frame or none.
       if (wParam == VK_F10) send(w.topLevel(), WM_SYSCOMMAND, SC_KEYMENU, 0);
       else if (wParam == VK_F4 && (modifiers_ & kModAlt)) send(w.topLevel(), WM_SYSCOMMAND, SC_CLOSE, 0);
       return 0;
@@ -720,10 +720,6 @@ LResult WindowSystem::defWindowProc(Window& w, MessageId msg, WParam wParam, LPa
       return 0;
     case WM_MOUSEACTIVATE:
       return MA_ACTIVATE;
-    case WM_SYSKEYDOWN:
-      // Alt+F4 closes the top-level window, frame or none.
-      if (wParam == VK_F4 && (modifiers_ & kModAlt)) send(w.topLevel(), WM_SYSCOMMAND, SC_CLOSE, 0);
-      return 0;
     case WM_ACTIVATE:
       if (loWord(wParam) != WA_INACTIVE && !w.minimized_) {
         Window* f = focus();
