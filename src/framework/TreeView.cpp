@@ -433,7 +433,8 @@ bool TCustomTreeView::KeyDown(unsigned& key, TShiftState shift) {
     default:
       return false;
   }
-  if (target) changeSelection(target);
+  // The row moved to comes into view even when it was selected already.
+  if (target && changeSelection(target)) makeVisible(*target);
   key = 0;
   return true;
 }
