@@ -1,8 +1,6 @@
 // tavra-swf FILE OUT.png [FRAME] [WIDTH HEIGHT]
 // Renders frame FRAME (1-based, default 1) of the movie FILE "show all" into a WIDTH × HEIGHT
 // picture (default the stage size) and writes it as PNG.
-#include <cairo.h>
-
 #include <charconv>
 #include <cstdio>
 #include <optional>
@@ -10,6 +8,7 @@
 #include <string_view>
 
 #include "gfx/Bitmap.h"
+#include "gfx/ImageCodec.h"
 #include "platform/SwfPlayer.h"
 
 namespace {
@@ -27,15 +26,6 @@ std::optional<int> parsePositive(std::string_view text, int limit) {
 int usage() {
   std::fprintf(stderr, "usage: tavra-swf FILE OUT.png [FRAME] [WIDTH HEIGHT]\n");
   return 2;
-}
-
-bool writePng(tavra::Bitmap& bitmap, const std::string& path) {
-  cairo_surface_t* surface =
-      cairo_image_surface_create_for_data(reinterpret_cast<unsigned char*>(bitmap.data()), CAIRO_FORMAT_RGB24,
-                                          bitmap.width(), bitmap.height(), bitmap.stride());
-  bool ok = cairo_surface_write_to_png(surface, path.c_str()) == CAIRO_STATUS_SUCCESS;
-  cairo_surface_destroy(surface);
-  return ok;
 }
 
 }  // namespace
@@ -74,7 +64,7 @@ int main(int argc, char** argv) {
 
   tavra::Bitmap bitmap(w, h);
   player.render(bitmap, bitmap.bounds());
-  if (!writePng(bitmap, out)) {
+  if (!tavra::savePng(bitmap, out)) {
     std::fprintf(stderr, "tavra-swf: cannot write %s\n", out.c_str());
     return 1;
   }
