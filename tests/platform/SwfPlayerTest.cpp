@@ -169,6 +169,56 @@ std::vector<RenderCase> renderCases() {
                    {{100, 100, 255, 0, 0}, {1, 51, 255, 0, 0}, {198, 148, 255, 0, 0}, {100, 20, 0, 0, 255}, {100, 180, 0, 0, 255}},
                    0,
                    {200, 200}});
+  auto overlapping = [&](int version, bool nonZero) {
+    ShapeWriter w(1, version, nonZero);
+    w.styles({red});
+    w.rect(0, 0, 60 * kPx, 60 * kPx, 1);
+    w.rect(40 * kPx, 40 * kPx, 100 * kPx, 100 * kPx, 1);
+    return w.finish();
+  };
+  cases.push_back({"NonZeroWindingFillsTheOverlap", movie(100, 100, {overlapping(4, true), place(1, 1), showFrame(), end()}),
+                   {{50, 50, 255, 0, 0}, {20, 20, 255, 0, 0}, {80, 80, 255, 0, 0}, {80, 20, 255, 255, 255}}});
+  cases.push_back({"EvenOddLeavesTheOverlapEmpty", movie(100, 100, {overlapping(3, false), place(1, 1), showFrame(), end()}),
+                   {{50, 50, 255, 255, 255}, {20, 20, 255, 0, 0}, {80, 80, 255, 0, 0}}});
+  {
+    ShapeWriter w(1, 3);
+    w.styles({red});
+    w.rect(0, 0, 100 * kPx, 100 * kPx, 1);
+    w.newStyles();
+    w.styles({blue});
+    w.rect(40 * kPx, 40 * kPx, 60 * kPx, 60 * kPx, 1);
+    cases.push_back({"NewStylesDrawALayerOnTop", movie(100, 100, {w.finish(), place(1, 1), showFrame(), end()}),
+                     {{50, 50, 0, 0, 255}, {10, 10, 255, 0, 0}, {70, 50, 255, 0, 0}}});
+  }
+  {
+    // Four quadratic arcs through (90, 50), (50, 90), (10, 50), (50, 10) with controls at the
+    // corners of the square 10..90: each arc passes 10·√2 px inside its corner, at (80, 80) etc.
+    ShapeWriter w(1, 3);
+    w.styles({red});
+    w.moveFill1(90 * kPx, 50 * kPx, 1);
+    w.curve(0, 40 * kPx, -40 * kPx, 0);
+    w.curve(-40 * kPx, 0, 0, -40 * kPx);
+    w.curve(0, -40 * kPx, 40 * kPx, 0);
+    w.curve(40 * kPx, 0, 0, 40 * kPx);
+    cases.push_back({"QuadraticCurves", movie(100, 100, {w.finish(), place(1, 1), showFrame(), end()}),
+                     {{50, 50, 255, 0, 0}, {78, 78, 255, 0, 0}, {22, 22, 255, 0, 0}, {86, 86, 255, 255, 255},
+                      {14, 86, 255, 255, 255}, {88, 50, 255, 0, 0}, {50, 12, 255, 0, 0}}});
+  }
+  cases.push_back({"ReflectSpreadMirrorsTheGradient",
+                   movie(100, 100, {rectShape(1, 0, 0, 100 * kPx, 100 * kPx,
+                                              gradientFill(0x10, 0, 0, 50 * kPx, 100 * kPx, {{0, 255, 0, 0, 255}, {255, 0, 0, 255, 255}}, 0, 1)),
+                                    place(1, 1), showFrame(), end()}),
+                   {{1, 50, 255, 0, 0, 8}, {49, 50, 0, 0, 255, 8}, {51, 50, 0, 0, 255, 8}, {98, 50, 255, 0, 0, 8}, {75, 50, 127, 0, 128, 8}}});
+  {
+    BitWriter cut;
+    cut.u8(0x06);  // HasMatrix, HasChar, but the matrix is missing
+    cut.u16(1);
+    cut.u16(1);
+    cases.push_back({"TruncatedPlaceTagIsDropped",
+                     movie(100, 100, {rectShape(1, 0, 0, 100 * kPx, 100 * kPx, red), rectShape(2, 40 * kPx, 40 * kPx, 60 * kPx, 60 * kPx, blue),
+                                      tag(PlaceObject2, cut.take()), place(2, 2), showFrame(), end()}),
+                     {{10, 10, 255, 255, 255}, {50, 50, 0, 0, 255}}});
+  }
   {
     Bytes full = movie(100, 100, {rectShape(1, 0, 0, 100 * kPx, 100 * kPx, red), place(1, 1),
                                   rectShape(2, 0, 0, 50 * kPx, 50 * kPx, blue), place(2, 2), showFrame(), end()});

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tavra::swftest {
@@ -191,12 +192,12 @@ struct Stop {
 // A linear (0x10), radial (0x12) or focal (0x13) gradient whose square spans the box
 // (x0, y0)–(x1, y1) in twips.
 inline Bytes gradientFill(std::uint8_t type, int x0, int y0, int x1, int y1, std::initializer_list<Stop> stops,
-                          double focal = 0) {
+                          double focal = 0, std::uint32_t spread = 0) {
   BitWriter w;
   w.u8(type);
   w.matrix((x1 - x0) / 32768.0, (y1 - y0) / 32768.0, 0, 0, (x0 + x1) / 2, (y0 + y1) / 2);
-  w.ub(0, 2);  // pad
-  w.ub(0, 2);  // RGB
+  w.ub(spread, 2);  // 0 pad, 1 reflect, 2 repeat
+  w.ub(0, 2);       // RGB
   w.ub(static_cast<std::uint32_t>(stops.size()), 4);
   for (const Stop& s : stops) {
     w.u8(s.ratio);
@@ -242,6 +243,79 @@ inline Bytes rectShape(std::uint16_t id, int x0, int y0, int x1, int y1, const B
   w.ub(0, 6);  // end of shape
   return tag(DefineShape3, w.take());
 }
+
+// Shape records written by hand, for shapes the one-rectangle helper does not cover. Style
+// indices are written with 2 bits each (up to 3 styles per array).
+class ShapeWriter {
+ public:
+  // DefineShape3 or DefineShape4 (with the non-zero winding flag as given); bounds 0..100 px.
+  ShapeWriter(std::uint16_t id, int version, bool nonZero = false) : version_(version) {
+    w_.u16(id);
+    w_.rect(0, 2000, 0, 2000);
+    if (version == 4) {
+      w_.rect(0, 2000, 0, 2000);
+      w_.u8(nonZero ? 0x04 : 0x00);
+    }
+  }
+  // Style arrays (fill style bytes; line styles as width + RGBA) and the 2 + 2 bit counts.
+  void styles(const std::vector<Bytes>& fills, const std::vector<std::pair<int, std::uint32_t>>& lines = {}) {
+    w_.u8(static_cast<std::uint8_t>(fills.size()));
+    for (const Bytes& f : fills) w_.bytes(f);
+    w_.u8(static_cast<std::uint8_t>(lines.size()));
+    for (auto [width, rgba] : lines) {
+      w_.u16(static_cast<std::uint16_t>(width));
+      if (version_ == 4) w_.u16(0);  // round caps and joins, no fill, no flags
+      w_.rgba(static_cast<std::uint8_t>(rgba >> 24), static_cast<std::uint8_t>(rgba >> 16),
+              static_cast<std::uint8_t>(rgba >> 8), static_cast<std::uint8_t>(rgba));
+    }
+    w_.ub(2, 4);
+    w_.ub(2, 4);
+  }
+  // A style change moving to (x, y) twips and selecting fill1 (and nothing else).
+  void moveFill1(int x, int y, int fill1) {
+    w_.ub(0, 1);
+    w_.ub(0x05, 5);
+    int n = signedBits({x, y});
+    w_.ub(static_cast<std::uint32_t>(n), 5);
+    w_.sb(x, n);
+    w_.sb(y, n);
+    w_.ub(static_cast<std::uint32_t>(fill1), 2);
+  }
+  // A style change that starts new style arrays (the next call must be styles()).
+  void newStyles() {
+    w_.ub(0, 1);
+    w_.ub(0x10, 5);
+  }
+  void line(int dx, int dy) {
+    int bits = std::max(2, signedBits({dx, dy}));
+    w_.ub(3, 2);
+    w_.ub(static_cast<std::uint32_t>(bits - 2), 4);
+    w_.ub(1, 1);
+    w_.sb(dx, bits);
+    w_.sb(dy, bits);
+  }
+  void curve(int cdx, int cdy, int adx, int ady) {
+    int bits = std::max(2, signedBits({cdx, cdy, adx, ady}));
+    w_.ub(2, 2);
+    w_.ub(static_cast<std::uint32_t>(bits - 2), 4);
+    for (int v : {cdx, cdy, adx, ady}) w_.sb(v, bits);
+  }
+  void rect(int x0, int y0, int x1, int y1, int fill1) {
+    moveFill1(x0, y0, fill1);
+    line(x1 - x0, 0);
+    line(0, y1 - y0);
+    line(x0 - x1, 0);
+    line(0, y0 - y1);
+  }
+  Bytes finish() {
+    w_.ub(0, 6);
+    return tag(version_ == 4 ? DefineShape4 : DefineShape3, w_.take());
+  }
+
+ private:
+  BitWriter w_;
+  int version_;
+};
 
 // PlaceObject2 placing a character at a depth with a translation and optionally a colour transform.
 inline Bytes place(std::uint16_t depth, std::uint16_t id, int tx = 0, int ty = 0) {
