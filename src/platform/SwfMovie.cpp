@@ -78,10 +78,7 @@ SwfPlaceTag readPlaceObject2(SwfReader& in, int version) {
   if (hasCxform) p.colorTransform = swf::readColorTransform(in, true);
   if (hasRatio) (void)in.u16();
   if (hasName) (void)in.cString();
-  if (hasClipDepth) {
-    (void)in.u16();
-    p.isClipLayer = true;
-  }
+  if (hasClipDepth) p.clipDepth = in.u16();
   return p;
 }
 

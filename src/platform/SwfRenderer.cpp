@@ -46,19 +46,58 @@ cairo_line_join_t joinOf(SwfJoin j) {
 void SwfRenderer::drawTimeline(const SwfTimeline& timeline, const SwfMatrix& world) {
   if (depth_ > SwfTimeline::kMaxNesting) return;
   ++depth_;
-  for (const auto& [depth, object] : timeline.objects()) {
-    if (object.isClipLayer || edgeBudget_ == 0) continue;
-    SwfMatrix objectWorld = world * object.matrix;
-    if (!objectWorld.isDrawable()) continue;
-    colorChain_.push_back(object.colorTransform);
-    if (object.sprite) {
-      drawTimeline(*object.sprite, objectWorld);
-    } else if (const SwfShape* shape = movie_.shape(object.characterId)) {
-      drawShape(*shape, objectWorld);
-    }
-    colorChain_.pop_back();
-  }
+  drawObjects(timeline.objects().begin(), timeline.objects().end(), world);
   --depth_;
+}
+
+void SwfRenderer::drawObjects(ObjectIterator begin, ObjectIterator end, const SwfMatrix& world) {
+  for (auto it = begin; it != end && edgeBudget_ > 0;) {
+    const auto& [depth, object] = *it;
+    ++it;
+    if (object.clipDepth == 0) {
+      drawObject(object, world);
+      continue;
+    }
+    // A mask: the objects above it up to its clip depth are drawn through it.
+    auto last = it;
+    while (last != end && last->first <= object.clipDepth) ++last;
+    if (!maskMode_) drawMasked(object, it, last, world);
+    it = last;
+  }
+}
+
+void SwfRenderer::drawObject(const SwfTimeline::Object& object, const SwfMatrix& world) {
+  SwfMatrix objectWorld = world * object.matrix;
+  if (!objectWorld.isDrawable()) return;
+  colorChain_.push_back(object.colorTransform);
+  if (object.sprite) {
+    drawTimeline(*object.sprite, objectWorld);
+  } else if (const SwfShape* shape = movie_.shape(object.characterId)) {
+    drawShape(*shape, objectWorld);
+  }
+  colorChain_.pop_back();
+}
+
+void SwfRenderer::drawMasked(const SwfTimeline::Object& mask, ObjectIterator begin, ObjectIterator end,
+                             const SwfMatrix& world) {
+  // Groups take the matrix in force when they are popped and used: keep it the identity there.
+  cairo_identity_matrix(cr_);
+  cairo_push_group(cr_);
+  drawObjects(begin, end, world);
+  cairo_identity_matrix(cr_);
+  cairo_pattern_t* content = cairo_pop_group(cr_);
+
+  cairo_push_group_with_content(cr_, CAIRO_CONTENT_ALPHA);
+  maskMode_ = true;
+  drawObject(mask, world);
+  maskMode_ = false;
+  cairo_identity_matrix(cr_);
+  cairo_pattern_t* shape = cairo_pop_group(cr_);
+
+  cairo_set_source(cr_, content);
+  cairo_mask(cr_, shape);
+  cairo_pattern_destroy(shape);
+  cairo_pattern_destroy(content);
 }
 
 SwfRgba SwfRenderer::transformed(SwfRgba c) const {
@@ -83,7 +122,7 @@ void SwfRenderer::drawShape(const SwfShape& shape, const SwfMatrix& world) {
     for (const SwfStrokePath& stroke : layer.strokes) {
       if (edgeBudget_ == 0) return;
       const SwfLineStyle& style = layer.lineStyles[stroke.style];
-      if (style.hasFill) {
+      if (style.hasFill || maskMode_) {
         if (!setSource(style.fill)) continue;
       } else {
         SwfRgba c = transformed(style.color);
@@ -100,6 +139,11 @@ void SwfRenderer::drawShape(const SwfShape& shape, const SwfMatrix& world) {
 }
 
 bool SwfRenderer::setSource(const SwfFillStyle& fill) {
+  if (maskMode_) {
+    // A mask counts the area its shapes cover, whatever their paint.
+    cairo_set_source_rgba(cr_, 0, 0, 0, 1);
+    return true;
+  }
   switch (fill.kind) {
     case SwfFillKind::Solid: {
       SwfRgba c = transformed(fill.color);

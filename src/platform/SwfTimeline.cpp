@@ -76,16 +76,16 @@ void SwfTimeline::place(const SwfPlaceTag& tag) {
     Object& object = objects_[tag.depth];
     object.matrix = tag.matrix.value_or(SwfMatrix{});
     object.colorTransform = tag.colorTransform.value_or(SwfColorTransform{});
-    object.isClipLayer = tag.isClipLayer;
+    object.clipDepth = tag.clipDepth;
     setCharacter(object, *tag.characterId);
     return;
   }
   if (it == objects_.end()) {
     if (!tag.characterId) return;
     it = objects_.emplace(tag.depth, Object{}).first;
-    it->second.isClipLayer = tag.isClipLayer;
   }
   Object& object = it->second;
+  if (tag.clipDepth != 0) object.clipDepth = tag.clipDepth;
   if (tag.matrix) object.matrix = *tag.matrix;
   if (tag.colorTransform) object.colorTransform = *tag.colorTransform;
   if (tag.characterId && *tag.characterId != object.characterId) setCharacter(object, *tag.characterId);

@@ -24,7 +24,7 @@ class SwfTimeline {
     std::uint16_t characterId = 0;
     SwfMatrix matrix;
     SwfColorTransform colorTransform;
-    bool isClipLayer = false;
+    std::uint16_t clipDepth = 0;  // a mask for the depths above it up to this one
     std::unique_ptr<SwfTimeline> sprite;  // for sprite characters
   };
 

@@ -17,7 +17,8 @@ struct SwfPlaceTag {
   std::optional<std::uint16_t> characterId;
   std::optional<SwfMatrix> matrix;
   std::optional<SwfColorTransform> colorTransform;
-  bool isClipLayer = false;  // a mask: not drawn (masking is not supported)
+  // A mask: not drawn itself; it clips the objects above it up to this depth. 0: not a mask.
+  std::uint16_t clipDepth = 0;
 };
 
 struct SwfRemoveTag {

@@ -219,6 +219,13 @@ std::vector<RenderCase> renderCases() {
                                       tag(PlaceObject2, cut.take()), place(2, 2), showFrame(), end()}),
                      {{10, 10, 255, 255, 255}, {50, 50, 0, 0, 255}}});
   }
+  // The mask (left half, never drawn itself) clips depths 2 and 3; depth 4 is drawn whole.
+  cases.push_back({"MaskClipsTheDepthsUpToItsClipDepth",
+                   movie(100, 100, {rectShape(1, 0, 0, 50 * kPx, 100 * kPx, solidFill(0, 0, 0)),
+                                    rectShape(2, 0, 0, 100 * kPx, 50 * kPx, red), rectShape(3, 0, 50 * kPx, 100 * kPx, 100 * kPx, blue),
+                                    rectShape(4, 70 * kPx, 70 * kPx, 90 * kPx, 90 * kPx, solidFill(0, 160, 0)),
+                                    placeMask(1, 1, 3), place(2, 2), place(3, 3), place(4, 4), showFrame(), end()}),
+                   {{25, 25, 255, 0, 0}, {25, 75, 0, 0, 255}, {75, 25, 255, 255, 255}, {60, 60, 255, 255, 255}, {80, 80, 0, 160, 0}}});
   {
     Bytes full = movie(100, 100, {rectShape(1, 0, 0, 100 * kPx, 100 * kPx, red), place(1, 1),
                                   rectShape(2, 0, 0, 50 * kPx, 50 * kPx, blue), place(2, 2), showFrame(), end()});

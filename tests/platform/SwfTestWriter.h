@@ -337,6 +337,17 @@ inline Bytes placeWithTransform(std::uint16_t depth, std::uint16_t id, std::arra
   return tag(PlaceObject2, w.take());
 }
 
+// PlaceObject2 placing a mask: it clips the depths above it up to `clipDepth`.
+inline Bytes placeMask(std::uint16_t depth, std::uint16_t id, std::uint16_t clipDepth) {
+  BitWriter w;
+  w.u8(0x46);  // ClipDepth, HasMatrix, HasChar
+  w.u16(depth);
+  w.u16(id);
+  w.translate(0, 0);
+  w.u16(clipDepth);
+  return tag(PlaceObject2, w.take());
+}
+
 // PlaceObject2 with Move: a new matrix for what is at the depth.
 inline Bytes moveTo(std::uint16_t depth, int tx, int ty) {
   BitWriter w;
