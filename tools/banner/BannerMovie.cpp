@@ -204,7 +204,7 @@ Bytes BannerMovie::build() {
                                             {{0, 0xFFFFFFFF}, {140, 0xFFF2D2FF}, {255, 0xFFD27AFF}})));
   t.push_back(textShape(kSubtitle, "Часть первая", {.family = "DejaVu Sans", .weight = 400, .sizePx = 18},
                         kTitleX + 3, 82, FillStyle::solid(0xB4DCFFFF)));
-  t.push_back(textShape(kEquation, "∂²u/∂t² = a² ∂²u/∂x²", {.family = "DejaVu Serif", .italic = true, .sizePx = 13},
+  t.push_back(textShape(kEquation, "∂²u/∂t² = a² ∂²u/∂x²", {.family = "Liberation Serif", .italic = true, .sizePx = 15},
                         296, 21, FillStyle::solid(0xE8F2FFFF)));
   for (int frame = 0; frame < kFrames; ++frame) {
     t.push_back(stringShape(frame, static_cast<std::uint16_t>(kFirstString + frame)));
