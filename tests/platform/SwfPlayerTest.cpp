@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "gfx/Bitmap.h"
+#include "gfx/Canvas.h"
 #include "platform/SwfPlayer.h"
 #include "SwfTestWriter.h"
 
@@ -445,6 +446,29 @@ TEST(SwfPlayer, RenderStaysInsideTheTargetRectangle) {
   EXPECT_EQ(bitmap.colorAt(20, 9), rgb(0, 255, 0));
   EXPECT_EQ(bitmap.colorAt(10, 10), kRed);
   EXPECT_EQ(bitmap.colorAt(29, 29), kRed);
+}
+
+// The way a control paints it: through a canvas whose origin and clip are set.
+TEST(SwfPlayer, RendersThroughACanvasAtItsOriginWithinItsClip) {
+  SwfPlayer player;
+  ASSERT_TRUE(player.loadFromBytes(movie(10, 10, {background(0, 0, 255), rectShape(1, 0, 0, 100, 200, solidFill(255, 0, 0)),
+                                                  place(1, 1), showFrame(), end()})));
+  Bitmap bitmap(60, 60);
+  bitmap.fill(0xFF00FF00);
+  {
+    Canvas canvas(bitmap);
+    canvas.setOrigin({10, 10});
+    canvas.intersectClip(Rect{0, 0, 40, 30});  // logical: device 10..50 × 10..40
+    player.render(canvas.cairo(), Rect{0, 0, 40, 40});
+  }
+  // Stage 10 × 10 shown 40 × 40 at device (10, 10): the red left half 10..30, blue right 30..50.
+  EXPECT_EQ(bitmap.colorAt(12, 12), kRed);
+  EXPECT_EQ(bitmap.colorAt(28, 38), kRed);
+  EXPECT_EQ(bitmap.colorAt(32, 12), kBlue);
+  EXPECT_EQ(bitmap.colorAt(48, 38), kBlue);
+  EXPECT_EQ(bitmap.colorAt(20, 42), rgb(0, 255, 0));  // clipped away
+  EXPECT_EQ(bitmap.colorAt(8, 20), rgb(0, 255, 0));
+  EXPECT_EQ(bitmap.colorAt(52, 20), rgb(0, 255, 0));
 }
 
 }  // namespace
