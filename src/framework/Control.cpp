@@ -59,6 +59,9 @@ void TControl::boundsChanged(const Rect& oldBounds) {
 }
 
 Point TControl::clientOrigin() const {
+  if (isWindowed()) {
+    if (Window* w = static_cast<const TWinControl*>(this)->window()) return w->clientToScreen({0, 0});
+  }
   if (!parent_) return bounds_.topLeft();
   return parent_->clientOrigin() + bounds_.topLeft();
 }

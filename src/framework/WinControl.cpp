@@ -56,6 +56,7 @@ void TWinControl::createWindow() {
   p.owner = this;
   p.proc = [this](Window& w, MessageId msg, WParam wp, LParam lp) { return windowProc(w, msg, wp, lp); };
   window_ = WindowSystem::instance().createWindow(p);
+  creatingWindow_ = nullptr;
   // Children parented before this window existed get theirs now, in z-order.
   for (TControl* c : controls_) {
     if (auto* wc = dynamic_cast<TWinControl*>(c)) wc->createWindow();
@@ -265,12 +266,14 @@ void TWinControl::AlignControls() {
 }
 
 LResult TWinControl::DefaultHandler(TMessage& m) {
-  if (!window_) return 0;
-  return WindowSystem::instance().defWindowProc(*window_, m.Msg, m.WParam_, m.LParam_);
+  // While the window is being created it is not ours yet; the message names it.
+  Window* w = window_ ? window_.get() : creatingWindow_;
+  if (!w) return 0;
+  return WindowSystem::instance().defWindowProc(*w, m.Msg, m.WParam_, m.LParam_);
 }
 
 LResult TWinControl::windowProc(Window& w, MessageId msg, WParam wParam, LParam lParam) {
-  (void)w;
+  if (!window_) creatingWindow_ = &w;
   TMessage m{msg, wParam, lParam, 0};
   try {
     WndProc(m);

@@ -94,6 +94,7 @@ class TWinControl : public TControl {
   void paintHandler(TMessage& msg);
 
   std::unique_ptr<Window> window_;
+  Window* creatingWindow_ = nullptr;
   std::vector<TControl*> controls_;     // all children, z-order
   std::vector<TWinControl*> tabList_;   // windowed children in tab order
   bool tabStop_ = false;
