@@ -2,6 +2,7 @@
 // Raw input as a display backend reports it, in screen coordinates.
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "base/Geometry.h"
 
@@ -35,6 +36,28 @@ struct InputEvent {
   unsigned modifiers = 0;             // KeyModifier bits
   std::string text;                   // Text
   std::uint64_t window = 0;           // requests and Expose: handle of the top-level window
+
+  static InputEvent mouse(Kind kind, Point screen, MouseButton button = MouseButton::Left, unsigned modifiers = 0) {
+    InputEvent ev;
+    ev.kind = kind;
+    ev.screen = screen;
+    ev.button = button;
+    ev.modifiers = modifiers;
+    return ev;
+  }
+  static InputEvent keyEvent(Kind kind, unsigned key, unsigned modifiers = 0) {
+    InputEvent ev;
+    ev.kind = kind;
+    ev.key = key;
+    ev.modifiers = modifiers;
+    return ev;
+  }
+  static InputEvent typed(std::string utf8) {
+    InputEvent ev;
+    ev.kind = Kind::Text;
+    ev.text = std::move(utf8);
+    return ev;
+  }
 };
 
 }  // namespace tavra

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <ostream>
+#include <string>
+
 #include "winsys/Keys.h"
 
 namespace tavra {
@@ -14,6 +18,8 @@ struct KeyCase {
   NumLock numLock;
   unsigned expected;
 };
+
+void PrintTo(const KeyCase& c, std::ostream* os) { *os << c.what; }
 
 class SdlKeyMapTest : public ::testing::TestWithParam<KeyCase> {};
 
@@ -61,7 +67,12 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"keypad plus either way", SDLK_KP_PLUS, SDL_SCANCODE_KP_PLUS, NumLock::Off, VK_ADD},
         KeyCase{"punctuation by place", SDLK_SEMICOLON, SDL_SCANCODE_SEMICOLON, NumLock::On, VK_OEM_1},
         KeyCase{"unknown key", SDLK_UNKNOWN, SDL_SCANCODE_UNKNOWN, NumLock::On, 0u},
-        KeyCase{"media key", SDLK_AUDIOPLAY, SDL_SCANCODE_AUDIOPLAY, NumLock::On, 0u}));
+        KeyCase{"media key", SDLK_AUDIOPLAY, SDL_SCANCODE_AUDIOPLAY, NumLock::On, 0u}),
+    [](const ::testing::TestParamInfo<KeyCase>& info) {
+      std::string name;
+      for (const char* c = info.param.what; *c; ++c) name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
+      return name;
+    });
 
 TEST(SdlModifiers, MapsEachSideOfEachModifier) {
   EXPECT_EQ(modifiersFromSdl(KMOD_NONE), 0u);
