@@ -172,6 +172,19 @@ void SdlBackend::placeNative(NativeWindow& nw, const Rect& b) {
   nw.bounds = b;
 }
 
+// The caption text and the window region change without telling the backend; the repaint that
+// follows either does.
+void SdlBackend::syncTitleAndShape(NativeWindow& nw, const Window& w) {
+  if (nw.title != w.text()) {
+    nw.title = w.text();
+    SDL_SetWindowTitle(nw.window.get(), nw.title.c_str());
+  }
+  if (nw.shape != w.windowRegion()) {
+    nw.shape = w.windowRegion();
+    server_.setShape(nw.window.get(), nw.shape);
+  }
+}
+
 void SdlBackend::windowShown(Window& w) {
   NativeWindow* nw = native(w);
   // Styles decide creation flags; a window whose kind changed gets a new SDL window.
@@ -182,10 +195,7 @@ void SdlBackend::windowShown(Window& w) {
   if (!nw) nw = createNative(w);
   if (!nw) return;
   placeNative(*nw, w.bounds());
-  if (nw->title != w.text()) {
-    nw->title = w.text();
-    SDL_SetWindowTitle(nw->window.get(), nw->title.c_str());
-  }
+  syncTitleAndShape(*nw, w);
   if (nw->iconified) {
     nw->iconified = false;
     SDL_RestoreWindow(nw->window.get());
@@ -233,11 +243,7 @@ void SdlBackend::windowDestroyed(Window& w) {
 void SdlBackend::present(Window& w, const Bitmap& backing, const Region& changed) {
   NativeWindow* nw = native(w);
   if (!nw) return;
-  // The caption text changes without telling the backend; the frame repaint that follows does.
-  if (nw->title != w.text()) {
-    nw->title = w.text();
-    SDL_SetWindowTitle(nw->window.get(), nw->title.c_str());
-  }
+  syncTitleAndShape(*nw, w);
   SDL_Surface* surface = SDL_GetWindowSurface(nw->window.get());
   if (!surface) return;
   Rect area = backing.bounds().intersected(Rect::fromSize(0, 0, surface->w, surface->h));

@@ -62,6 +62,7 @@ class SdlBackend final : public DisplayBackend {
     std::uint32_t kindFlags = 0;  // SDL creation flags that follow from the window's styles
     Rect bounds;                  // where it was last put, screen coordinates
     std::string title;
+    std::optional<Region> shape;  // the window region last given to the display
     bool needsFullCopy = true;    // the SDL surface is new or was never filled
     bool shown = false;           // the window system shows it
     bool iconified = false;       // minimised to the window manager
@@ -70,6 +71,7 @@ class SdlBackend final : public DisplayBackend {
   NativeWindow* native(const Window& w);
   NativeWindow* createNative(Window& w);
   void placeNative(NativeWindow& nw, const Rect& bounds);
+  void syncTitleAndShape(NativeWindow& nw, const Window& w);
   std::optional<InputEvent> translate(const SDL_Event& ev);
   std::optional<InputEvent> translateWindowEvent(const SDL_Event& ev);
   bool pointerOverOurWindows(Point screen) const;

@@ -2,13 +2,16 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 // Last: the X11 headers define macros (None, Bool, Status) that clash with ordinary names.
 #include <SDL_syswm.h>
 #if defined(SDL_VIDEO_DRIVER_X11)
 #include <X11/extensions/XInput2.h>
+#include <X11/extensions/shape.h>
 #endif
 
 namespace tavra {
@@ -24,6 +27,7 @@ void SdlDisplayServer::connect(SDL_Window* window) {
   int event = 0;
   int error = 0;
   if (!XQueryExtension(info.info.x11.display, "XInputExtension", &inputExtension_, &event, &error)) inputExtension_ = -1;
+  shapeExtension_ = XShapeQueryExtension(info.info.x11.display, &event, &error);
 #else
   (void)window;
 #endif
@@ -76,6 +80,33 @@ bool SdlDisplayServer::hasWindowManager() const {
   }
 #endif
   return true;
+}
+
+bool SdlDisplayServer::setShape(SDL_Window* window, const std::optional<Region>& region) const {
+#if defined(SDL_VIDEO_DRIVER_X11)
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (!x11Display_ || !shapeExtension_ || !SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return false;
+  auto* display = static_cast<Display*>(x11Display_);
+  if (!region) {
+    XShapeCombineMask(display, info.info.x11.window, ShapeBounding, 0, 0, None, ShapeSet);
+  } else {
+    // X rectangles are 16-bit; windows are far smaller.
+    auto clamp16 = [](int v) { return static_cast<short>(std::clamp(v, -32768, 32767)); };
+    std::vector<XRectangle> rects;
+    for (const Rect& r : region->rects()) {
+      rects.push_back({clamp16(r.left), clamp16(r.top), static_cast<unsigned short>(std::clamp(r.width(), 0, 65535)),
+                       static_cast<unsigned short>(std::clamp(r.height(), 0, 65535))});
+    }
+    XShapeCombineRectangles(display, info.info.x11.window, ShapeBounding, 0, 0, rects.data(), static_cast<int>(rects.size()), ShapeSet, Unsorted);
+  }
+  XFlush(display);
+  return true;
+#else
+  (void)window;
+  (void)region;
+  return false;
+#endif
 }
 
 bool SdlDisplayServer::watchNativeEvents() {

@@ -6,11 +6,13 @@
 // - the screen position of each pointer event: SDL gives window coordinates only, which lag
 //   behind a window that moves under the pointer, and it drops moves whose window coordinates
 //   did not change (exactly what happens while a window follows the pointer);
-// - whether a window manager runs.
+// - whether a window manager runs;
+// - the shape of a window with a region (SDL shapes only windows it created as shaped ones).
 // Elsewhere SDL's own answers.
 #include <optional>
 
 #include "base/Geometry.h"
+#include "gfx/Region.h"
 
 struct SDL_Window;
 union SDL_Event;
@@ -44,6 +46,9 @@ class SdlDisplayServer {
   PointerState pointer() const;
   // Whether something manages windows: minimised windows have somewhere to go back from.
   bool hasWindowManager() const;
+  // Limits a window to a region (window coordinates): outside it the window is neither seen nor
+  // hit. Without a region the whole rectangle counts again. False where shaping is impossible.
+  bool setShape(SDL_Window* window, const std::optional<Region>& region) const;
 
   // Turns on SDL's pass-through of the display server's own events (SDL_SYSWMEVENT); from then on
   // `nativePointerEvent` reads pointer positions out of them. False where that is not possible.
@@ -56,6 +61,7 @@ class SdlDisplayServer {
 
   void* x11Display_ = nullptr;  // Display*, when the video driver is X11
   int inputExtension_ = -1;     // major opcode of the X input extension
+  bool shapeExtension_ = false;
   bool watching_ = false;
 };
 

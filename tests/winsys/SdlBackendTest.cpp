@@ -184,6 +184,21 @@ TEST_F(SdlBackendTest, ShowsWindowsWhereTheyAreAndFollowsMovesResizesAndHiding) 
   EXPECT_TRUE(screenShows([&](const Screenshot& s) { return showsRedAt(s, resized); })) << "shown again";
 }
 
+TEST_F(SdlBackendTest, WindowRegionShapesTheWindow) {
+  requirePrograms({"import"});
+  const Rect bounds = Rect::fromSize(100, 100, 100, 80);
+  Window& w = makeWindow(bounds, "Фигурное окно");
+  w.show();
+  ASSERT_TRUE(screenShows([&](const Screenshot& s) { return showsRedAt(s, bounds); }));
+  // Everything but a 20 × 20 notch at the top-left corner, where the window's pixels stay red.
+  w.setWindowRegion(Region(Rect::fromSize(0, 0, 100, 80)).subtracted(Region(Rect::fromSize(0, 0, 20, 20))));
+  EXPECT_TRUE(screenShows([&](const Screenshot& s) {
+    return s.at(105, 105) != kRed && s.at(119, 119) != kRed && s.at(120, 100) == kRed && s.at(100, 120) == kRed && s.at(199, 179) == kRed;
+  }));
+  w.setWindowRegion(std::nullopt);
+  EXPECT_TRUE(screenShows([&](const Screenshot& s) { return showsRedAt(s, bounds) && s.at(105, 105) == kRed; }));
+}
+
 TEST_F(SdlBackendTest, PresentsOnlyTheChangedRectangles) {
   requirePrograms({"import"});
   const Rect bounds = Rect::fromSize(100, 100, 100, 100);
