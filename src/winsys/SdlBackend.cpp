@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "winsys/Messages.h"
@@ -32,9 +33,8 @@ std::uint32_t kindFlagsFor(const Window& w) {
   return flags;
 }
 
-bool activatable(const Window& w, std::uint32_t kindFlags) {
-  return (kindFlags & kUnmanagedKinds) == 0 && (w.exStyle() & WS_EX_NOACTIVATE) == 0;
-}
+// Windows the window manager leaves alone are never activated by raising them.
+bool activatable(std::uint32_t kindFlags) { return (kindFlags & kUnmanagedKinds) == 0; }
 
 float opacityOf(const Window& w) { return static_cast<float>(w.opacity()) / 255.0f; }
 
@@ -148,7 +148,6 @@ SdlBackend::NativeWindow* SdlBackend::createNative(Window& w) {
   nw.window.reset(sw);
   nw.id = SDL_GetWindowID(sw);
   nw.kindFlags = kind;
-  nw.bounds = b;
   nw.title = w.text();
   if (w.opacity() != 255) SDL_SetWindowOpacity(sw, opacityOf(w));
   handles_[nw.id] = w.handle();
@@ -169,7 +168,6 @@ void SdlBackend::placeNative(NativeWindow& nw, const Rect& b) {
     SDL_SetWindowSize(nw.window.get(), width, height);
     nw.needsFullCopy = true;
   }
-  nw.bounds = b;
 }
 
 // The caption text and the window region change without telling the backend; the repaint that
@@ -201,7 +199,7 @@ void SdlBackend::windowShown(Window& w) {
     SDL_RestoreWindow(nw->window.get());
   }
   SDL_ShowWindow(nw->window.get());
-  if (activatable(w, nw->kindFlags)) SDL_RaiseWindow(nw->window.get());
+  if (activatable(nw->kindFlags)) SDL_RaiseWindow(nw->window.get());
   nw->shown = true;
   nw->needsFullCopy = true;
 }
@@ -334,6 +332,7 @@ std::optional<InputEvent> SdlBackend::translate(const SDL_Event& ev) {
     }
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP: {
+      std::optional<Point> native = std::exchange(nativeButtonScreen_, std::nullopt);
       switch (ev.button.button) {
         case SDL_BUTTON_LEFT: in.button = MouseButton::Left; break;
         case SDL_BUTTON_RIGHT: in.button = MouseButton::Right; break;
@@ -341,20 +340,18 @@ std::optional<InputEvent> SdlBackend::translate(const SDL_Event& ev) {
         default: return std::nullopt;
       }
       in.kind = ev.type == SDL_MOUSEBUTTONDOWN ? K::MouseDown : K::MouseUp;
-      in.screen = nativeButtonScreen_ ? *nativeButtonScreen_ : screenPoint(ev.button.windowID, ev.button.x, ev.button.y);
-      nativeButtonScreen_.reset();
+      in.screen = native ? *native : screenPoint(ev.button.windowID, ev.button.x, ev.button.y);
       in.modifiers = currentModifiers();
       return in;
     }
     case SDL_MOUSEWHEEL: {
+      std::optional<Point> native = std::exchange(nativeButtonScreen_, std::nullopt);
       float steps = ev.wheel.preciseY;
       if (ev.wheel.direction == SDL_MOUSEWHEEL_FLIPPED) steps = -steps;
       in.wheelDelta = static_cast<int>(std::lround(steps * 120.0f));
-      Point at = nativeButtonScreen_ ? *nativeButtonScreen_ : server_.pointer().screen;
-      nativeButtonScreen_.reset();
-      if (in.wheelDelta == 0) return std::nullopt;
+      if (in.wheelDelta == 0) return std::nullopt;  // sideways only
       in.kind = K::MouseWheel;
-      in.screen = at;
+      in.screen = native ? *native : server_.pointer().screen;
       in.modifiers = currentModifiers();
       return in;
     }
@@ -448,7 +445,8 @@ bool SdlBackend::pointerOverOurWindows(Point p) const {
     int height = 0;
     SDL_GetWindowPosition(sw, &x, &y);
     SDL_GetWindowSize(sw, &width, &height);
-    if (p.x >= x && p.y >= y && p.x < x + width && p.y < y + height) return true;
+    if (!Rect::fromSize(x, y, width, height).contains(p)) continue;
+    if (!nw.shape || nw.shape->contains({p.x - x, p.y - y})) return true;
   }
   return false;
 }

@@ -60,7 +60,6 @@ class SdlBackend final : public DisplayBackend {
     std::unique_ptr<SDL_Window, WindowDeleter> window;
     std::uint32_t id = 0;
     std::uint32_t kindFlags = 0;  // SDL creation flags that follow from the window's styles
-    Rect bounds;                  // where it was last put, screen coordinates
     std::string title;
     std::optional<Region> shape;  // the window region last given to the display
     bool needsFullCopy = true;    // the SDL surface is new or was never filled
