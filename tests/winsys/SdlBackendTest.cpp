@@ -338,7 +338,8 @@ TEST_F(SdlBackendTest, ReportsKeysWithModifiersAndTypedText) {
       if (ev->kind == InputEvent::Kind::Text) typed += ev->text;
     }
   };
-  ASSERT_EQ(test::runProgramWhile({"xdotool", "type", "--delay", "100", "Ёж"}, readText), 0);
+  // xdotool reads its argument in the locale's encoding.
+  ASSERT_EQ(test::runProgramWhile({"xdotool", "type", "--delay", "100", "Ёж"}, readText, {"LC_ALL=C.UTF-8"}), 0);
   auto until = SteadyClock::now() + kPatience;
   while (typed != "Ёж" && SteadyClock::now() < until) readText();
   EXPECT_EQ(typed, "Ёж");

@@ -96,8 +96,8 @@ int runProgram(const std::vector<std::string>& argv, std::string* output, const 
   return waitExit(pid);
 }
 
-int runProgramWhile(const std::vector<std::string>& argv, const std::function<void()>& meanwhile) {
-  pid_t pid = spawn(argv, -1, -1);
+int runProgramWhile(const std::vector<std::string>& argv, const std::function<void()>& meanwhile, const std::vector<std::string>& environment) {
+  pid_t pid = spawn(argv, -1, -1, environment);
   if (pid < 0) return -1;
   int status = 0;
   pid_t done = 0;

@@ -22,7 +22,8 @@ bool programAvailable(const std::string& name);
 int runProgram(const std::vector<std::string>& argv, std::string* output = nullptr, const std::vector<std::string>& environment = {});
 // Runs a program and calls `meanwhile` over and over until it ends (for programs whose effect
 // must be watched while they run).
-int runProgramWhile(const std::vector<std::string>& argv, const std::function<void()>& meanwhile);
+int runProgramWhile(const std::vector<std::string>& argv, const std::function<void()>& meanwhile,
+                    const std::vector<std::string>& environment = {});
 
 struct Screenshot {
   int width = 0;
