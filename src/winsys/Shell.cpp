@@ -4,6 +4,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <thread>
 #include <vector>
 
 extern char** environ;
@@ -13,21 +15,17 @@ namespace {
 
 ShellOpenHandler gHandler;
 
-// Starts the opener in a child that starts it again and ends at once, so the opener is adopted
-// by the system and never lingers as our zombie; we only wait for the short-lived child.
+// Starts the opener and reaps it from a detached thread when it ends, so it never lingers.
 bool spawnOpener(const std::string& url) {
-  pid_t child = fork();
-  if (child < 0) return false;
-  if (child == 0) {
-    std::vector<char*> argv{const_cast<char*>("xdg-open"), const_cast<char*>(url.c_str()), nullptr};
-    pid_t opener = 0;
-    int rc = posix_spawnp(&opener, "xdg-open", nullptr, nullptr, argv.data(), environ);
-    _exit(rc == 0 ? 0 : 1);
-  }
-  int status = 0;
-  while (waitpid(child, &status, 0) < 0) {
-  }
-  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+  std::vector<char*> argv{const_cast<char*>("xdg-open"), const_cast<char*>(url.c_str()), nullptr};
+  pid_t opener = 0;
+  if (posix_spawnp(&opener, "xdg-open", nullptr, nullptr, argv.data(), environ) != 0) return false;
+  std::thread([opener] {
+    int status = 0;
+    while (waitpid(opener, &status, 0) < 0 && errno == EINTR) {
+    }
+  }).detach();
+  return true;
 }
 
 }  // namespace
