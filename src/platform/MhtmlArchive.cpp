@@ -18,6 +18,13 @@ Result<MhtmlArchive> MhtmlArchive::load(const std::string& path) {
   return archive;
 }
 
+MhtmlArchive MhtmlArchive::fromHtml(std::string html, std::string baseUrl) {
+  MhtmlArchive archive;
+  archive.html_ = std::move(html);
+  archive.baseUrl_ = std::move(baseUrl);
+  return archive;
+}
+
 void MhtmlArchive::index() {
   byLocation_.clear();
   byContentId_.clear();

@@ -34,6 +34,8 @@ class MhtmlArchive {
   static Result<MhtmlArchive> decode(std::string_view bytes, std::string_view fileUrl = {});
   // Reads the file at `path` (size bounded) and decodes it.
   static Result<MhtmlArchive> load(const std::string& path);
+  // An archive of one page made by the program itself (the pages shown for missing files).
+  static MhtmlArchive fromHtml(std::string html, std::string baseUrl);
 
   // The root page as UTF-8 HTML.
   const std::string& html() const { return html_; }
