@@ -169,9 +169,11 @@ const std::vector<PageDocument::TextRun>& PageDocument::textRuns() {
     if (el->get_display() == litehtml::display_none) return false;
     if (!dynamic_cast<litehtml::el_text*>(el.get())) return true;
     litehtml::position p = el->get_placement();
-    if (p.width <= 0 && p.height <= 0) return false;
+    if (p.width <= 0 || p.height <= 0) return false;
     std::string text;
     el->get_text(text);
+    // Spaces, tabs and line breaks of the source all read as one space.
+    if (!text.empty() && trimmed(text).empty()) text = " ";
     if (!text.empty()) runs_.push_back({toRect(p), std::move(text)});
     return false;
   });
