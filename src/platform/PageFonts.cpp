@@ -57,15 +57,35 @@ PageFonts::~PageFonts() {
 }
 
 std::string PageFonts::familyFor(std::string_view cssFamilies) {
-  std::string_view first = cssFamilies.substr(0, cssFamilies.find(','));
-  std::string family(unquoted(first));
-  std::string lower = toLowerAscii(family);
-  if (lower.empty() || lower == "serif" || lower == "inherit" || lower == "initial") return mapFontFace("Times New Roman");
-  if (lower == "sans-serif" || lower == "system-ui") return mapFontFace("Arial");
-  if (lower == "monospace" || lower == "courier new" || lower == "courier") return "Liberation Mono";
-  if (lower == "cursive") return mapFontFace("Monotype Corsiva");
-  std::string mapped = mapFontFace(family);
-  return mapped.empty() ? mapFontFace("Times New Roman") : mapped;
+  // The first family of the list that we know, a generic one included; unknown faces of a
+  // serif design count as serif. Otherwise the font table's choice for the first family.
+  static constexpr std::string_view kSerifLike[] = {"cambria", "georgia", "garamond", "book antiqua", "palatino",
+                                                    "bookman old style", "century", "century schoolbook"};
+  static constexpr std::string_view kSansLike[] = {"arial", "tahoma", "ms sans serif", "helvetica", "calibri", "sans-serif",
+                                                   "system-ui", "microsoft sans serif", "arial cyr"};
+  const std::string fallback = mapFontFace("");
+  std::string first;
+  size_t start = 0;
+  while (start <= cssFamilies.size()) {
+    size_t comma = cssFamilies.find(',', start);
+    std::string family(unquoted(cssFamilies.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start)));
+    start = comma == std::string_view::npos ? cssFamilies.size() + 1 : comma + 1;
+    if (family.empty()) continue;
+    if (first.empty()) first = family;
+    std::string lower = toLowerAscii(family);
+    if (lower == "serif" || lower == "times" || lower == "times new roman cyr") return mapFontFace("Times New Roman");
+    if (lower == "monospace" || lower == "courier" || lower == "courier new cyr") return mapFontFace("Courier New");
+    if (lower == "cursive") return mapFontFace("Monotype Corsiva");
+    for (std::string_view serif : kSerifLike) {
+      if (lower == serif) return mapFontFace("Times New Roman");
+    }
+    for (std::string_view sans : kSansLike) {
+      if (lower == sans) return mapFontFace("Arial");
+    }
+    std::string mapped = mapFontFace(family);
+    if (mapped != fallback) return mapped;
+  }
+  return first.empty() ? mapFontFace("Times New Roman") : mapFontFace(first);
 }
 
 std::uintptr_t PageFonts::create(std::string_view cssFamilies, int sizePx, int weight, bool italic, unsigned decoration) {

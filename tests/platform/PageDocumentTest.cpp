@@ -156,7 +156,7 @@ TEST(PageDocument, HeightFollowsContentAndWidth) {
 
 TEST(PageDocument, DrawsOnlyTheVisiblePartAtTheScrollPosition) {
   auto document = pageFrom(wordArchive(
-      "<body style='margin:0'><div style='height:1000px'></div><img src='a.png'></body>",
+      "<body style='margin:0'><div style='height:1000px'></div><img style='display:block' src='a.png'></body>",
       {{"a.png", solidPng(10, 10, kPictureColor)}}));
   Bitmap top = render(*document, {0, 0}, 200);
   EXPECT_EQ(findColor(top, kPictureColor).count, 0);
