@@ -173,7 +173,7 @@ const std::vector<PageDocument::TextRun>& PageDocument::textRuns() {
     std::string text;
     el->get_text(text);
     // Spaces, tabs and line breaks of the source all read as one space.
-    if (!text.empty() && trimmed(text).empty()) text = " ";
+    if (!text.empty() && trimmed(text).empty()) text.assign(1, ' ');
     if (!text.empty()) runs_.push_back({toRect(p), std::move(text)});
     return false;
   });

@@ -191,7 +191,7 @@ TEST(PageDocument, DamagedFileShowsTheProgramsPageAndCaseIsIgnored) {
   auto found = PageDocument::open((dir / "mat" / "PRIV.MHT").string());
   EXPECT_EQ(found->status(), PageStatus::Loaded);
   found->layout(721, 400);
-  EXPECT_EQ(allText(*found).find("Введение") != std::string::npos, true);
+  EXPECT_NE(allText(*found).find("Введение"), std::string::npos);
 
   auto broken = PageDocument::open((dir / "Mat" / "broken.mht").string());
   EXPECT_EQ(broken->status(), PageStatus::Damaged);
@@ -220,6 +220,17 @@ TEST(PageDocument, WordProcessorMarkupDegradesToReadableText) {
   const auto* first = findRun(*document, "Первый");
   ASSERT_NE(first, nullptr);
   EXPECT_GE(first->box.top, 300);
+}
+
+TEST(PageDocument, LinkedStyleSheetFromTheArchive) {
+  auto document = pageFrom(wordArchive(
+      "<html><head><link rel=stylesheet href='test_files/style.css'></head>"
+      "<body style='margin:0'><div class=tall></div><p style='margin:0'>После</p></body></html>",
+      {{"test_files/style.css", "<!-- div.tall { height: 250px } -->", "text/css"}}));
+  const auto* after = findRun(*document, "После");
+  ASSERT_NE(after, nullptr);
+  EXPECT_GE(after->box.top, 250);
+  EXPECT_LT(after->box.top, 260);
 }
 
 TEST(PageDocument, FontElementAndRaisedText) {

@@ -73,7 +73,8 @@ inline std::string solidPng(int width, int height, Color color) {
 
 struct Picture {
   std::string location;  // relative to the page
-  std::string png;
+  std::string png;       // the part's bytes
+  std::string contentType = "image/png";
 };
 
 // An archive as a word processor saves one: the page (UTF-8 here, stored as windows-1251
@@ -97,7 +98,7 @@ inline std::string wordArchive(std::string_view htmlUtf8, const std::vector<Pict
   for (const Picture& p : pictures) {
     out += "------=_NextPart_01D0.8F1A\r\n";
     out += "Content-Location: file:///C:/D4F3A1B2/" + p.location + "\r\n";
-    out += "Content-Transfer-Encoding: base64\r\nContent-Type: image/png\r\n\r\n";
+    out += "Content-Transfer-Encoding: base64\r\nContent-Type: " + p.contentType + "\r\n\r\n";
     out += base64(p.png);
     out += "\r\n";
   }
