@@ -1,5 +1,6 @@
 #include "platform/HtmlPreprocessor.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace tavra {
@@ -55,6 +56,37 @@ size_t rewriteVerticalAlign(std::string_view text, size_t pos, std::string& out)
   return i - pos;
 }
 
+// The end of a tag starting before `pos`: after the first '>' outside quotes.
+size_t tagEnd(std::string_view html, size_t pos) {
+  char quote = 0;
+  for (size_t k = pos; k < html.size(); ++k) {
+    char c = html[k];
+    if (quote) {
+      if (c == quote) quote = 0;
+    } else if (c == '"' || c == '\'') {
+      // Quotes count only as attribute values ("= '...'"), not as stray characters.
+      size_t back = k;
+      while (back > pos && isSpace(html[back - 1])) --back;
+      if (back > pos && html[back - 1] == '=') quote = c;
+    } else if (c == '>') {
+      return k + 1;
+    }
+  }
+  return html.size();
+}
+
+// Elements that nest: not void ones, and not those whose end tag is implied by the next one.
+bool countsForNesting(std::string_view name) {
+  static constexpr std::string_view kNotCounted[] = {
+      "area", "base", "basefont", "br", "col", "embed", "frame", "hr", "img", "input", "isindex", "keygen", "link",
+      "meta", "param", "source", "track", "wbr", "p", "li", "dt", "dd", "tr", "td", "th", "option", "optgroup",
+      "thead", "tbody", "tfoot", "colgroup", "caption", "html", "head", "body"};
+  for (std::string_view n : kNotCounted) {
+    if (n == name) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 std::string stripCssCommentMarkers(std::string_view css) {
@@ -75,37 +107,74 @@ std::string stripCssCommentMarkers(std::string_view css) {
 std::string preprocessPageHtml(std::string_view html) {
   std::string out;
   out.reserve(html.size() + html.size() / 16);
+  int depth = 0;  // open container elements, dropped ones included
   size_t i = 0;
+  auto copyRewriting = [&out](std::string_view text) {
+    for (size_t k = 0; k < text.size();) {
+      size_t used = (lower(text[k]) == 'v' && startsWithIgnoreCase(text, k, "vertical-align")) ? rewriteVerticalAlign(text, k, out) : 0;
+      if (used) {
+        k += used;
+      } else {
+        out.push_back(text[k++]);
+      }
+    }
+  };
   while (i < html.size()) {
-    char c = html[i];
-    if (c == '<' && startsWithIgnoreCase(html, i, "<style")) {
-      size_t open = html.find('>', i);
-      if (open == std::string_view::npos) break;
-      size_t close = findIgnoreCase(html, "</style", open);
+    size_t lt = html.find('<', i);
+    if (lt == std::string_view::npos) {
+      out.append(html.substr(i));
+      break;
+    }
+    out.append(html.substr(i, lt - i));
+    i = lt;
+    if (html.compare(i, 4, "<!--") == 0) {
+      size_t end = html.find("-->", i + 4);
+      end = end == std::string_view::npos ? html.size() : end + 3;
+      out.append(html.substr(i, end - i));
+      i = end;
+      continue;
+    }
+    bool closing = i + 1 < html.size() && html[i + 1] == '/';
+    size_t nameStart = i + (closing ? 2 : 1);
+    size_t nameEnd = nameStart;
+    while (nameEnd < html.size() && (std::isalnum(static_cast<unsigned char>(html[nameEnd])) || html[nameEnd] == ':' || html[nameEnd] == '-')) ++nameEnd;
+    if (nameEnd == nameStart) {
+      out.push_back('<');
+      ++i;
+      continue;
+    }
+    std::string name;
+    for (size_t k = nameStart; k < nameEnd; ++k) name.push_back(lower(html[k]));
+    size_t end = tagEnd(html, nameEnd);
+    std::string_view tag = html.substr(i, end - i);
+    i = end;
+    if (!closing && (name == "style" || name == "script")) {
+      // Raw text up to the closing tag: a style sheet gets its comment markers removed.
+      size_t close = findIgnoreCase(html, name == "style" ? "</style" : "</script", i);
       if (close == std::string_view::npos) close = html.size();
-      out.append(html.substr(i, open + 1 - i));
-      std::string css = stripCssCommentMarkers(html.substr(open + 1, close - open - 1));
-      for (size_t k = 0; k < css.size();) {
-        size_t used = (lower(css[k]) == 'v' && startsWithIgnoreCase(css, k, "vertical-align")) ? rewriteVerticalAlign(css, k, out) : 0;
-        if (used) {
-          k += used;
-        } else {
-          out.push_back(css[k++]);
-        }
+      copyRewriting(tag);
+      if (name == "style") {
+        copyRewriting(stripCssCommentMarkers(html.substr(i, close - i)));
+      } else {
+        out.append(html.substr(i, close - i));
       }
       i = close;
       continue;
     }
-    if ((c == 'v' || c == 'V') && startsWithIgnoreCase(html, i, "vertical-align")) {
-      if (size_t used = rewriteVerticalAlign(html, i, out)) {
-        i += used;
-        continue;
-      }
+    if (!countsForNesting(name) || (!closing && tag.size() >= 2 && tag[tag.size() - 2] == '/')) {
+      copyRewriting(tag);
+      continue;
     }
-    out.push_back(c);
-    ++i;
+    if (closing) {
+      if (depth <= kMaxNesting) copyRewriting(tag);
+      depth = std::max(0, depth - 1);
+    } else {
+      ++depth;
+      // Deeper nesting than any real page has: the layout engine's time grows with the square
+      // of the depth, so such tags are left out (their text stays).
+      if (depth <= kMaxNesting) copyRewriting(tag);
+    }
   }
-  if (i < html.size()) out.append(html.substr(i));
   return out;
 }
 

@@ -2,11 +2,14 @@
 // Rewrites a page's HTML before layout where the layout engine would lose content or
 // placement: comment markers inside <style> (which would swallow the first rule) are removed,
 // and "vertical-align" by a length (word processors use it for raised and lowered text) becomes
-// relative positioning.
+// relative positioning. Nesting deeper than kMaxNesting elements is flattened, since layout time
+// grows with the square of the depth.
 #include <string>
 #include <string_view>
 
 namespace tavra {
+
+inline constexpr int kMaxNesting = 256;
 
 std::string preprocessPageHtml(std::string_view html);
 

@@ -22,8 +22,35 @@ TEST(HtmlPreprocessor, Rewrites) {
       {"<span style='vertical-align:super'>", "<span style='vertical-align:super'>"},
       {"<span style='vertical-align:-50%'>", "<span style='vertical-align:-50%'>"},
       {"<style>unterminated", "<style>unterminated"},
+      {"<p title='vertical-align:3pt'>vertical-align:3pt</p>", "<p title='position:relative;top:-3pt'>vertical-align:3pt</p>"},
+      {"<script>if (a<b) x = '<!--';</script><style>p{}</style>", "<script>if (a<b) x = '<!--';</script><style>p{}</style>"},
+      {"<a href=\"x>y\">t</a> 1 < 2 <br/>", "<a href=\"x>y\">t</a> 1 < 2 <br/>"},
   };
   for (const Case& c : cases) EXPECT_EQ(preprocessPageHtml(c.in), c.out) << c.in;
+}
+
+size_t countOf(const std::string& text, const std::string& what) {
+  size_t n = 0;
+  for (size_t pos = text.find(what); pos != std::string::npos; pos = text.find(what, pos + 1)) ++n;
+  return n;
+}
+
+TEST(HtmlPreprocessor, FlattensExcessiveNesting) {
+  std::string html;
+  for (int i = 0; i < 300; ++i) html += "<div class=x>";
+  html += "<p>текст";
+  for (int i = 0; i < 300; ++i) html += "<b>";
+  html += "жирный";
+  for (int i = 0; i < 300; ++i) html += "</b>";
+  for (int i = 0; i < 300; ++i) html += "</div>";
+  html += "<div>после</div>";
+  std::string out = preprocessPageHtml(html);
+  EXPECT_EQ(countOf(out, "<div"), static_cast<size_t>(kMaxNesting) + 1);
+  EXPECT_EQ(countOf(out, "</div>"), static_cast<size_t>(kMaxNesting) + 1);
+  EXPECT_EQ(countOf(out, "<b>"), 0u);  // the divs already fill the depth
+  EXPECT_NE(out.find("текст"), std::string::npos);
+  EXPECT_NE(out.find("жирный"), std::string::npos);
+  EXPECT_NE(out.find("<div>после</div>"), std::string::npos);
 }
 
 TEST(PageFontElement, SizeAttributeScale) {
