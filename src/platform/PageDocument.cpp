@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "base/Files.h"
 #include "base/Text.h"
 #include "platform/HtmlPreprocessor.h"
 #include "platform/MasterStylesheet.h"
@@ -145,19 +146,52 @@ std::optional<int> PageDocument::anchorY(std::string_view name) const {
   return y ? y : std::optional<int>(placement.y);
 }
 
-std::string PageDocument::resolveLink(std::string_view href) const { return resolveUrl(baseUrl(), href); }
-
-std::string PageDocument::linkAt(Point p) const {
+std::string PageDocument::hrefAt(Point p) const {
   if (!document_) return {};
   litehtml::element::ptr el = document_->root()->get_element_by_point(p.x, p.y, p.x, p.y);
   for (; el; el = el->parent()) {
     const char* tag = el->get_tagName();
     if (tag && std::strcmp(tag, "a") == 0) {
       const char* href = el->get_attr("href");
-      if (href && *href) return resolveLink(href);
+      if (href && !trimmed(href).empty()) return std::string(trimmed(href));
     }
   }
   return {};
+}
+
+PageDocument::Link PageDocument::linkAt(Point p) const { return linkFor(hrefAt(p)); }
+
+PageDocument::Link PageDocument::linkFor(std::string_view href) const {
+  Link link;
+  href = trimmed(href);
+  if (href.empty()) return link;
+  link.url = resolveUrl(baseUrl(), href);
+  link.fragment = std::string(urlFragment(link.url));
+  std::string scheme = urlScheme(link.url);
+  std::string pageKey = urlMatchKey(urlWithoutFragment(link.url));
+  std::string ownFile = filePath_.empty() ? std::string() : fileUrlFromPath(filePath_);
+  if (href.front() == '#' || pageKey == urlMatchKey(baseUrl()) || (!ownFile.empty() && pageKey == urlMatchKey(ownFile))) {
+    link.kind = Link::Kind::Anchor;
+    return link;
+  }
+  if (scheme == "javascript" || scheme == "about") return link;
+  if (scheme != "file") {
+    link.kind = Link::Kind::External;
+    return link;
+  }
+  link.kind = Link::Kind::Page;
+  link.path = pathFromFileUrl(link.url);
+  std::string found = findPathIgnoringCase(link.path);
+  if (found.empty() && !ownFile.empty() && urlScheme(href).empty()) {
+    // The archive's own location is where it was saved (file:///C:/…): a relative link means
+    // a page beside the archive file here, missing or not.
+    std::string beside = pathFromFileUrl(resolveUrl(ownFile, href));
+    found = findPathIgnoringCase(beside);
+    if (found.empty()) found = beside;
+  }
+  if (!found.empty()) link.path = found;
+  if (!filePath_.empty() && link.path == filePath_) link.kind = Link::Kind::Anchor;  // this very page
+  return link;
 }
 
 const std::vector<PageDocument::TextRun>& PageDocument::textRuns() {

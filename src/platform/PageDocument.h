@@ -52,9 +52,23 @@ class PageDocument {
 
   // The y of the element named `name` (an <a name> or any id), if the page has one.
   std::optional<int> anchorY(std::string_view name) const;
-  // The absolute URL of the link at a document point, or empty.
-  std::string linkAt(Point p) const;
-  std::string resolveLink(std::string_view href) const;
+
+  // What following a link means for the viewer.
+  struct Link {
+    enum class Kind { None, Anchor, Page, External };
+    Kind kind = Kind::None;
+    std::string url;       // absolute
+    std::string path;      // Page: the local file (with its actual letter case when it exists)
+    std::string fragment;  // Anchor, and Page when the link names one
+  };
+  // The link at a document point (Kind::None when there is none).
+  Link linkAt(Point p) const;
+  // An href of this page as a link: anchors of this page, local pages (relative links that
+  // point into the archive's original folder are also tried beside the archive file), and
+  // everything else (http:, mailto:) for the shell.
+  Link linkFor(std::string_view href) const;
+  // The raw href of the link at a document point, or empty.
+  std::string hrefAt(Point p) const;
 
   // Text selection: the page's words and spaces in reading order with their boxes.
   struct TextRun {

@@ -116,6 +116,16 @@ TEST(PageDocument, AnchorsByNameAndId) {
   EXPECT_FALSE(document->anchorY("absent"));
 }
 
+TEST(PageDocument, AnchorInsideInlineElementsOnALaterLine) {
+  auto document = htmlPage(
+      "<body style='margin:0'><div style='height:200px'></div>"
+      "<p style='margin:0; width:100px; font-size:16px'>один два три четыре пять <b><i><a name='deep'>шесть</a></i></b></p></body>");
+  const auto* word = findRun(*document, "шесть");
+  ASSERT_NE(word, nullptr);
+  ASSERT_GT(word->box.top, 200);  // the word wrapped to a later line
+  EXPECT_EQ(document->anchorY("deep"), word->box.top);
+}
+
 TEST(PageDocument, EmptyAnchorTakesThePlaceOfWhatFollows) {
   auto document = htmlPage("<body style='margin:0'><div style='height:300px'></div><h2 style='margin:0'><a name='x'></a>Заголовок</h2></body>");
   auto y = document->anchorY("x");
@@ -132,10 +142,50 @@ TEST(PageDocument, LinkHitTest) {
   const auto* mail = findRun(*document, "почта");
   ASSERT_TRUE(link && plain && mail);
   Point inLink{link->box.left + 3, link->box.top + link->box.height() / 2};
-  EXPECT_EQ(document->linkAt(inLink), "file:///C:/D4F3A1B2/other.mht#s");
-  EXPECT_EQ(document->linkAt({plain->box.left + 3, plain->box.top + 3}), "");
-  EXPECT_EQ(document->linkAt({mail->box.left + 2, mail->box.top + 3}), "mailto:author@example.invalid");
-  EXPECT_EQ(document->linkAt({700, 300}), "");
+  EXPECT_EQ(document->hrefAt(inLink), "other.mht#s");
+  PageDocument::Link hit = document->linkAt(inLink);
+  EXPECT_EQ(hit.kind, PageDocument::Link::Kind::Page);
+  EXPECT_EQ(hit.url, "file:///C:/D4F3A1B2/other.mht#s");
+  EXPECT_EQ(hit.fragment, "s");
+  EXPECT_EQ(document->linkAt({plain->box.left + 3, plain->box.top + 3}).kind, PageDocument::Link::Kind::None);
+  PageDocument::Link mailLink = document->linkAt({mail->box.left + 2, mail->box.top + 3});
+  EXPECT_EQ(mailLink.kind, PageDocument::Link::Kind::External);
+  EXPECT_EQ(mailLink.url, "mailto:author@example.invalid");
+  EXPECT_EQ(document->linkAt({700, 300}).kind, PageDocument::Link::Kind::None);
+}
+
+TEST(PageDocument, LinksToAnchorsAndPagesBesideTheArchive) {
+  auto dir = std::filesystem::temp_directory_path() / ("tavra_link_test_" + std::to_string(::getpid()));
+  std::filesystem::create_directories(dir / "Mat");
+  std::ofstream(dir / "Mat" / "Page1.mht", std::ios::binary) << wordArchive("<p>Первая</p>", {});
+  std::ofstream(dir / "Mat" / "Page2.MHT", std::ios::binary) << wordArchive("<p>Вторая</p>", {});
+  auto document = PageDocument::open((dir / "Mat" / "Page1.mht").string());
+  ASSERT_EQ(document->status(), PageStatus::Loaded);
+  using Kind = PageDocument::Link::Kind;
+  struct Case {
+    const char* href;
+    Kind kind;
+    std::string path;
+    const char* fragment;
+  };
+  const Case cases[] = {
+      {"#sec", Kind::Anchor, "", "sec"},
+      {"test.htm#sec", Kind::Anchor, "", "sec"},  // the archived page's own location
+      {"page2.mht#x", Kind::Page, (dir / "Mat" / "Page2.MHT").string(), "x"},
+      {"page1.mht#y", Kind::Anchor, (dir / "Mat" / "Page1.mht").string(), "y"},
+      {"absent.mht", Kind::Page, (dir / "Mat" / "absent.mht").string(), ""},
+      {"file:///C:/D4F3A1B2/gone.mht", Kind::Page, "/C:/D4F3A1B2/gone.mht", ""},
+      {"http://example.invalid/a", Kind::External, "", ""},
+      {"javascript:void(0)", Kind::None, "", ""},
+      {"", Kind::None, "", ""},
+  };
+  for (const Case& c : cases) {
+    PageDocument::Link link = document->linkFor(c.href);
+    EXPECT_EQ(link.kind, c.kind) << c.href;
+    EXPECT_EQ(link.path, c.path) << c.href;
+    EXPECT_EQ(link.fragment, c.fragment) << c.href;
+  }
+  std::filesystem::remove_all(dir);
 }
 
 TEST(PageDocument, HeightFollowsContentAndWidth) {
