@@ -87,6 +87,30 @@ bool countsForNesting(std::string_view name) {
   return true;
 }
 
+// A tag with its colspan and rowspan values limited to kMaxSpan: the layout engine allocates
+// its table grid by them.
+std::string limitSpans(std::string_view tag) {
+  std::string out(tag);
+  for (std::string_view attribute : {"colspan", "rowspan"}) {
+    size_t pos = 0;
+    while ((pos = findIgnoreCase(out, attribute, pos)) != std::string::npos) {
+      size_t k = pos + attribute.size();
+      pos = k;
+      while (k < out.size() && isSpace(out[k])) ++k;
+      if (k >= out.size() || out[k] != '=') continue;
+      ++k;
+      while (k < out.size() && (isSpace(out[k]) || out[k] == '"' || out[k] == '\'')) ++k;
+      size_t digits = k;
+      while (k < out.size() && std::isdigit(static_cast<unsigned char>(out[k]))) ++k;
+      std::string_view number = std::string_view(out).substr(digits, k - digits);
+      if (number.size() > 4 || (!number.empty() && std::stoi(std::string(number)) > kMaxSpan)) {
+        out.replace(digits, k - digits, std::to_string(kMaxSpan));
+      }
+    }
+  }
+  return out;
+}
+
 }  // namespace
 
 std::string stripCssCommentMarkers(std::string_view css) {
@@ -159,6 +183,10 @@ std::string preprocessPageHtml(std::string_view html) {
         out.append(html.substr(i, close - i));
       }
       i = close;
+      continue;
+    }
+    if (name == "td" || name == "th") {
+      copyRewriting(limitSpans(tag));
       continue;
     }
     if (!countsForNesting(name) || (!closing && tag.size() >= 2 && tag[tag.size() - 2] == '/')) {

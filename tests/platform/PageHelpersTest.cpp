@@ -25,6 +25,8 @@ TEST(HtmlPreprocessor, Rewrites) {
       {"<p title='vertical-align:3pt'>vertical-align:3pt</p>", "<p title='position:relative;top:-3pt'>vertical-align:3pt</p>"},
       {"<script>if (a<b) x = '<!--';</script><style>p{}</style>", "<script>if (a<b) x = '<!--';</script><style>p{}</style>"},
       {"<a href=\"x>y\">t</a> 1 < 2 <br/>", "<a href=\"x>y\">t</a> 1 < 2 <br/>"},
+      {"<td colspan=2000000000 ROWSPAN = '1001'>", "<td colspan=1000 ROWSPAN = '1000'>"},
+      {"<th colspan=\"3\" rowspan=99999999999999999999>", "<th colspan=\"3\" rowspan=1000>"},
   };
   for (const Case& c : cases) EXPECT_EQ(preprocessPageHtml(c.in), c.out) << c.in;
 }
