@@ -93,7 +93,7 @@ std::uintptr_t PageFonts::create(std::string_view cssFamilies, int sizePx, int w
   font->description = pango_font_description_new();
   std::string family = familyFor(cssFamilies);
   pango_font_description_set_family(font->description, family.c_str());
-  pango_font_description_set_absolute_size(font->description, std::max(1, sizePx) * PANGO_SCALE);
+  pango_font_description_set_absolute_size(font->description, std::clamp(sizePx, 1, kMaxFontSize) * PANGO_SCALE);
   pango_font_description_set_weight(font->description, static_cast<PangoWeight>(std::clamp(weight, 100, 1000)));
   pango_font_description_set_style(font->description, italic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
 

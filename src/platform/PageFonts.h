@@ -22,6 +22,9 @@ struct PageFontMetrics {
 
 class PageFonts {
  public:
+  // Font sizes are limited to this many pixels (a page may ask for anything).
+  static constexpr int kMaxFontSize = 2000;
+
   PageFonts();
   ~PageFonts();
   PageFonts(const PageFonts&) = delete;
