@@ -1,0 +1,38 @@
+#pragma once
+// Raw input as a display backend reports it, in screen coordinates.
+#include <cstdint>
+#include <string>
+
+#include "base/Geometry.h"
+
+namespace tavra {
+
+class Window;
+
+enum class MouseButton { Left, Right, Middle };
+
+struct InputEvent {
+  enum class Kind {
+    MouseMove,
+    MouseDown,
+    MouseUp,
+    MouseWheel,
+    MouseLeftDesktop,  // the pointer left every window of the program
+    KeyDown,
+    KeyUp,
+    Text,         // typed characters, UTF-8
+    CloseRequest, // the display asks a top-level window to close
+    Expose,       // the display lost a window's pixels: present it again
+    Quit,
+  };
+  Kind kind = Kind::MouseMove;
+  Point screen;                       // mouse events
+  MouseButton button = MouseButton::Left;
+  int wheelDelta = 0;                 // multiples of 120, positive away from the user
+  unsigned key = 0;                   // virtual key
+  unsigned modifiers = 0;             // KeyModifier bits
+  std::string text;                   // Text
+  std::uint64_t window = 0;           // CloseRequest / Expose: handle of the top-level window
+};
+
+}  // namespace tavra

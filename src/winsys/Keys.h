@@ -1,0 +1,23 @@
+#pragma once
+// Virtual key codes of key messages, with the platform's values.
+#include <cstdint>
+
+namespace tavra {
+
+enum VirtualKey : unsigned {
+  VK_LBUTTON = 0x01, VK_RBUTTON = 0x02, VK_CANCEL = 0x03, VK_MBUTTON = 0x04,
+  VK_BACK = 0x08, VK_TAB = 0x09, VK_CLEAR = 0x0C, VK_RETURN = 0x0D,
+  VK_SHIFT = 0x10, VK_CONTROL = 0x11, VK_MENU = 0x12, VK_PAUSE = 0x13, VK_CAPITAL = 0x14,
+  VK_ESCAPE = 0x1B, VK_SPACE = 0x20, VK_PRIOR = 0x21, VK_NEXT = 0x22, VK_END = 0x23,
+  VK_HOME = 0x24, VK_LEFT = 0x25, VK_UP = 0x26, VK_RIGHT = 0x27, VK_DOWN = 0x28,
+  VK_INSERT = 0x2D, VK_DELETE = 0x2E,
+  VK_0 = 0x30, VK_9 = 0x39, VK_A = 0x41, VK_C = 0x43, VK_V = 0x56, VK_X = 0x58, VK_Z = 0x5A,
+  VK_APPS = 0x5D,
+  VK_NUMPAD0 = 0x60, VK_MULTIPLY = 0x6A, VK_ADD = 0x6B, VK_SUBTRACT = 0x6D, VK_DECIMAL = 0x6E, VK_DIVIDE = 0x6F,
+  VK_F1 = 0x70, VK_F4 = 0x73, VK_F10 = 0x79, VK_F12 = 0x7B,
+};
+
+// Modifier state carried with input events.
+enum KeyModifier : unsigned { kModShift = 1, kModControl = 2, kModAlt = 4 };
+
+}  // namespace tavra
