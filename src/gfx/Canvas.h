@@ -5,6 +5,8 @@
 // antialiased. Coordinates are logical: device = logical + origin.
 #include <cairo.h>
 
+#include <array>
+#include <cstdint>
 #include <memory>
 #include <span>
 #include <string>
@@ -16,6 +18,8 @@
 #include "gfx/Bitmap.h"
 #include "gfx/Font.h"
 #include "gfx/Region.h"
+
+typedef struct _PangoLayout PangoLayout;
 
 namespace tavra {
 
@@ -80,6 +84,7 @@ class Canvas {
   void setClipRegion(const Region& logical);
   void intersectClip(const Rect& logical);
   void excludeClip(const Rect& logical);
+  void resetClip();  // back to the whole bitmap
   Rect clipBox() const;  // logical
   bool isVisible(const Rect& logical) const;
 
@@ -117,7 +122,8 @@ class Canvas {
   void frameRoundRect(const Rect& r, int ellipseWidth, int ellipseHeight, Color c, int width = 1);
   void fillEllipse(const Rect& r, Color c);
   void frameEllipse(const Rect& r, Color c, int width = 1);
-  // Smooth-shaded triangles, each given by three indices into `vertices`.
+  // Smooth-shaded triangles, each given by three indices into `vertices`. Colours are exact at
+  // the vertices' pixels; a 32-bit target also gets the interpolated alpha.
   void gradientFillTriangles(std::span<const TriVertex> vertices, std::span<const std::array<int, 3>> triangles);
   // Horizontal or vertical two-colour gradient over a rectangle.
   void gradientFillRect(const Rect& r, Color from, Color to, bool vertical);
@@ -140,8 +146,11 @@ class Canvas {
   Size textExtent(std::string_view text) const;
   int textWidth(std::string_view text) const { return textExtent(text).width; }
   void textOut(int x, int y, std::string_view text);
-  // Draws (or with DT_CALCRECT measures, widening or heightening `r`) text in `r`; returns the
-  // text height. Prefix '&' underlines the next character unless DT_NOPREFIX; "&&" is '&'.
+  // Draws text in `r`; returns the text height (with DT_VCENTER or DT_BOTTOM, the offset from
+  // r.top to the bottom of the text). With DT_CALCRECT nothing is drawn: r.right becomes
+  // r.left + the widest line and r.bottom r.top + the text height (with DT_WORDBREAK the lines
+  // are broken at r's width first). Prefix '&' underlines the next character unless
+  // DT_NOPREFIX; "&&" is '&'.
   int drawText(std::string_view text, Rect& r, unsigned flags);
   int drawText(std::string_view text, const Rect& r, unsigned flags) {
     Rect copy = r;
@@ -155,18 +164,32 @@ class Canvas {
  private:
   struct State {
     Point origin;
-    Region clip;  // device coordinates
+    Region clip;  // device coordinates, always within the bitmap
     Font font;
     BackgroundMode bkMode = BackgroundMode::Opaque;
     Color bkColor = clWhite;
   };
-  void applyClip();
+  // cairo objects are made on first use; a canvas that only fills and blits never makes them.
+  void ensureCairo();
+  void endUserCairo();
+  void applyClip();  // the state's clip into the cairo context (device coordinates)
+  // Direct pixel access: cairo's pending drawing is flushed before, and cairo told after.
+  void beginPixels();
+  void endPixels();
+  std::vector<Rect> clipRects(const Rect* extraDeviceClip = nullptr) const;
+  Pixel solidPixel(Color c) const;
+  void fillDeviceRect(const Rect& device, Pixel p, const Rect* extraDeviceClip = nullptr);
+  void fillSpans(const std::vector<Rect>& clips, int y, int x0, int x1, Pixel p);
+  // Shows a laid-out line with its top-left at device (x, y) in the text colour.
+  void showLayout(PangoLayout* layout, int x, int y, const Rect* extraDeviceClip);
 
   Bitmap& target_;
   State state_;
   std::vector<State> saved_;
-  cairo_surface_t* surface_ = nullptr;
-  cairo_t* cr_ = nullptr;
+  std::unique_ptr<cairo_surface_t, void (*)(cairo_surface_t*)> surface_{nullptr, cairo_surface_destroy};
+  std::unique_ptr<cairo_t, void (*)(cairo_t*)> cr_{nullptr, cairo_destroy};
+  const void* surfacePixels_ = nullptr;  // the bitmap memory the surface wraps
+  bool userCairo_ = false;               // cairo() handed out a set-up context
 };
 
 }  // namespace tavra

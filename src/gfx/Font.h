@@ -1,6 +1,6 @@
 #pragma once
 // A logical font as the windows name it: face name, em height in pixels, style, colour and
-// character set. Faces are mapped to installed families through one table (FontTable).
+// character set. Faces are mapped to installed families through one table (mapFontFace).
 #include <cstdint>
 #include <string>
 
@@ -39,5 +39,9 @@ std::string mapFontFace(const std::string& faceName);
 // The system's fonts: menu, caption (bold), message box and hint: Tahoma 8 pt.
 Font systemFont();
 Font captionFont();
+
+// Loads the font configuration and the families of the face table, so that the first text a
+// window draws does not pay for it. Called once at start-up on the GUI thread.
+void warmUpFonts();
 
 }  // namespace tavra

@@ -8,8 +8,6 @@ namespace {
 
 Color sys(SysColor c) { return systemColorValue(static_cast<int>(c)); }
 
-bool hasCaption(const Window& w) { return (w.style() & WS_CAPTION) == WS_CAPTION; }
-
 // Two-pixel 3-D edge: raised (light outside, highlight inside) or sunken.
 void drawEdge(Canvas& c, Rect r, bool raised) {
   Color outerTL = raised ? sys(SysColor::Light3D) : sys(SysColor::BtnShadow);
@@ -53,10 +51,10 @@ void drawGlyph(Canvas& c, const Rect& face, LResult kind, bool pushed, bool enab
 
 }  // namespace
 
-FrameGeometry geometry(const Window& w) {
+FrameGeometry geometry(const Window& w) { return geometry(w.style(), w.exStyle(), w.bounds().width()); }
+
+FrameGeometry geometry(std::uint32_t s, std::uint32_t ex, int width) {
   FrameGeometry g;
-  std::uint32_t s = w.style();
-  std::uint32_t ex = w.exStyle();
   if (s & WS_THICKFRAME) {
     g.border = systemMetric(Metric::SizingFrame);
     g.sizing = true;
@@ -67,10 +65,9 @@ FrameGeometry geometry(const Window& w) {
   }
   if (ex & WS_EX_CLIENTEDGE) g.edge = systemMetric(Metric::Edge);
   else if (ex & WS_EX_STATICEDGE) g.edge = systemMetric(Metric::Border);
-  if (hasCaption(w)) {
+  if ((s & WS_CAPTION) == WS_CAPTION) {
     bool tool = (ex & WS_EX_TOOLWINDOW) != 0;
     int height = systemMetric(tool ? Metric::SmallCaptionHeight : Metric::CaptionHeight);
-    int width = w.bounds().width();
     // The caption's last row is a line of button face below the bar.
     g.caption = {g.border, g.border, width - g.border, g.border + height - 1};
     int bw = tool ? 12 : systemMetric(Metric::CaptionButtonWidth);
@@ -89,8 +86,10 @@ FrameGeometry geometry(const Window& w) {
   return g;
 }
 
-Rect clientRect(const Window& w, const Rect& r) {
-  FrameGeometry g = geometry(w);
+Rect clientRect(const Window& w, const Rect& r) { return clientRect(w.style(), w.exStyle(), r); }
+
+Rect clientRect(std::uint32_t style, std::uint32_t exStyle, const Rect& r) {
+  FrameGeometry g = geometry(style, exStyle, r.width());
   int inset = g.border + g.edge;
   Rect c{r.left + inset, r.top + inset, r.right - inset, r.bottom - inset};
   if (!g.caption.isEmpty()) c.top += g.caption.height() + 1;

@@ -2,6 +2,8 @@
 // The plain frame every window gets by default: borders by style, a caption bar with its text
 // and the close, maximise and minimise buttons. One geometry function serves hit testing and
 // painting.
+#include <cstdint>
+
 #include "base/Geometry.h"
 #include "gfx/Canvas.h"
 #include "winsys/Messages.h"
@@ -22,7 +24,10 @@ struct FrameGeometry {
 
 namespace ClassicFrame {
 
+// The frame of a window with these styles and outer size (no window needed).
+FrameGeometry geometry(std::uint32_t style, std::uint32_t exStyle, int width);
 FrameGeometry geometry(const Window& w);
+Rect clientRect(std::uint32_t style, std::uint32_t exStyle, const Rect& r);
 // The client rectangle of a window rectangle `r` given in window coordinates.
 Rect clientRect(const Window& w, const Rect& r);
 LResult hitTest(const Window& w, Point windowPoint);

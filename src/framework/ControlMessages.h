@@ -1,0 +1,56 @@
+#pragma once
+// The framework's own notifications (0xB000 upwards) and the message record that control
+// window procedures take.
+#include "winsys/Messages.h"
+
+namespace tavra {
+
+enum : MessageId {
+  CM_BASE = 0xB000,
+  CM_ACTIVATE = CM_BASE + 0,
+  CM_DEACTIVATE = CM_BASE + 1,
+  CM_GOTFOCUS = CM_BASE + 2,
+  CM_LOSTFOCUS = CM_BASE + 3,
+  CM_CANCELMODE = CM_BASE + 4,
+  CM_DIALOGKEY = CM_BASE + 5,
+  CM_DIALOGCHAR = CM_BASE + 6,
+  CM_FOCUSCHANGED = CM_BASE + 7,
+  CM_PARENTFONTCHANGED = CM_BASE + 8,
+  CM_PARENTCOLORCHANGED = CM_BASE + 9,
+  CM_HITTEST = CM_BASE + 10,
+  CM_VISIBLECHANGED = CM_BASE + 11,
+  CM_ENABLEDCHANGED = CM_BASE + 12,
+  CM_COLORCHANGED = CM_BASE + 13,
+  CM_FONTCHANGED = CM_BASE + 14,
+  CM_CURSORCHANGED = CM_BASE + 15,
+  CM_TEXTCHANGED = CM_BASE + 18,
+  CM_MOUSEENTER = CM_BASE + 19,
+  CM_MOUSELEAVE = CM_BASE + 20,
+  CM_MENUCHANGED = CM_BASE + 21,
+  CM_BUTTONPRESSED = CM_BASE + 24,
+  CM_SHOWINGCHANGED = CM_BASE + 25,
+  CM_ENTER = CM_BASE + 26,
+  CM_EXIT = CM_BASE + 27,
+  CM_WANTSPECIALKEY = CM_BASE + 30,
+  CM_RELEASE = CM_BASE + 33,
+  CM_SHOWHINTCHANGED = CM_BASE + 34,
+  CM_PARENTSHOWHINTCHANGED = CM_BASE + 35,
+  CM_TABSTOPCHANGED = CM_BASE + 40,
+  CM_CONTROLLISTCHANGE = CM_BASE + 44,
+  CM_CHILDKEY = CM_BASE + 46,
+  CM_HINTSHOW = CM_BASE + 48,
+  CM_INVALIDATE = CM_BASE + 52,
+  CM_CONTROLCHANGE = CM_BASE + 54,
+};
+
+// Answers of WM_GETDLGCODE.
+enum : LResult { DLGC_WANTARROWS = 0x1, DLGC_WANTTAB = 0x2, DLGC_WANTALLKEYS = 0x4, DLGC_WANTCHARS = 0x80 };
+
+struct TMessage {
+  MessageId Msg = 0;
+  WParam WParam_ = 0;
+  LParam LParam_ = 0;
+  LResult Result = 0;
+};
+
+}  // namespace tavra

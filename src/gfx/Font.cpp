@@ -1,0 +1,47 @@
+#include "gfx/Font.h"
+
+#include <array>
+#include <string_view>
+
+#include "base/Text.h"
+
+namespace tavra {
+namespace {
+
+struct FaceMapping {
+  std::string_view face;
+  std::string_view family;
+};
+
+// The faces the windows name, each mapped to the installed family with the closest metrics.
+// All of them carry Cyrillic.
+constexpr std::array<FaceMapping, 7> kFaceTable = {{
+    {"MS Sans Serif", "Liberation Sans"},
+    {"Tahoma", "Liberation Sans"},
+    {"Arial", "Liberation Sans"},
+    {"Verdana", "DejaVu Sans"},
+    {"Times New Roman", "Liberation Serif"},
+    {"Monotype Corsiva", "Z003"},
+    {"Courier New", "Liberation Mono"},
+}};
+constexpr std::string_view kFallbackFamily = "Liberation Sans";
+
+}  // namespace
+
+std::string mapFontFace(const std::string& faceName) {
+  std::string_view name = trimmed(faceName);
+  for (const FaceMapping& m : kFaceTable) {
+    if (equalsIgnoreCase(name, m.face)) return std::string(m.family);
+  }
+  return std::string(kFallbackFamily);
+}
+
+Font systemFont() {
+  return Font{.name = "Tahoma", .height = pointsToPixels(8), .style = fsNone};
+}
+
+Font captionFont() {
+  return Font{.name = "Tahoma", .height = pointsToPixels(8), .style = fsBold};
+}
+
+}  // namespace tavra
