@@ -34,7 +34,7 @@ TEST(SkinColorAdjust, Saturation) {
       {rgb(255, 0, 0), 100, rgb(85, 85, 85)},
       {rgb(90, 60, 30), 100, rgb(60, 60, 60)},
       {rgb(90, 60, 30), -100, rgb(120, 60, 0)},  // distance from the mean doubled
-      {rgb(200, 100, 60), -100, rgb(255, 60, 0)},  // limited to 0..255
+      {rgb(200, 100, 60), -100, rgb(255, 80, 0)},  // limited to 0..255
       {rgb(90, 60, 30), 50, rgb(75, 60, 45)},
       {clFuchsia, 100, clFuchsia},
       {rgb(7, 7, 7), -100, rgb(7, 7, 7)},

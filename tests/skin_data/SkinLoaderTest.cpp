@@ -2,6 +2,7 @@
 
 #include "SkinFixtures.h"
 #include "skin/data/SkinLoader.h"
+#include "skin/data/TsStoredSkins.h"
 
 namespace tavra::test {
 namespace {
@@ -357,13 +358,26 @@ TEST(SkinLoader, StoredCollections) {
   stored.Version = 6.14;
   stored.Author = "us";
   stored.MasterBitmap = Bitmap(90, 60);
-  stored.GeneralData.push_back({.SectionName = "BUTTON", .Color = 12, .FontColor = "1 2 3 4 5", .HotFontColor = "1 2",
-                                .GradientData = "1;2;3;0;0"});
-  TsSkinImage border{.SectionName = "button", .PropertyName = "bordersmask", .Right = 90, .Bottom = 60};
-  stored.Images.push_back(border);
-  Bitmap own(9, 3);
-  stored.Patterns.push_back({.SectionName = "form", .Image = own, .Name = "BACK", .PropertyName = "pattern"});
-  stored.Patterns.push_back({.SectionName = "panel", .Image = std::nullopt, .Name = "BACK", .PropertyName = "pattern"});
+  TsSkinGeneral& button = stored.GeneralData.emplace_back();
+  button.SectionName = "BUTTON";
+  button.Color = 12;
+  button.FontColor = "1 2 3 4 5";
+  button.HotFontColor = "1 2";
+  button.GradientData = "1;2;3;0;0";
+  TsSkinImage& border = stored.Images.emplace_back();
+  border.SectionName = "button";
+  border.PropertyName = "bordersmask";
+  border.Right = 90;
+  border.Bottom = 60;
+  TsSkinPattern& form = stored.Patterns.emplace_back();
+  form.SectionName = "form";
+  form.Image = Bitmap(9, 3);
+  form.Name = "BACK";
+  form.PropertyName = "pattern";
+  TsSkinPattern& panel = stored.Patterns.emplace_back();
+  panel.SectionName = "panel";
+  panel.Name = "BACK";
+  panel.PropertyName = "pattern";
 
   SkinModel model;
   SkinLoadInput input;
