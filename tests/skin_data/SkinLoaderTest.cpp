@@ -443,3 +443,33 @@ TEST(SkinLoader, HueAndSaturationAfterLoading) {
 
 }  // namespace
 }  // namespace tavra::test
+
+namespace tavra::test {
+namespace {
+
+TEST(SkinLoader, LongParentChainsAreCut) {
+  // S0 -> S1 -> ... -> S99; only S99 has values. A chain is followed over 64 sections at most.
+  std::string options;
+  for (int i = 0; i < 100; ++i) {
+    options += "[S" + std::to_string(i) + "]\r\n";
+    if (i < 99) options += "PARENTCLASS=S" + std::to_string(i + 1) + "\r\n";
+  }
+  options += "COLOR=5\r\nBORDERSMASK=^0000^0000^0090^0060^0000^0000^0000^0000^3^1^0^0\r\n";
+  auto skin = loadOptions(options);
+  ASSERT_TRUE(skin->status) << skin->status.error();
+  EXPECT_EQ(section(*skin, "S0").Color, 0xFFFFFFu);
+  EXPECT_EQ(section(*skin, "S0").BorderMask, -1);
+  EXPECT_EQ(section(*skin, "S36").Color, 5u);
+  EXPECT_EQ(section(*skin, "S36").BorderMask, 0);
+}
+
+TEST(SkinSource, OptionsAboveTheBoundAreRefused) {
+  SkinFiles files;
+  files.options = "[A]\r\n" + std::string(1024 * 1024, ';');
+  auto source = SkinSource::fromPackageBytes(files.package());
+  ASSERT_FALSE(source);
+  EXPECT_NE(source.error().find("at most 1048576"), std::string::npos) << source.error();
+}
+
+}  // namespace
+}  // namespace tavra::test

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "skin/data/SkinLimits.h"
 #include "skin/data/SkinValues.h"
 
 namespace tavra {
@@ -20,6 +21,7 @@ InheritedReader::Chain InheritedReader::chainOf(int section) const {
       chain.cycle = true;
       break;
     }
+    if (static_cast<int>(chain.sections.size()) >= kMaxParentChain) break;
     chain.sections.push_back(next);
     section = next;
     name = *parent;

@@ -1,8 +1,8 @@
 #pragma once
 // Reads of section keys that fall back along PARENTCLASS: a key missing from a section is read
 // from the section its PARENTCLASS names, and so on up the chain. The chain stops at a section
-// without PARENTCLASS, at one that names itself, at a missing section, and at a section already
-// visited (A names B, B names A).
+// without PARENTCLASS, at one that names itself, at a missing section, at a section already
+// visited (A names B, B names A), and after kMaxParentChain sections.
 #include <cstdint>
 #include <string>
 #include <string_view>

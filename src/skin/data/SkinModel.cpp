@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "skin/data/SkinLimits.h"
+
 namespace tavra {
 namespace {
 
@@ -13,6 +15,15 @@ std::int16_t toIndex16(int index) {
 
 int frameCount(const TsMaskData& mask) { return std::max<int>(mask.ImageCount, 1); }
 int frameRows(const TsMaskData& mask) { return std::max<int>(mask.MaskType, 0) + 1; }
+
+// A key of the section and property names that no two different pairs share.
+std::string pairKey(std::string_view section, std::string_view key) {
+  std::string out = std::to_string(section.size());
+  out += ':';
+  out += section;
+  out += key;
+  return out;
+}
 
 bool isNoneOf(Color c, std::initializer_list<Color> values) {
   return std::find(values.begin(), values.end(), c) == values.end();
@@ -25,34 +36,57 @@ void SkinModel::clearModel() {
   MasterBitmap = Bitmap();
   Patterns.clear();
   Sections.clear();
+  invalidateLookups();
+}
+
+void SkinModel::invalidateLookups() const { lookups_ = Lookups{}; }
+
+void SkinModel::refreshLookups() const {
+  Lookups& l = lookups_;
+  if (l.sectionCount != Sections.size()) {
+    l.sections.clear();
+    for (size_t i = 0; i < Sections.size(); ++i) l.sections.try_emplace(Sections[i].SectionName, static_cast<int>(i));
+    l.sectionCount = Sections.size();
+  }
+  if (l.maskCount != Masks.size()) {
+    l.masks.clear();
+    l.textures.clear();
+    for (size_t i = 0; i < Masks.size(); ++i) {
+      std::string key = pairKey(Masks[i].SectionName, Masks[i].PropertyName);
+      if (Masks[i].ImgType == TacImgType::itisaTexture) l.textures.try_emplace(key, static_cast<int>(i));
+      l.masks.try_emplace(std::move(key), static_cast<int>(i));
+    }
+    l.maskCount = Masks.size();
+  }
+  if (l.patternCount != Patterns.size()) {
+    l.patterns.clear();
+    for (size_t i = 0; i < Patterns.size(); ++i) {
+      l.patterns.try_emplace(pairKey(Patterns[i].SectionName, Patterns[i].PropertyName), static_cast<int>(i));
+    }
+    l.patternCount = Patterns.size();
+  }
 }
 
 int SkinModel::FindSection(std::string_view name) const {
-  for (size_t i = 0; i < Sections.size(); ++i) {
-    if (Sections[i].SectionName == name) return static_cast<int>(i);
-  }
-  return -1;
+  refreshLookups();
+  auto it = lookups_.sections.find(std::string(name));
+  return it == lookups_.sections.end() ? -1 : it->second;
 }
 
 int SkinModel::findFirst(Candidates candidates, std::string_view sectionName, std::string_view key) const {
-  if (candidates == Candidates::Patterns) {
-    for (size_t i = 0; i < Patterns.size(); ++i) {
-      if (Patterns[i].PropertyName == key && Patterns[i].SectionName == sectionName) return static_cast<int>(i);
-    }
-    return -1;
-  }
-  for (size_t i = 0; i < Masks.size(); ++i) {
-    const TsMaskData& mask = Masks[i];
-    if (candidates == Candidates::Textures && mask.ImgType != TacImgType::itisaTexture) continue;
-    if (mask.PropertyName == key && mask.SectionName == sectionName) return static_cast<int>(i);
-  }
-  return -1;
+  refreshLookups();
+  const auto& index = candidates == Candidates::Patterns ? lookups_.patterns
+                      : candidates == Candidates::Textures ? lookups_.textures
+                                                           : lookups_.masks;
+  auto it = index.find(pairKey(sectionName, key));
+  return it == index.end() ? -1 : it->second;
 }
 
 int SkinModel::findInherited(Candidates candidates, int sectionIndex, std::string_view sectionName, std::string_view key) const {
-  // Every step moves to another section; a chain longer than the number of sections has come
-  // back to one it visited (A names B, B names A) and is cut there.
-  for (size_t steps = 0; steps <= Sections.size(); ++steps) {
+  // Every step moves to another section; a chain that comes back to a section it visited (A
+  // names B, B names A) or grows too long is cut.
+  const size_t maxSections = std::clamp<size_t>(Sections.size(), 1, kMaxParentChain);
+  for (size_t visited = 0; visited < maxSections; ++visited) {
     if (sectionIndex < 0 || sectionName.empty()) return -1;
     if (int found = findFirst(candidates, sectionName, key); found >= 0) return found;
     if (sectionIndex >= static_cast<int>(Sections.size())) return -1;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 #include "base/Color.h"
 #include "base/Geometry.h"
@@ -35,7 +36,9 @@ class SkinModel {
   void clearModel();
 
   // Lookups. Unknown names, negative indices and empty names give -1; chains of PARENTCLASS that
-  // come back to a section already visited are cut.
+  // come back to a section already visited, or longer than kMaxParentChain, are cut. The first
+  // match is found through hash indices, rebuilt when an array has grown or shrunk; code that
+  // renames records in place calls invalidateLookups().
   int FindSection(std::string_view name) const;
   int FindMask(int sectionIndex, std::string_view sectionName, std::string_view key) const;
   int FindMaskExact(std::string_view sectionName, std::string_view key) const;
@@ -66,10 +69,26 @@ class SkinModel {
   // The common indices for the current model (all -1 when it has no sections).
   void CacheCommonIndices();
 
+  void invalidateLookups() const;
+
  private:
   enum class Candidates { AnyMask, Textures, Patterns };
   int findInherited(Candidates candidates, int sectionIndex, std::string_view sectionName, std::string_view key) const;
   int findFirst(Candidates candidates, std::string_view sectionName, std::string_view key) const;
+  void refreshLookups() const;
+
+  // First index by name ("section" for sections, the section and key for the others).
+  struct Lookups {
+    static constexpr size_t kStale = static_cast<size_t>(-1);
+    size_t sectionCount = kStale;
+    size_t maskCount = kStale;
+    size_t patternCount = kStale;
+    std::unordered_map<std::string, int> sections;
+    std::unordered_map<std::string, int> masks;
+    std::unordered_map<std::string, int> textures;
+    std::unordered_map<std::string, int> patterns;
+  };
+  mutable Lookups lookups_;
 };
 
 }  // namespace tavra

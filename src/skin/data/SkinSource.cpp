@@ -1,14 +1,21 @@
 #include "skin/data/SkinSource.h"
 
 #include "base/Files.h"
+#include "skin/data/SkinLimits.h"
 
 namespace tavra {
 namespace {
 
-std::optional<IniStore> optionsOf(const TacSkinConvertor& package) {
-  if (!package.Options) return std::nullopt;
+Error tooLarge(std::size_t size) {
+  return Error{"Options.dat holds " + std::to_string(size) + " bytes; a skin's options may hold at most " +
+               std::to_string(kMaxOptionsBytes)};
+}
+
+Result<std::optional<IniStore>> optionsOf(const TacSkinConvertor& package) {
+  if (!package.Options) return std::optional<IniStore>{};
   const std::vector<std::uint8_t>& bytes = *package.Options;
-  return IniStore::parseCp1251(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+  if (bytes.size() > kMaxOptionsBytes) return tooLarge(bytes.size());
+  return std::optional<IniStore>(IniStore::parseCp1251(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size())));
 }
 
 }  // namespace
@@ -23,7 +30,9 @@ Result<SkinSource> SkinSource::fromPackageFile(const std::string& path) {
   if (found.empty() || !fileExists(found)) return Error{"no skin package \"" + path + "\""};
   SkinSource source;
   if (SkinStatus read = TacSkinConvertor::LoadFromFile(found, source.package, FreeSource::Yes); !read) return Error{read.error()};
-  source.options = optionsOf(*source.package);
+  auto options = optionsOf(*source.package);
+  if (!options) return Error{options.error()};
+  source.options = std::move(options.value());
   source.skinPath = folderOf(found);
   return source;
 }
@@ -35,7 +44,9 @@ Result<SkinSource> SkinSource::fromPackageBytes(std::span<const std::uint8_t> by
   SkinStatus read = source.package->Read();
   source.package->releaseSource();
   if (!read) return Error{read.error()};
-  source.options = optionsOf(*source.package);
+  auto options = optionsOf(*source.package);
+  if (!options) return Error{options.error()};
+  source.options = std::move(options.value());
   return source;
 }
 
@@ -44,7 +55,7 @@ Result<SkinSource> SkinSource::fromFolder(const std::string& folder) {
   if (!base.empty() && base.back() != '/') base += '/';
   std::string optionsPath = findPathIgnoringCase(base + "Options.dat");
   if (optionsPath.empty() || !fileExists(optionsPath)) return Error{"no Options.dat in \"" + folder + "\""};
-  auto text = readFileText(optionsPath, static_cast<std::uint64_t>(TacSkinConvertor::kMaxEntryBytes));
+  auto text = readFileText(optionsPath, kMaxOptionsBytes);
   if (!text) return Error{text.error()};
   SkinSource source;
   source.options = IniStore::parseCp1251(*text);
