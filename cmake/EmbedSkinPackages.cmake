@@ -15,8 +15,9 @@ foreach(package IN LISTS packages)
   string(LENGTH "${hex}" hex_length)
   math(EXPR size "${hex_length} / 2")
   string(REGEX REPLACE "([0-9a-f][0-9a-f])" "\\\\x\\1" escaped "${hex}")
-  string(REGEX REPLACE "((\\\\x..)(\\\\x..)(\\\\x..)(\\\\x..)(\\\\x..)(\\\\x..)(\\\\x..)(\\\\x..)(\\\\x..)(\\\\x..)(\\\\x..)(\\\\x..)(\\\\x..)(\\\\x..)(\\\\x..)(\\\\x..)(\\\\x..)(\\\\x..)(\\\\x..)(\\\\x..)(\\\\x..)(\\\\x..)(\\\\x..)(\\\\x..)(\\\\x..)(\\\\x..)(\\\\x..)(\\\\x..)(\\\\x..)(\\\\x..)(\\\\x..)(\\\\x..))"
-         "\\1\"\n    \"" escaped "${escaped}")
+  # 48 bytes per source line.
+  string(REPEAT "\\\\x.." 48 line_pattern)
+  string(REGEX REPLACE "(${line_pattern})" "\\1\"\n    \"" escaped "${escaped}")
   string(APPEND arrays "const unsigned char kPackage${index}[${size} + 1] =\n    \"${escaped}\";\n\n")
   string(APPEND table "    {\"${name}\", {kPackage${index}, ${size}}},\n")
   math(EXPR index "${index} + 1")
