@@ -4,6 +4,8 @@
 // ones become texture masks), LoadGeneralData (the header, the sections, the common sections,
 // the colour adjustments and the border indices). Each step replaces its part of the model. A
 // conversion error stops the step; what it appended so far stays.
+#include <utility>
+
 #include "skin/data/SkinLoadInput.h"
 #include "skin/data/SkinStatus.h"
 
@@ -13,7 +15,7 @@ class SkinModel;
 
 class SkinLoader {
  public:
-  SkinLoader(SkinModel& model, const SkinLoadInput& input) : model_(model), input_(input) {}
+  SkinLoader(SkinModel& model, SkinLoadInput input) : model_(model), input_(std::move(input)) {}
 
   SkinStatus LoadMasks();
   SkinStatus LoadPatterns();
@@ -26,7 +28,7 @@ class SkinLoader {
   SkinStatus readHeader();
 
   SkinModel& model_;
-  const SkinLoadInput& input_;
+  SkinLoadInput input_;
 };
 
 }  // namespace tavra
