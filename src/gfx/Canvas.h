@@ -111,7 +111,8 @@ class Canvas {
   Color backgroundColor() const { return state_.bkColor; }
   void setBackgroundColor(Color c) { state_.bkColor = c; }
 
-  // Fills and shapes. Colours may be system colours; they are resolved.
+  // Fills and shapes. Colours may be system colours; they are resolved. The pixels written are
+  // opaque (alpha 0xFF) on 32-bit targets too.
   void fillRect(const Rect& r, Color c);
   void frameRect(const Rect& r, Color c, int thickness = 1);
   // A line from a to b; like the platform's LineTo, the end point itself is not drawn.
@@ -128,10 +129,12 @@ class Canvas {
   // Horizontal or vertical two-colour gradient over a rectangle.
   void gradientFillRect(const Rect& r, Color from, Color to, bool vertical);
 
-  // Blits. Pixels are copied as they are (alpha byte included) within the clip.
+  // Blits. Pixels are copied as they are (alpha byte included) within the clip; a 24-bit source
+  // drawn on a 32-bit target comes out opaque. Blits within the same bitmap may overlap.
   void drawBitmap(Point dst, const Bitmap& src, const Rect& srcRect);
   void drawBitmap(Point dst, const Bitmap& src) { drawBitmap(dst, src, src.bounds()); }
-  // Scaled copy (nearest pixel).
+  // Scaled copy (nearest pixel: destination column x takes source column
+  // srcRect.left + (x - dst.left) * srcWidth / dstWidth, rows likewise).
   void stretchBitmap(const Rect& dst, const Bitmap& src, const Rect& srcRect);
   // Copy leaving out source pixels of the transparent colour; scaled when the sizes differ.
   void drawBitmapTransparent(const Rect& dst, const Bitmap& src, const Rect& srcRect, Color transparent);

@@ -11,6 +11,11 @@ constexpr int kMaxCoordinate = 1 << 20;  // keeps the exact triangle arithmetic 
 
 int clampCoordinate(int v) { return std::clamp(v, -kMaxCoordinate, kMaxCoordinate); }
 
+long long floorDiv(long long a, long long b) {  // b > 0
+  long long q = a / b;
+  return (a % b != 0 && a < 0) ? q - 1 : q;
+}
+
 }  // namespace
 
 void Canvas::fillSpans(const std::vector<Rect>& clips, int y, int x0, int x1, Pixel p) {
@@ -133,7 +138,7 @@ void Canvas::gradientFillTriangles(std::span<const TriVertex> vertices, std::spa
     if (det == 0) continue;
     long long sign = det < 0 ? -1 : 1;
     det *= sign;
-    // Channel c at a pixel is c0 + ((c1 - c0) n1 + (c2 - c0) n2) / det.
+    // Channel c at a pixel is c0 + floor(((c1 - c0) n1 + (c2 - c0) n2) / det).
     long long base[4], d1[4], d2[4];
     const std::uint16_t TriVertex::*fields[4] = {&TriVertex::blue, &TriVertex::green, &TriVertex::red, &TriVertex::alpha};
     for (int k = 0; k < 4; ++k) {
@@ -150,18 +155,31 @@ void Canvas::gradientFillTriangles(std::span<const TriVertex> vertices, std::spa
         if (y < c.top || y >= c.bottom) continue;
         const int a = std::max(span.x0, c.left), b = std::min(span.x1, c.right);
         if (a >= b) continue;
-        long long n1 = (a - x0) * e2y - e2x * (y - y0);
-        long long n2 = e1x * (y - y0) - (a - x0) * e1y;
+        const long long n1 = (a - x0) * e2y - e2x * (y - y0);
+        const long long n2 = e1x * (y - y0) - (a - x0) * e1y;
+        // Each channel's numerator grows by a constant per pixel; quotient and remainder are
+        // stepped exactly, so no division is needed inside the row.
+        long long q[4], r[4], dq[4], dr[4];
+        for (int k = 0; k < 4; ++k) {
+          const long long value = d1[k] * n1 + d2[k] * n2, step = d1[k] * e2y - d2[k] * e1y;
+          q[k] = floorDiv(value, det);
+          r[k] = value - q[k] * det;
+          dq[k] = floorDiv(step, det);
+          dr[k] = step - dq[k] * det;
+        }
         Pixel* out = target_.row(y);
         for (int x = a; x < b; ++x) {
           Pixel px = 0;
           for (int k = 0; k < 4; ++k) {
-            long long value = base[k] + (d1[k] * n1 + d2[k] * n2) / det;
-            px |= static_cast<Pixel>(std::clamp<long long>(value, 0, 0xFFFF) >> 8) << (8 * k);
+            px |= static_cast<Pixel>(std::clamp<long long>(base[k] + q[k], 0, 0xFFFF) >> 8) << (8 * k);
+            q[k] += dq[k];
+            r[k] += dr[k];
+            if (r[k] >= det) {
+              r[k] -= det;
+              ++q[k];
+            }
           }
           out[x] = withAlpha ? px : (px | 0xFF000000u);
-          n1 += e2y;
-          n2 -= e1y;
         }
       }
     }

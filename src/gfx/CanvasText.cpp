@@ -13,6 +13,8 @@ Size Canvas::textExtent(std::string_view text) const {
   TextEngine& engine = TextEngine::instance();
   const int height = engine.metrics(state_.font).height;
   if (text.empty()) return {0, height};
+  std::string storage;
+  text = validUtf8(text, storage);
   return {TextEngine::pixelWidth(engine.layout(state_.font, {.text = text})), height};
 }
 
@@ -36,6 +38,8 @@ void Canvas::showLayout(PangoLayout* layout, int x, int y, const Rect* extraDevi
 
 void Canvas::textOut(int x, int y, std::string_view text) {
   if (text.empty()) return;
+  std::string storage;
+  text = validUtf8(text, storage);
   TextEngine& engine = TextEngine::instance();
   const int height = engine.metrics(state_.font).height;
   const Point d = Point{x, y} + state_.origin;

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "base/Text.h"
+#include "gfx/TextEngine.h"
 
 namespace tavra {
 namespace {
@@ -42,6 +43,16 @@ Font systemFont() {
 
 Font captionFont() {
   return Font{.name = "Tahoma", .height = pointsToPixels(8), .style = fsBold};
+}
+
+void warmUpFonts() {
+  TextEngine& engine = TextEngine::instance();
+  for (const char* face : {"Tahoma", "Verdana", "Times New Roman", "Courier New", "Monotype Corsiva"}) {
+    for (unsigned style : {unsigned{fsNone}, unsigned{fsBold}}) {
+      Font f{.name = face, .height = 11, .style = style};
+      TextEngine::pixelWidth(engine.layout(f, {.text = "Warm-up: Тавра 0123"}));
+    }
+  }
 }
 
 }  // namespace tavra

@@ -79,6 +79,8 @@ int TextBlock::width() const {
 }
 
 TextBlock TextBlock::build(const Font& font, std::string_view text, int maxWidth, unsigned flags) {
+  std::string storage;
+  text = validUtf8(text, storage);
   TextBlock block;
   const TextMetrics& m = TextEngine::instance().metrics(font);
   block.lineHeight_ = m.height;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "base/Text.h"
+
 namespace tavra {
 namespace {
 
@@ -16,6 +18,14 @@ int fontPixelHeight(const Font& font) {
 unsigned shapeStyle(const Font& font) { return font.style & (fsBold | fsItalic); }
 
 }  // namespace
+
+std::string_view validUtf8(std::string_view text, std::string& storage) {
+  if (g_utf8_validate(text.data(), static_cast<gssize>(text.size()), nullptr)) return text;
+  std::u32string codePoints = utf8ToCodePoints(text);
+  std::erase(codePoints, U'\0');
+  storage = codePointsToUtf8(codePoints);
+  return storage;
+}
 
 TextEngine& TextEngine::instance() {
   static TextEngine engine;
@@ -52,6 +62,7 @@ TextEngine::FontEntry& TextEngine::entry(const Font& font) {
 
   // Metrics from a laid-out line, so that they agree with what drawing produces.
   PangoLayout* l = layout_.get();
+  last_ = {};
   pango_layout_set_attributes(l, nullptr);
   pango_layout_set_font_description(l, d);
   pango_layout_set_text(l, "Xg", -1);
@@ -70,9 +81,25 @@ TextEngine::FontEntry& TextEngine::entry(const Font& font) {
 
 const TextMetrics& TextEngine::metrics(const Font& font) { return entry(font).metrics; }
 
+bool TextEngine::LastRequest::matches(const FontEntry* f, unsigned d, const LayoutRequest& r) const {
+  if (font != f || decoration != d || tabWidth != r.tabWidth || text != r.text || underlines.size() != r.underlines.size()) return false;
+  for (size_t i = 0; i < underlines.size(); ++i) {
+    if (underlines[i].first != r.underlines[i].begin || underlines[i].second != r.underlines[i].end) return false;
+  }
+  return true;
+}
+
 PangoLayout* TextEngine::layout(const Font& font, const LayoutRequest& request) {
   FontEntry& e = entry(font);
   PangoLayout* l = layout_.get();
+  const unsigned decoration = font.style & (fsUnderline | fsStrikeOut);
+  if (request.direction == direction_ && last_.matches(&e, decoration, request)) return l;
+  last_.font = &e;
+  last_.decoration = decoration;
+  last_.text.assign(request.text);
+  last_.underlines.clear();
+  for (const ByteRange& r : request.underlines) last_.underlines.emplace_back(r.begin, r.end);
+  last_.tabWidth = request.tabWidth;
   pango_layout_set_font_description(l, e.description.get());
 
   const bool underlineAll = (font.style & fsUnderline) != 0;
@@ -131,16 +158,6 @@ std::vector<Cluster> TextEngine::clusters(PangoLayout* layout) {
   pango_layout_iter_free(it);
   std::sort(out.begin(), out.end(), [](const Cluster& a, const Cluster& b) { return a.byteIndex < b.byteIndex; });
   return out;
-}
-
-void warmUpFonts() {
-  TextEngine& engine = TextEngine::instance();
-  for (const char* face : {"Tahoma", "Verdana", "Times New Roman", "Courier New", "Monotype Corsiva"}) {
-    for (unsigned style : {unsigned{fsNone}, unsigned{fsBold}}) {
-      Font f{.name = face, .height = 11, .style = style};
-      TextEngine::pixelWidth(engine.layout(f, {.text = "Warm-up: Тавра 0123"}));
-    }
-  }
 }
 
 }  // namespace tavra

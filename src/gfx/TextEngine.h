@@ -37,6 +37,11 @@ struct Cluster {
   int advance = 0;
 };
 
+// The text itself when it is valid UTF-8 without NUL characters; otherwise a copy in `storage`
+// with invalid sequences replaced by U+FFFD and NULs left out. Pango's byte indices then agree
+// with ours.
+std::string_view validUtf8(std::string_view text, std::string& storage);
+
 class TextEngine {
  public:
   static TextEngine& instance();
@@ -61,6 +66,17 @@ class TextEngine {
   std::unique_ptr<PangoContext, void (*)(gpointer)> context_{nullptr, g_object_unref};
   std::unique_ptr<PangoLayout, void (*)(gpointer)> layout_{nullptr, g_object_unref};
   TextDirection direction_ = TextDirection::Auto;
+  // What the layout holds now: asking for the same again costs nothing (a label is measured and
+  // then drawn with the same request).
+  struct LastRequest {
+    const FontEntry* font = nullptr;
+    unsigned decoration = 0;
+    std::string text;
+    std::vector<std::pair<int, int>> underlines;
+    int tabWidth = -1;
+    bool matches(const FontEntry* f, unsigned d, const LayoutRequest& r) const;
+  };
+  LastRequest last_;
   std::map<std::tuple<std::string, int, unsigned>, FontEntry> fonts_;
 };
 

@@ -120,6 +120,7 @@ class Window {
   void invalidateRect(const Rect& clientRect, bool erase = true);
   void invalidateRegion(const Region& clientRegion, bool erase = true);
   void invalidateFrame();  // the non-client area
+  void invalidateTree();   // frame and client of this window and of every descendant
   void validate();
   void update();           // paints now what is invalid
   bool redrawEnabled() const { return redraw_; }
@@ -157,6 +158,7 @@ class Window {
   // Pending paint state.
   Region update_;           // window coordinates, client and non-client
   bool erasePending_ = false;
+  bool eraseFailed_ = false;  // the erase before the paint left the background as it was
   bool framePending_ = false;
 
   std::unique_ptr<Bitmap> backing_;  // top-level windows only

@@ -418,6 +418,12 @@ void WindowSystem::dispatchInput(const InputEvent& ev) {
     case K::CloseRequest:
       if (Window* w = find(ev.window)) send(*w, WM_SYSCOMMAND, SC_CLOSE, 0);
       break;
+    case K::MinimizeRequest:
+      if (Window* w = find(ev.window)) send(*w, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+      break;
+    case K::RestoreRequest:
+      if (Window* w = find(ev.window)) send(*w, WM_SYSCOMMAND, SC_RESTORE, 0);
+      break;
     case K::Expose:
       if (Window* w = find(ev.window)) markPresent(*w, Region(Rect::fromSize(0, 0, w->bounds_.width(), w->bounds_.height())));
       break;
@@ -682,6 +688,10 @@ LResult WindowSystem::defWindowProc(Window& w, MessageId msg, WParam wParam, LPa
       return 1;
     case WM_MOUSEACTIVATE:
       return MA_ACTIVATE;
+    case WM_SYSKEYDOWN:
+      // Alt+F4 closes the top-level window, frame or none.
+      if (wParam == VK_F4 && (modifiers_ & kModAlt)) send(w.topLevel(), WM_SYSCOMMAND, SC_CLOSE, 0);
+      return 0;
     case WM_ACTIVATE:
       if (loWord(wParam) != WA_INACTIVE && !w.minimized_) {
         Window* f = focus();
@@ -814,6 +824,8 @@ PaintScope WindowSystem::beginPaint(Window& w) {
   PaintScope scope;
   scope.dc = std::unique_ptr<DeviceContext>(new DeviceContext(*this, w, false, &device));
   scope.paintRect = update.bounds().offsetBy(-w.clientRect_.left, -w.clientRect_.top);
+  scope.eraseFailed = w.eraseFailed_;
+  w.eraseFailed_ = false;
   if (erase && !update.isEmpty()) scope.eraseFailed = send(w, WM_ERASEBKGND, reinterpret_cast<WParam>(&scope.dc->canvas()), 0) == 0;
   return scope;
 }
@@ -830,6 +842,15 @@ void WindowSystem::paintTree(Window& w) {
     if (w.update_.intersected(w.clientRect_).isEmpty()) {
       w.validate();
     } else {
+      // The background is erased before the paint, over the update region only.
+      if (w.erasePending_) {
+        w.erasePending_ = false;
+        Point off = w.offsetInTopLevel();
+        Region device = w.update_.intersected(w.clientRect_).translated(off.x, off.y);
+        DeviceContext dc(*this, w, false, &device);
+        if (send(w, WM_ERASEBKGND, reinterpret_cast<WParam>(&dc.canvas()), 0) == 0) w.eraseFailed_ = true;
+        if (!find(h)) return;
+      }
       send(w, WM_PAINT, 0, 0);
       if (!find(h)) return;
       // A handler that did not begin painting leaves nothing invalid behind.

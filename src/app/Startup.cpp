@@ -1,0 +1,41 @@
+#include "app/Startup.h"
+
+#include "app/ProgramWindows.h"
+#include "app/Unit5.h"
+#include "selftest/Unit2.h"
+#include "selftest/Unit3.h"
+#include "viewer/Unit1.h"
+#include "windows/Unit4.h"
+#include "windows/Unit6.h"
+
+namespace tavra {
+namespace {
+
+ProgramWindows gWindows;
+
+}  // namespace
+
+ProgramWindows& programWindows() { return gWindows; }
+
+ProgramState programState() {
+  const ProgramWindows& w = gWindows;
+  if (!TApplication::exists() || Application().Terminated()) return ProgramState::Ended;
+  if (w.Form5 && w.Form5->visible()) return ProgramState::Starting;
+  if (w.Form1 && w.Form1->visible()) return ProgramState::Reading;
+  if (w.Form2 && w.Form2->visible()) return ProgramState::Testing;
+  if (w.Form3 && w.Form3->visible()) return ProgramState::Result;
+  return ProgramState::Ended;
+}
+
+void createProgramWindows(TApplication& app) {
+  gWindows = {};
+  app.setTitle("Tavra");
+  gWindows.Form5 = &app.CreateForm<TForm5>();
+  gWindows.Form1 = &app.CreateForm<TForm1>();
+  gWindows.Form2 = &app.CreateForm<TForm2>();
+  gWindows.Form3 = &app.CreateForm<TForm3>();
+  gWindows.Form4 = &app.CreateForm<TForm4>();
+  gWindows.Form6 = &app.CreateForm<TForm6>();
+}
+
+}  // namespace tavra

@@ -1,0 +1,127 @@
+#include "driver/HeadlessDriver.h"
+
+#include "app/Startup.h"
+#include "framework/Form.h"
+#include "framework/WinControl.h"
+#include "gfx/ImageCodec.h"
+#include "winsys/ClassicFrame.h"
+
+namespace tavra {
+
+HeadlessDriver::HeadlessDriver() {
+  auto backend = std::make_unique<HeadlessBackend>(HeadlessBackend::ClockKind::Virtual);
+  backend_ = backend.get();
+  ws_ = std::make_unique<WindowSystem>(std::move(backend));
+  app_ = std::make_unique<TApplication>();
+  app_->addMessageBoxObserver([this](const MessageBoxInfo& info) {
+    RecordedBox box{info.caption, info.text, info.icon, info.windowClass};
+    boxes.push_back(box);
+    ws_->processMessages();
+    if (whileBoxOpen_) whileBoxOpen_(box);
+    if (info.form) info.form->setModalResult(mrOk);
+  });
+}
+
+HeadlessDriver::~HeadlessDriver() {
+  app_.reset();
+  ws_.reset();
+}
+
+void HeadlessDriver::startProgram() {
+  createProgramWindows(*app_);
+  if (TCustomForm* main = app_->MainForm()) main->Show();
+  settle();
+}
+
+void HeadlessDriver::settle() { ws_->processMessages(); }
+
+void HeadlessDriver::advance(TimeMs ms) {
+  VirtualClock* clock = backend_->virtualClock();
+  TimeMs target = ws_->now() + ms;
+  settle();
+  while (!ws_->quitRequested()) {
+    auto next = ws_->nextTimerDeadline();
+    if (!next || *next > target) break;
+    clock->setNow(*next);
+    ws_->fireDueTimers();
+    settle();
+  }
+  clock->setNow(target);
+  settle();
+}
+
+bool HeadlessDriver::advanceUntil(const std::function<bool()>& condition, TimeMs limit, TimeMs step) {
+  for (TimeMs spent = 0; spent <= limit; spent += step) {
+    if (condition()) return true;
+    advance(step);
+  }
+  return condition();
+}
+
+void HeadlessDriver::moveTo(Point screen) {
+  backend_->inject(InputEvent::mouse(InputEvent::Kind::MouseMove, screen));
+  settle();
+}
+
+void HeadlessDriver::mouseDown(Point screen, MouseButton button) {
+  backend_->inject(InputEvent::mouse(InputEvent::Kind::MouseDown, screen, button));
+  settle();
+}
+
+void HeadlessDriver::mouseUp(Point screen, MouseButton button) {
+  backend_->inject(InputEvent::mouse(InputEvent::Kind::MouseUp, screen, button));
+  settle();
+}
+
+void HeadlessDriver::click(Point screen, MouseButton button) {
+  moveTo(screen);
+  mouseDown(screen, button);
+  mouseUp(screen, button);
+}
+
+void HeadlessDriver::doubleClick(Point screen) {
+  click(screen);
+  backend_->virtualClock()->advance(50);
+  click(screen);
+}
+
+Point HeadlessDriver::centreOf(const TControl& c) const {
+  return c.clientToScreen({c.clientWidth() / 2, c.clientHeight() / 2});
+}
+
+void HeadlessDriver::click(const TControl& c) { click(centreOf(c)); }
+
+void HeadlessDriver::clickAt(const TControl& c, Point client) { click(c.clientToScreen(client)); }
+
+void HeadlessDriver::doubleClick(const TControl& c) { doubleClick(centreOf(c)); }
+
+void HeadlessDriver::pressKey(unsigned vk, unsigned modifiers) {
+  backend_->inject(InputEvent::keyEvent(InputEvent::Kind::KeyDown, vk, modifiers));
+  backend_->inject(InputEvent::keyEvent(InputEvent::Kind::KeyUp, vk, modifiers));
+  settle();
+}
+
+void HeadlessDriver::typeText(const std::string& utf8) {
+  backend_->inject(InputEvent::typed(utf8));
+  settle();
+}
+
+void HeadlessDriver::clickCloseBox(const TControl& form) {
+  const auto* wc = dynamic_cast<const TWinControl*>(&form);
+  if (!wc || !wc->window()) return;
+  Window& w = *wc->window();
+  FrameGeometry g = ClassicFrame::geometry(w);
+  if (g.closeButton.isEmpty()) return;
+  Point inside{(g.closeButton.left + g.closeButton.right) / 2, (g.closeButton.top + g.closeButton.bottom) / 2};
+  click(w.screenOrigin() + inside);
+}
+
+Bitmap HeadlessDriver::screenshot() {
+  settle();
+  Size d = backend_->desktopSize();
+  return ws_->captureScreen(Rect::fromSize(0, 0, d.width, d.height));
+}
+
+bool HeadlessDriver::saveScreenshot(const std::string& path) { return savePng(screenshot(), path); }
+
+}  // namespace tavra

@@ -1,0 +1,23 @@
+#pragma once
+// A headless window system and application for framework tests, with a form of test controls.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "driver/HeadlessDriver.h"
+#include "framework/Form.h"
+
+namespace tavra::test {
+
+class FrameworkTest : public ::testing::Test {
+ protected:
+  HeadlessDriver driver;
+
+  template <typename F>
+  F& makeForm() {
+    F& f = driver.app().CreateForm<F>();
+    return f;
+  }
+};
+
+}  // namespace tavra::test
