@@ -2,37 +2,28 @@
 
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <thread>
+#include <vector>
 
 extern char** environ;
 
 namespace tavra {
 namespace {
 
-std::function<bool(const std::string&)>& handlerSlot() {
-  static std::function<bool(const std::string&)> handler;
-  return handler;
-}
+ShellOpenHandler gHandler;
 
-bool acceptable(const std::string& url) {
-  if (url.empty() || url.front() == '-') return false;
-  for (unsigned char c : url) {
-    if (c < 0x20 || c == 0x7F) return false;
-  }
-  return true;
-}
-
+// Starts the opener and reaps it from a detached thread when it ends, so it never lingers.
 bool spawnOpener(const std::string& url) {
-  std::string program = "xdg-open";
-  std::string argument = url;
-  char* argv[] = {program.data(), argument.data(), nullptr};
-  pid_t pid = 0;
-  if (posix_spawnp(&pid, program.c_str(), nullptr, nullptr, argv, environ) != 0) return false;
-  // The opener exits on its own; reap it so it leaves no zombie behind.
-  std::thread([pid] {
+  std::vector<char*> argv{const_cast<char*>("xdg-open"), const_cast<char*>(url.c_str()), nullptr};
+  pid_t opener = 0;
+  if (posix_spawnp(&opener, "xdg-open", nullptr, nullptr, argv.data(), environ) != 0) return false;
+  std::thread([opener] {
     int status = 0;
-    waitpid(pid, &status, 0);
+    while (waitpid(opener, &status, 0) < 0 && errno == EINTR) {
+    }
   }).detach();
   return true;
 }
@@ -40,11 +31,15 @@ bool spawnOpener(const std::string& url) {
 }  // namespace
 
 bool shellOpen(const std::string& url) {
-  if (!acceptable(url)) return false;
-  if (handlerSlot()) return handlerSlot()(url);
+  if (url.empty()) return false;
+  if (gHandler) return gHandler(url);
   return spawnOpener(url);
 }
 
-void setShellOpenHandler(std::function<bool(const std::string& url)> handler) { handlerSlot() = std::move(handler); }
+ShellOpenHandler setShellOpenHandler(ShellOpenHandler handler) {
+  ShellOpenHandler previous = std::move(gHandler);
+  gHandler = std::move(handler);
+  return previous;
+}
 
 }  // namespace tavra

@@ -1,18 +1,16 @@
 #pragma once
-// The desktop's "open" action on a URL (web and mail links): the URL is handed to xdg-open,
-// started directly with the URL as its one argument, never through a shell. Tests put their own
-// action in place.
+// The shell's "open" action on a URL or file: xdg-open started directly with the URL as its one
+// argument (never through a command interpreter). Tests replace the action with their own.
 #include <functional>
 #include <string>
 
 namespace tavra {
 
-// Starts the open action; false when the URL is refused (empty, or one that would read as an
-// option) or the program could not be started. Returns without waiting for it.
-bool shellOpen(const std::string& url);
+using ShellOpenHandler = std::function<bool(const std::string& url)>;
 
-// Replaces the open action (tests record URLs instead of starting programs); an empty function
-// restores the real one.
-void setShellOpenHandler(std::function<bool(const std::string& url)> handler);
+// Opens the URL; false when the opener could not be started. An empty URL opens nothing.
+bool shellOpen(const std::string& url);
+// Replaces the action (an empty handler restores the real one); returns the previous handler.
+ShellOpenHandler setShellOpenHandler(ShellOpenHandler handler);
 
 }  // namespace tavra

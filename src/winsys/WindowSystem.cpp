@@ -439,6 +439,12 @@ void WindowSystem::dispatchInput(const InputEvent& ev) {
     case K::CloseRequest:
       if (Window* w = find(ev.window)) send(*w, WM_SYSCOMMAND, SC_CLOSE, 0);
       break;
+    case K::MinimizeRequest:
+      if (Window* w = find(ev.window)) send(*w, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+      break;
+    case K::RestoreRequest:
+      if (Window* w = find(ev.window)) send(*w, WM_SYSCOMMAND, SC_RESTORE, 0);
+      break;
     case K::Expose:
       if (Window* w = find(ev.window)) markPresent(*w, Region(Rect::fromSize(0, 0, w->bounds_.width(), w->bounds_.height())));
       break;

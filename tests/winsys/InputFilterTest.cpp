@@ -1,28 +1,12 @@
-// The shell's open action, input filters, and the keys that open the menu bar.
+// Input filters, and the keys that open the menu bar.
 #include <string>
 #include <vector>
 
 #include "WindowSystemFixture.h"
 #include "winsys/Keys.h"
-#include "winsys/Shell.h"
 
 namespace tavra::test {
 namespace {
-
-TEST(ShellOpen, HandsTheUrlOverWholeAndRefusesWhatWouldReadAsAnOption) {
-  std::vector<std::string> opened;
-  setShellOpenHandler([&](const std::string& url) {
-    opened.push_back(url);
-    return true;
-  });
-  EXPECT_TRUE(shellOpen("http://example.org/a b?c=1&d=\"2\";rm -rf"));
-  EXPECT_TRUE(shellOpen("mailto:someone@example.org"));
-  EXPECT_FALSE(shellOpen(""));
-  EXPECT_FALSE(shellOpen("--help"));
-  EXPECT_FALSE(shellOpen("http://example.org/\nsecond line"));
-  setShellOpenHandler(nullptr);
-  EXPECT_EQ(opened, (std::vector<std::string>{"http://example.org/a b?c=1&d=\"2\";rm -rf", "mailto:someone@example.org"}));
-}
 
 TEST_F(WindowSystemTest, AnInputFilterTakesEventsBeforeAnyWindowAndObserversStillSeeThem) {
   auto w = make({0, 0, 100, 100}, clWhite);
