@@ -39,6 +39,21 @@ void TCustomPanel::setAlignment(TAlignment a) {
   Invalidate();
 }
 
+void TCustomPanel::setBorderStyle(TBorderStyle style) {
+  if (style == borderStyle_) return;
+  borderStyle_ = style;
+  if (Window* w = window()) {
+    std::uint32_t ex = w->exStyle() & ~static_cast<std::uint32_t>(WS_EX_CLIENTEDGE);
+    w->setExStyle(style == TBorderStyle::bsSingle ? ex | WS_EX_CLIENTEDGE : ex);
+    AlignControls();
+  }
+}
+
+void TCustomPanel::CreateParams(WindowParams& p) {
+  TCustomControl::CreateParams(p);
+  if (borderStyle_ == TBorderStyle::bsSingle) p.exStyle |= WS_EX_CLIENTEDGE;
+}
+
 void TCustomPanel::Paint() {
   Canvas& c = *canvas();
   Rect r = clientRect();
