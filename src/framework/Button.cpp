@@ -8,7 +8,8 @@ namespace tavra {
 
 TButton::TButton(TComponent* owner) : TCustomControl(owner) {
   setTabStop(true);
-  controlStyle_ = csCaptureMouse | csClickEvents | csSetCaption | csOpaque | csDoubleClicks;
+  // Two quick presses are two clicks.
+  controlStyle_ = csCaptureMouse | csClickEvents | csSetCaption | csOpaque;
   setBoundsQuiet(Rect::fromSize(0, 0, 75, 25));
 }
 

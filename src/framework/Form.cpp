@@ -24,6 +24,7 @@ TCustomForm::~TCustomForm() {
 void TCustomForm::finishCreation() {
   // The window is made once the form's class is complete, so it carries the class's name.
   createWindow();
+  applyWindowStyle();
   endLoading();
   created_ = true;
   DoCreate();

@@ -237,6 +237,12 @@ void Window::invalidateFrame() {
   framePending_ = true;
 }
 
+void Window::invalidateTree() {
+  invalidateFrame();
+  invalidate();
+  for (Window* c : children_) c->invalidateTree();
+}
+
 void Window::validate() {
   update_.clear();
   erasePending_ = false;

@@ -120,6 +120,7 @@ class Window {
   void invalidateRect(const Rect& clientRect, bool erase = true);
   void invalidateRegion(const Region& clientRegion, bool erase = true);
   void invalidateFrame();  // the non-client area
+  void invalidateTree();   // frame and client of this window and of every descendant
   void validate();
   void update();           // paints now what is invalid
   bool redrawEnabled() const { return redraw_; }

@@ -1,5 +1,5 @@
 // Group boxes, memos and line lists.
-#include "FrameworkFixture.h"
+#include "FormFixture.h"
 #include "framework/GroupBox.h"
 #include "framework/Memo.h"
 #include "framework/Panel.h"
@@ -30,7 +30,7 @@ TEST(StringList, LinesTextAndBounds) {
   EXPECT_EQ(list.Count(), 0);
 }
 
-class ContainerTest : public FrameworkTest {};
+class ContainerTest : public FormTest {};
 
 TEST_F(ContainerTest, GroupBoxChildrenFillTheAreaBelowTheCaption) {
   TGroupBox& box = add<TGroupBox>(Rect::fromSize(10, 10, 305, 137));

@@ -1,11 +1,11 @@
 #include "framework/Edit.h"
 
-#include "FrameworkFixture.h"
+#include "FormFixture.h"
 
 namespace tavra::test {
 namespace {
 
-class EditTest : public FrameworkTest {
+class EditTest : public FormTest {
  protected:
   EditTest() : edit(add<TEdit>(Rect::fromSize(10, 10, 145, 21))) {
     edit.setFocus();

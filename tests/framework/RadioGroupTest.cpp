@@ -1,11 +1,11 @@
 #include "framework/RadioGroup.h"
 
-#include "FrameworkFixture.h"
+#include "FormFixture.h"
 
 namespace tavra::test {
 namespace {
 
-class RadioGroupTest : public FrameworkTest {
+class RadioGroupTest : public FormTest {
  protected:
   RadioGroupTest() : group(add<TRadioGroup>(Rect::fromSize(10, 10, 425, 43))) {
     group.setCaption("Варианты ответов");

@@ -1,13 +1,13 @@
 #include "framework/TabControl.h"
 
-#include "FrameworkFixture.h"
+#include "FormFixture.h"
 #include "framework/Panel.h"
 #include "framework/TabScroller.h"
 
 namespace tavra::test {
 namespace {
 
-class TabControlTest : public FrameworkTest {
+class TabControlTest : public FormTest {
  protected:
   TabControlTest() : tabs(add<TTabControl>(Rect::fromSize(10, 10, 400, 200))) {
     tabs.Tabs().Assign({"Вариант 1", "Вариант 2", "Вариант 3"});

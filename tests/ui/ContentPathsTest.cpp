@@ -1,0 +1,57 @@
+// Content paths: the root of the executable's folder followed directly by a relative path.
+#include <gtest/gtest.h>
+
+#include "viewer/ContentPaths.h"
+
+namespace tavra::test {
+namespace {
+
+TEST(ContentPaths, RootIsTheExecutablesFolderWithItsSeparator) {
+  struct Case {
+    const char* executable;
+    const char* root;
+  };
+  for (const Case& c : {Case{"/opt/tavra/tavra", "/opt/tavra/"}, Case{"/home/студент/Мой курс/tavra", "/home/студент/Мой курс/"},
+                        Case{"C:\\Course\\tavra.exe", "C:\\Course\\"}, Case{"C:tavra.exe", "C:"}, Case{"tavra", ""}}) {
+    EXPECT_EQ(content::rootOfExecutable(c.executable), c.root) << c.executable;
+  }
+}
+
+TEST(ContentPaths, RelativePathsAreAppendedUnchanged) {
+  struct Case {
+    std::string relative;
+    const char* full;
+  };
+  const char* root = "/home/студент/Мой курс/";
+  for (const Case& c : {Case{"mat\\1.0.mht", "/home/студент/Мой курс/mat/1.0.mht"},
+                        Case{content::tocPage(0), "/home/студент/Мой курс/mat/priv.mht"},
+                        Case{content::tocPage(34), "/home/студент/Мой курс/mat/spis.mht"},
+                        Case{std::string(content::kGlossary), "/home/студент/Мой курс/mat/gloss.mht"},
+                        Case{content::examplesPage(3), "/home/студент/Мой курс/prim/g3.mht"},
+                        Case{content::tasksPage(1), "/home/студент/Мой курс/zd/g1.mht"},
+                        Case{content::questionsPage(4), "/home/студент/Мой курс/vop/g4.mht"},
+                        Case{content::appendixPage(content::kAppendixPages[8]), "/home/студент/Мой курс/pril/4.3.2.mht"},
+                        Case{content::testQuestion(3, 10), "/home/студент/Мой курс/test/v3/10.mht"},
+                        Case{std::string(content::kTestStart), "/home/студент/Мой курс/test/priv.mht"},
+                        Case{std::string(content::kHelp), "/home/студент/Мой курс/help.mht"},
+                        Case{std::string(content::kBanner), "/home/студент/Мой курс/flash.swf"},
+                        Case{std::string(content::kSkins), "/home/студент/Мой курс/skins"}}) {
+    EXPECT_EQ(content::pathUnder(root, c.relative), c.full) << c.relative;
+  }
+}
+
+TEST(ContentPaths, TheRunningProgramsRootIsItsOwnFolder) {
+  std::string root = content::root();
+  ASSERT_FALSE(root.empty());
+  EXPECT_EQ(root.back(), '/');
+  EXPECT_EQ(root, std::string(TAVRA_BIN_DIR).substr(0, 0) + root);  // ends with a separator, names a folder
+  EXPECT_NE(root.find("/tests/"), std::string::npos) << "the test executable lives in build/tests";
+}
+
+TEST(ContentPaths, MarkImagesAreRelativeToTheCurrentDirectory) {
+  EXPECT_EQ(content::kMarkOk, "dmat/ok.png");
+  EXPECT_EQ(content::kMarkNo, "dmat/no.png");
+}
+
+}  // namespace
+}  // namespace tavra::test
