@@ -405,12 +405,17 @@ void TCustomEdit::WndProc(TMessage& m) {
         return;
       }
       break;
-    case WM_SETFOCUS:
+    case WM_SETFOCUS: {
+      // Tabbing in from another control of the same window selects the text; the focus coming
+      // back with the window (after a message box) leaves the selection as it was.
+      Window* from = WindowSystem::instance().find(static_cast<WindowHandle>(m.WParam_));
+      bool fromSibling = from && window() && &from->topLevel() == &window()->topLevel();
       TWinControl::WndProc(m);
-      if (autoSelect_ && !clickFocusing_) SelectAll();
+      if (autoSelect_ && !clickFocusing_ && fromSibling) SelectAll();
       restartBlink();
       Invalidate();
       return;
+    }
     case WM_KILLFOCUS:
       stopBlink();
       mouseSelecting_ = false;
