@@ -1,6 +1,7 @@
 #include "framework/Edit.h"
 
 #include "FormFixture.h"
+#include "framework/MessageBoxes.h"
 
 namespace tavra::test {
 namespace {
@@ -212,6 +213,18 @@ TEST_F(EditTest, FocusByTabSelectsAllAndTabMakesNoCharacter) {
   EXPECT_EQ(second.SelLength(), 4);
   type("q");
   EXPECT_EQ(seen, std::vector<char32_t>{U'q'});
+}
+
+TEST_F(EditTest, FocusComingBackAfterAMessageBoxKeepsTheCaret) {
+  type("Иван");
+  key(VK_LEFT);
+  ShowMessage("box");
+  settle();
+  ASSERT_EQ(boxes, std::vector<std::string>{"box"});
+  EXPECT_TRUE(edit.focused());
+  EXPECT_EQ(edit.SelLength(), 0) << "nothing is selected when the window gets the focus back";
+  type("о");
+  EXPECT_EQ(edit.text(), "Иваон");
 }
 
 TEST_F(EditTest, CaretBlinksOnlyWhileFocused) {
