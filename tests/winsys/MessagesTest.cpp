@@ -243,3 +243,23 @@ TEST_F(WindowSystemTest, AltF4ClosesTheTopLevelWindowEvenWithoutAFrame) {
 
 }  // namespace
 }  // namespace tavra::test
+
+#include "winsys/Shell.h"
+
+namespace tavra::test {
+namespace {
+
+TEST(Shell, OpensTheUrlThroughTheHandlerAndNothingForAnEmptyOne) {
+  std::vector<std::string> opened;
+  ShellOpenHandler previous = setShellOpenHandler([&](const std::string& url) {
+    opened.push_back(url);
+    return true;
+  });
+  EXPECT_TRUE(shellOpen("mailto:author@example.org"));
+  EXPECT_FALSE(shellOpen(""));
+  EXPECT_EQ(opened, (std::vector<std::string>{"mailto:author@example.org"}));
+  setShellOpenHandler(previous);
+}
+
+}  // namespace
+}  // namespace tavra::test
