@@ -140,7 +140,8 @@ void TCustomTabControl::scrollTabs(int step) {
 }
 
 void TCustomTabControl::updateScroller() {
-  bool needed = layout_.needsScrolling() && handleAllocated();
+  // The arrows are a child control; made before the window exists, they get theirs with it.
+  bool needed = layout_.needsScrolling();
   if (!needed) {
     if (scroller_) scroller_->hide();
     return;
@@ -157,6 +158,11 @@ void TCustomTabControl::updateScroller() {
   scroller_->canScrollForward = layout_.itemRect(layout_.count() - 1).right > width() - w;
   scroller_->show();
   scroller_->Invalidate();
+}
+
+void TCustomTabControl::Loaded() {
+  TCustomControl::Loaded();
+  invalidateLayout();
 }
 
 void TCustomTabControl::Resize() {

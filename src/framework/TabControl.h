@@ -53,6 +53,7 @@ class TCustomTabControl : public TCustomControl {
  protected:
   void Paint() override;
   void Resize() override;
+  void Loaded() override;
   bool takesFocusOnClick() const override { return true; }
   LResult DialogCode() override { return DLGC_WANTARROWS; }
   virtual bool CanChange();

@@ -124,5 +124,15 @@ TEST_F(TabControlTest, TabsThatDoNotFitScrollWithArrows) {
   EXPECT_FALSE(scroller->visible());
 }
 
+TEST_F(TabControlTest, ArrowsAlsoForTabsGivenBeforeTheControlHasAWindow) {
+  TTabControl& early = form_->make<TTabControl>();
+  early.Tabs().Assign(std::vector<std::string>(12, "tab"));
+  early.setBounds(10, 220, 200, 60);
+  early.setParent(form_);
+  settle();
+  ASSERT_NE(early.scroller(), nullptr);
+  EXPECT_TRUE(early.scroller()->window() && early.scroller()->window()->isShowing());
+}
+
 }  // namespace
 }  // namespace tavra::test

@@ -1,6 +1,7 @@
 // The testing window: layout, question change with its checks, answers, key filter, clearing,
 // returning and the reset of every visit.
 #include "SelfTestFixture.h"
+#include "framework/TabScroller.h"
 #include "winsys/Keys.h"
 
 namespace tavra::test {
@@ -31,6 +32,9 @@ TEST_F(SelfTest, ControlsSitWhereTheWindowPutsThem) {
   EXPECT_EQ(f.rg1->Columns(), 5);
   EXPECT_EQ(f.tc2->Tabs().Count(), 10);
   EXPECT_EQ(f.tc2->Tabs()[9], "10");
+  ASSERT_NE(f.tc2->scroller(), nullptr) << "ten tabs do not fit in one row: arrows scroll them";
+  EXPECT_TRUE(f.tc2->scroller()->showing());
+  EXPECT_TRUE(f.tc2->scroller()->window()->isShowing());
   EXPECT_FALSE(f.m1->visible());
   EXPECT_TRUE(f.m1->readOnly());
   EXPECT_EQ(f.Timer1->interval(), 1);
