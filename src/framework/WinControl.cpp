@@ -11,6 +11,10 @@ namespace {
 
 bool isMouseMessage(MessageId m) { return m >= WM_MOUSEMOVE && m <= WM_MBUTTONDBLCLK; }
 
+// A key that the form took as a dialog key (Tab, Enter, Escape) makes no character: the one the
+// window system sends right after the key is dropped.
+char32_t gSwallowedChar = 0;
+
 void collectTabOrder(const TWinControl& c, std::vector<TWinControl*>& out) {
   for (TWinControl* child : c.tabList()) {
     out.push_back(child);
@@ -217,6 +221,7 @@ void TWinControl::AlignControls() {
   if (aligning_) return;
   aligning_ = true;
   Rect r = clientRect();
+  AdjustClientRect(r);
   auto place = [&](TAlign which) {
     std::vector<TControl*> list;
     for (TControl* c : controls_) {
@@ -355,6 +360,9 @@ void TWinControl::DoExit() {
 
 bool TWinControl::DoKeyPress(TMessage& m) {
   char32_t ch = static_cast<char32_t>(m.WParam_);
+  char32_t swallowed = gSwallowedChar;
+  gSwallowedChar = 0;
+  if (swallowed != 0 && ch == swallowed) return false;
   TCustomForm* form = parentForm();
   if (form && form != this && form->keyPreview()) form->KeyPress(ch);
   if (ch != 0) KeyPress(ch);
@@ -364,6 +372,7 @@ bool TWinControl::DoKeyPress(TMessage& m) {
 
 bool TWinControl::DoKeyDown(TMessage& m) {
   unsigned key = static_cast<unsigned>(m.WParam_);
+  gSwallowedChar = 0;
   TShiftState shift = shiftFromKeys(0);
   unsigned mods = WindowSystem::instance().modifiers();
   if (mods & kModShift) shift |= ssShift;
@@ -378,7 +387,10 @@ bool TWinControl::DoKeyDown(TMessage& m) {
   bool dialogKey = (key == VK_TAB && !(wants & (DLGC_WANTTAB | DLGC_WANTALLKEYS))) ||
                    ((key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN) && !(wants & (DLGC_WANTARROWS | DLGC_WANTALLKEYS))) ||
                    ((key == VK_RETURN || key == VK_ESCAPE) && !(wants & DLGC_WANTALLKEYS));
-  if (dialogKey && form && form->Perform(CM_DIALOGKEY, key, 0) != 0) return false;
+  if (dialogKey && form && form->Perform(CM_DIALOGKEY, key, 0) != 0) {
+    if (key == VK_TAB || key == VK_RETURN || key == VK_ESCAPE) gSwallowedChar = key;
+    return false;
+  }
   return true;
 }
 

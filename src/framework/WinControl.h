@@ -42,6 +42,9 @@ class TWinControl : public TControl {
   void selectNext(TWinControl* current, bool forward, bool checkTabStop);
 
   Rect clientRect() const override;
+  // The area aligned children fill: the client rectangle, less what the control keeps for itself
+  // (a group box's caption, a tab control's tabs).
+  virtual void AdjustClientRect(Rect& rect) const { (void)rect; }
   void WndProc(TMessage& msg) override;
   void Invalidate() override;
   // Paints the windowless children onto `canvas` (this control's client coordinates).
