@@ -1,6 +1,7 @@
 #include "framework/WinControl.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "framework/Application.h"
 #include "framework/Form.h"
@@ -24,9 +25,26 @@ void collectTabOrder(const TWinControl& c, std::vector<TWinControl*>& out) {
 
 }  // namespace
 
-TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
+namespace {
+
+// Every live windowed control, so a window's owner pointer is trusted only when it names one.
+std::unordered_set<const void*>& liveControls() {
+  static std::unordered_set<const void*> live;
+  return live;
+}
+
+}  // namespace
+
+TWinControl::TWinControl(TComponent* owner) : TControl(owner) { liveControls().insert(this); }
+
+TWinControl* TWinControl::fromWindow(const Window* w) {
+  if (!w || !liveControls().count(w->owner())) return nullptr;
+  auto* c = static_cast<TWinControl*>(w->owner());
+  return c->window_.get() == w ? c : nullptr;
+}
 
 TWinControl::~TWinControl() {
+  liveControls().erase(this);
   setState(csDestroying);
   for (TControl* c : std::vector(controls_)) c->parent_ = nullptr;
   controls_.clear();
