@@ -4,6 +4,7 @@
 
 #include "app/HandOver.h"
 #include "app/ProgramWindows.h"
+#include "selftest/Unit2.h"
 #include "viewer/ContentPaths.h"
 #include "viewer/MainWindowPictures.h"
 #include "viewer/TableOfContents.h"
@@ -202,7 +203,10 @@ void TForm1::sSpeedButton1Click(TComponent&) { openPage(*wb1, content::kHelp); }
 
 void TForm1::FormClose(TComponent&, TCloseAction&) { handover::closeMain(); }
 
-void TForm1::f1b3Click(TComponent&) { handover::openTesting(); }
+void TForm1::f1b3Click(TComponent&) {
+  handover::openTesting();
+  programWindows().Form2->ResetTest();
+}
 
 void TForm1::N3Click(TComponent&) { handover::openAbout(); }
 

@@ -1,6 +1,5 @@
 #pragma once
-// The skinned picture button. It behaves as the framework's bit button and names its skin
-// section.
+// The skinned bit button. It behaves as the framework's bit button and names its skin section.
 #include "framework/BitBtn.h"
 #include "skin/paint/sCommonData.h"
 
