@@ -72,7 +72,7 @@ void HintController::activateAt(Point screen) {
   WindowSystem& ws = WindowSystem::instance();
   TControl* under = nullptr;
   if (Window* w = ws.windowAt(screen)) {
-    if (auto* wc = static_cast<TWinControl*>(w->owner())) {
+    if (TWinControl* wc = TWinControl::fromWindow(w)) {
       TControl* child = wc->controlAtPos(w->screenToClient(screen), true);
       under = child ? child : wc;
     }
