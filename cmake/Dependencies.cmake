@@ -10,6 +10,8 @@ pkg_check_modules(PANGO REQUIRED IMPORTED_TARGET pangocairo pango)
 pkg_check_modules(PIXMAN REQUIRED IMPORTED_TARGET pixman-1)
 pkg_check_modules(FONTCONFIG REQUIRED IMPORTED_TARGET fontconfig)
 pkg_check_modules(SDL2 REQUIRED IMPORTED_TARGET sdl2)
+# The SDL backend asks the X server itself where the pointer is, and shapes windows with regions.
+pkg_check_modules(X11 REQUIRED IMPORTED_TARGET x11 xext)
 
 # litehtml's exported shared target carries no include directory; add it ourselves.
 find_package(litehtml REQUIRED)

@@ -93,17 +93,11 @@ void TCustomLabel::AdjustSize() {
   Bitmap scratch(1, 1);
   Canvas c(scratch);
   Rect r = clientRect();
-  if (!wordWrap_) r.right = r.left;
   DoDrawText(c, r, drawTextFlags() | DT_CALCRECT);
   int x = left();
-  int w = r.width();
   // A right-aligned label keeps its right edge.
-  if (alignment_ == TAlignment::taRightJustify) x = left() + width() - w;
-  if (wordWrap_) {
-    x = left();
-    w = width();
-  }
-  setBounds(x, top(), w, r.height());
+  if (alignment_ == TAlignment::taRightJustify) x = left() + width() - r.right;
+  setBounds(x, top(), r.right, r.bottom);
 }
 
 }  // namespace tavra

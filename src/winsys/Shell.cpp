@@ -24,6 +24,7 @@ bool acceptableUrl(const std::string& url) {
 }  // namespace
 
 bool shellOpen(const std::string& url) {
+  if (url.empty()) return false;
   if (const ShellOpenHandler& handler = handlerSlot()) return handler(url);
   return openWithProgram("xdg-open", url);
 }

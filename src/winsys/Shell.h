@@ -11,7 +11,7 @@
 namespace tavra {
 
 // Asks the desktop to open `url`. The answer says whether the opener was started; what it does
-// with the URL afterwards is not known here.
+// with the URL afterwards is not known here. An empty URL opens nothing.
 bool shellOpen(const std::string& url);
 
 using ShellOpenHandler = std::function<bool(const std::string& url)>;

@@ -418,6 +418,12 @@ void WindowSystem::dispatchInput(const InputEvent& ev) {
     case K::CloseRequest:
       if (Window* w = find(ev.window)) send(*w, WM_SYSCOMMAND, SC_CLOSE, 0);
       break;
+    case K::MinimizeRequest:
+      if (Window* w = find(ev.window)) send(*w, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+      break;
+    case K::RestoreRequest:
+      if (Window* w = find(ev.window)) send(*w, WM_SYSCOMMAND, SC_RESTORE, 0);
+      break;
     case K::Expose:
       if (Window* w = find(ev.window)) markPresent(*w, Region(Rect::fromSize(0, 0, w->bounds_.width(), w->bounds_.height())));
       break;
@@ -682,6 +688,10 @@ LResult WindowSystem::defWindowProc(Window& w, MessageId msg, WParam wParam, LPa
       return 1;
     case WM_MOUSEACTIVATE:
       return MA_ACTIVATE;
+    case WM_SYSKEYDOWN:
+      // Alt+F4 closes the top-level window, frame or none.
+      if (wParam == VK_F4 && (modifiers_ & kModAlt)) send(w.topLevel(), WM_SYSCOMMAND, SC_CLOSE, 0);
+      return 0;
     case WM_ACTIVATE:
       if (loWord(wParam) != WA_INACTIVE && !w.minimized_) {
         Window* f = focus();

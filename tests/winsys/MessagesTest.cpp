@@ -225,3 +225,41 @@ TEST_F(WindowSystemTest, SizeableBorderResizesAndReportsTheNewClientSize) {
 
 }  // namespace
 }  // namespace tavra::test
+
+namespace tavra::test {
+namespace {
+
+TEST_F(WindowSystemTest, AltF4ClosesTheTopLevelWindowEvenWithoutAFrame) {
+  auto top = make({0, 0, 100, 100}, clWhite);
+  auto child = make({10, 10, 50, 50}, clWhite, top.get());
+  child->show();
+  top->show();
+  ws_->setFocus(child.get());
+  backend_->inject(InputEvent::keyEvent(InputEvent::Kind::KeyDown, VK_F4, kModAlt));
+  ws_->processMessages();
+  EXPECT_EQ(countOf(*top, WM_CLOSE), 1);
+  EXPECT_FALSE(top->isVisible()) << "by default a closed window hides";
+}
+
+}  // namespace
+}  // namespace tavra::test
+
+#include "winsys/Shell.h"
+
+namespace tavra::test {
+namespace {
+
+TEST(Shell, OpensTheUrlThroughTheHandlerAndNothingForAnEmptyOne) {
+  std::vector<std::string> opened;
+  ShellOpenHandler previous = setShellOpenHandler([&](const std::string& url) {
+    opened.push_back(url);
+    return true;
+  });
+  EXPECT_TRUE(shellOpen("mailto:author@example.org"));
+  EXPECT_FALSE(shellOpen(""));
+  EXPECT_EQ(opened, (std::vector<std::string>{"mailto:author@example.org"}));
+  setShellOpenHandler(previous);
+}
+
+}  // namespace
+}  // namespace tavra::test

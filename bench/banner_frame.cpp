@@ -1,0 +1,49 @@
+// One frame of the About window's banner (build/bin/flash.swf) at its size, 480 × 102: the tick
+// (display list step) and the render, and loading the movie.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <string>
+
+#include "gfx/Bitmap.h"
+#include "platform/SwfPlayer.h"
+
+namespace {
+
+// The banner beside the program: build/bin/flash.swf, next to this benchmark's build/bench.
+std::string bannerPath() {
+  std::error_code ec;
+  auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  if (ec) return "bin/flash.swf";
+  return (exe.parent_path().parent_path() / "bin" / "flash.swf").string();
+}
+
+void BM_BannerFrame(benchmark::State& state) {
+  tavra::SwfPlayer player;
+  if (!player.load(bannerPath())) {
+    state.SkipWithError(("cannot load the banner: " + player.loadError()).c_str());
+    return;
+  }
+  tavra::Bitmap bitmap(480, 102);
+  for (auto _ : state) {
+    player.advance();
+    player.render(bitmap, bitmap.bounds());
+    benchmark::DoNotOptimize(bitmap.data());
+  }
+}
+BENCHMARK(BM_BannerFrame)->Unit(benchmark::kMillisecond);
+
+void BM_BannerLoad(benchmark::State& state) {
+  std::string path = bannerPath();
+  for (auto _ : state) {
+    tavra::SwfPlayer player;
+    if (!player.load(path)) {
+      state.SkipWithError("cannot load the banner");
+      return;
+    }
+    benchmark::DoNotOptimize(player.frameCount());
+  }
+}
+BENCHMARK(BM_BannerLoad)->Unit(benchmark::kMillisecond);
+
+}  // namespace

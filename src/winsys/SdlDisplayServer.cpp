@@ -1,0 +1,199 @@
+#include "winsys/SdlDisplayServer.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
+// Last: the X11 headers define macros (None, Bool, Status) that clash with ordinary names.
+#include <SDL_syswm.h>
+#if defined(SDL_VIDEO_DRIVER_X11)
+#include <X11/extensions/XInput2.h>
+#include <X11/extensions/shape.h>
+#endif
+
+namespace tavra {
+
+SdlDisplayServer::~SdlDisplayServer() { disconnect(); }
+
+void SdlDisplayServer::connect(SDL_Window* window) {
+#if defined(SDL_VIDEO_DRIVER_X11)
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (!window || !SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return;
+  x11Display_ = info.info.x11.display;
+  int event = 0;
+  int error = 0;
+  if (!XQueryExtension(info.info.x11.display, "XInputExtension", &inputExtension_, &event, &error)) inputExtension_ = -1;
+  shapeExtension_ = XShapeQueryExtension(info.info.x11.display, &event, &error);
+#else
+  (void)window;
+#endif
+}
+
+void SdlDisplayServer::disconnect() {
+  if (watching_) SDL_DelEventWatch(&SdlDisplayServer::rewriteExtensionEvent, this);
+  watching_ = false;
+  x11Display_ = nullptr;
+}
+
+PointerState SdlDisplayServer::pointer() const {
+#if defined(SDL_VIDEO_DRIVER_X11)
+  if (x11Display_) {
+    auto* display = static_cast<Display*>(x11Display_);
+    ::Window root = 0;
+    ::Window child = 0;
+    int rootX = 0;
+    int rootY = 0;
+    int x = 0;
+    int y = 0;
+    unsigned mask = 0;
+    if (XQueryPointer(display, DefaultRootWindow(display), &root, &child, &rootX, &rootY, &x, &y, &mask)) {
+      return {{rootX, rootY}, (mask & (Button1Mask | Button2Mask | Button3Mask)) != 0};
+    }
+  }
+#endif
+  int x = 0;
+  int y = 0;
+  std::uint32_t buttons = SDL_GetGlobalMouseState(&x, &y);
+  return {{x, y}, buttons != 0};
+}
+
+bool SdlDisplayServer::hasWindowManager() const {
+#if defined(SDL_VIDEO_DRIVER_X11)
+  if (x11Display_) {
+    // A window manager following the desktop conventions names its check window on the root.
+    auto* display = static_cast<Display*>(x11Display_);
+    Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", True);
+    if (check == None) return false;
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long remaining = 0;
+    unsigned char* data = nullptr;
+    int rc = XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False, XA_WINDOW, &type, &format, &count, &remaining, &data);
+    bool found = rc == Success && type == XA_WINDOW && count == 1;
+    if (data) XFree(data);
+    return found;
+  }
+#endif
+  return true;
+}
+
+bool SdlDisplayServer::setShape(SDL_Window* window, const std::optional<Region>& region) const {
+#if defined(SDL_VIDEO_DRIVER_X11)
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (!x11Display_ || !shapeExtension_ || !SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return false;
+  auto* display = static_cast<Display*>(x11Display_);
+  if (!region) {
+    XShapeCombineMask(display, info.info.x11.window, ShapeBounding, 0, 0, None, ShapeSet);
+  } else {
+    // X rectangles are 16-bit; windows are far smaller.
+    auto clamp16 = [](int v) { return static_cast<short>(std::clamp(v, -32768, 32767)); };
+    std::vector<XRectangle> rects;
+    for (const Rect& r : region->rects()) {
+      rects.push_back({clamp16(r.left), clamp16(r.top), static_cast<unsigned short>(std::clamp(r.width(), 0, 65535)),
+                       static_cast<unsigned short>(std::clamp(r.height(), 0, 65535))});
+    }
+    XShapeCombineRectangles(display, info.info.x11.window, ShapeBounding, 0, 0, rects.data(), static_cast<int>(rects.size()), ShapeSet, Unsorted);
+  }
+  XFlush(display);
+  return true;
+#else
+  (void)window;
+  (void)region;
+  return false;
+#endif
+}
+
+bool SdlDisplayServer::watchNativeEvents() {
+  if (!x11Display_) return false;
+  SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
+  if (!watching_) SDL_AddEventWatch(&SdlDisplayServer::rewriteExtensionEvent, this);
+  watching_ = true;
+  return true;
+}
+
+// SDL takes pointer moves from the X input extension where it selected them. Their data lives
+// only while SDL hands the event on, so moves and buttons are rewritten into the core events they
+// stand for before the event is queued.
+int SdlDisplayServer::rewriteExtensionEvent(void* userdata, SDL_Event* ev) {
+#if defined(SDL_VIDEO_DRIVER_X11)
+  auto* self = static_cast<SdlDisplayServer*>(userdata);
+  if (ev->type != SDL_SYSWMEVENT || !ev->syswm.msg || ev->syswm.msg->subsystem != SDL_SYSWM_X11) return 0;
+  XEvent& x = ev->syswm.msg->msg.x11.event;
+  if (x.type != GenericEvent || x.xcookie.extension != self->inputExtension_ || !x.xcookie.data) return 0;
+  auto core = [&](int type, double rootX, double rootY) {
+    XEvent out{};
+    int xRoot = static_cast<int>(std::lround(rootX));
+    int yRoot = static_cast<int>(std::lround(rootY));
+    if (type == MotionNotify) {
+      out.xmotion.type = type;
+      out.xmotion.display = x.xcookie.display;
+      out.xmotion.x_root = xRoot;
+      out.xmotion.y_root = yRoot;
+    } else if (type == EnterNotify) {
+      out.xcrossing.type = type;
+      out.xcrossing.display = x.xcookie.display;
+      out.xcrossing.x_root = xRoot;
+      out.xcrossing.y_root = yRoot;
+    } else {
+      out.xbutton.type = type;
+      out.xbutton.display = x.xcookie.display;
+      out.xbutton.x_root = xRoot;
+      out.xbutton.y_root = yRoot;
+    }
+    x = out;
+  };
+  switch (x.xcookie.evtype) {
+    case XI_Motion: {
+      const auto* d = static_cast<const XIDeviceEvent*>(x.xcookie.data);
+      core(MotionNotify, d->root_x, d->root_y);
+      break;
+    }
+    case XI_ButtonPress:
+    case XI_ButtonRelease: {
+      const auto* d = static_cast<const XIDeviceEvent*>(x.xcookie.data);
+      core(x.xcookie.evtype == XI_ButtonPress ? ButtonPress : ButtonRelease, d->root_x, d->root_y);
+      break;
+    }
+    case XI_Enter: {
+      const auto* d = static_cast<const XIEnterEvent*>(x.xcookie.data);
+      core(EnterNotify, d->root_x, d->root_y);
+      break;
+    }
+    default:
+      break;
+  }
+#else
+  (void)userdata;
+  (void)ev;
+#endif
+  return 0;
+}
+
+std::optional<NativePointerEvent> SdlDisplayServer::nativePointerEvent(const SDL_Event& ev) const {
+#if defined(SDL_VIDEO_DRIVER_X11)
+  if (ev.type != SDL_SYSWMEVENT || !ev.syswm.msg || ev.syswm.msg->subsystem != SDL_SYSWM_X11) return std::nullopt;
+  const XEvent& x = ev.syswm.msg->msg.x11.event;
+  switch (x.type) {
+    case MotionNotify:
+      return NativePointerEvent{NativePointerEvent::Kind::Move, {x.xmotion.x_root, x.xmotion.y_root}};
+    case EnterNotify:
+      return NativePointerEvent{NativePointerEvent::Kind::Move, {x.xcrossing.x_root, x.xcrossing.y_root}};
+    case ButtonPress:
+    case ButtonRelease:
+      return NativePointerEvent{NativePointerEvent::Kind::Button, {x.xbutton.x_root, x.xbutton.y_root}};
+    default:
+      return std::nullopt;
+  }
+#else
+  (void)ev;
+  return std::nullopt;
+#endif
+}
+
+}  // namespace tavra

@@ -1,0 +1,480 @@
+#include "winsys/SdlBackend.h"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <chrono>
+#include <functional>
+#include <vector>
+
+#include "winsys/ClassicFrame.h"
+#include "winsys/Keys.h"
+#include "winsys/Messages.h"
+#include "winsys/SdlTestDisplay.h"
+#include "winsys/WindowSystem.h"
+
+namespace tavra {
+namespace {
+
+using test::programAvailable;
+using test::runProgram;
+using test::Screenshot;
+using test::TestDisplay;
+using SteadyClock = std::chrono::steady_clock;
+
+// How long a test waits for the display to do something before it gives up.
+constexpr auto kPatience = std::chrono::seconds(5);
+constexpr std::uint32_t kRed = 0xFF0000;
+
+// Whether exactly `r` is red on the screen: its corner pixels are, the pixels just outside are not.
+bool showsRedAt(const Screenshot& shot, const Rect& r) {
+  const int l = r.left, t = r.top, x2 = r.right - 1, y2 = r.bottom - 1;
+  for (Point p : {Point{l, t}, Point{x2, t}, Point{l, y2}, Point{x2, y2}}) {
+    if (shot.at(p.x, p.y) != kRed) return false;
+  }
+  for (Point p : {Point{l - 1, t}, Point{l, t - 1}, Point{x2 + 1, y2}, Point{x2, y2 + 1}}) {
+    if (shot.at(p.x, p.y) == kRed) return false;
+  }
+  return true;
+}
+
+bool noRedAt(const Screenshot& shot, const Rect& r) {
+  for (Point p : {r.topLeft(), Point{r.right - 1, r.bottom - 1}, Point{(r.left + r.right) / 2, (r.top + r.bottom) / 2}}) {
+    if (shot.at(p.x, p.y) == kRed) return false;
+  }
+  return true;
+}
+
+class SdlBackendTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { display_ = TestDisplay::start(&whyNoDisplay_); }
+  static void TearDownTestSuite() { display_.reset(); }
+
+  void SetUp() override {
+    if (!display_) GTEST_SKIP() << "no virtual display: " << whyNoDisplay_;
+    std::string error;
+    auto backend = SdlBackend::create(&error);
+    ASSERT_NE(backend, nullptr) << error;
+    backend_ = backend.get();
+    system_ = std::make_unique<WindowSystem>(std::move(backend));
+  }
+
+  void TearDown() override {
+    windows_.clear();
+    system_.reset();
+  }
+
+  // A red top-level window, frameless unless a style says otherwise, not shown yet.
+  Window& makeWindow(const Rect& bounds, const std::string& text, std::uint32_t exStyle = 0, std::uint32_t style = WS_POPUP) {
+    WindowParams p;
+    p.className = "TestWindow";
+    p.text = text;
+    p.style = style;
+    p.exStyle = exStyle;
+    p.bounds = bounds;
+    p.background = rgb(255, 0, 0);
+    windows_.push_back(system_->createWindow(p));
+    return *windows_.back();
+  }
+
+  // Runs the window system and reads the screen back until `check` holds or patience runs out.
+  bool screenShows(const std::function<bool(const Screenshot&)>& check) {
+    auto until = SteadyClock::now() + kPatience;
+    do {
+      system_->processMessages();
+      std::optional<Screenshot> shot = display_->capture();
+      if (shot && check(*shot)) return true;
+    } while (SteadyClock::now() < until);
+    return false;
+  }
+
+  // Runs the window system until `done` holds or patience runs out.
+  bool runUntil(const std::function<bool()>& done) {
+    auto until = SteadyClock::now() + kPatience;
+    while (SteadyClock::now() < until) {
+      system_->processMessages();
+      if (done()) return true;
+      backend_->wait(backend_->clock().now() + 50);
+    }
+    return false;
+  }
+
+  void pushWindowEvent(const Window& w, SDL_WindowEventID event) {
+    SDL_Event ev{};
+    ev.type = SDL_WINDOWEVENT;
+    ev.window.event = static_cast<Uint8>(event);
+    ev.window.windowID = backend_->sdlWindowId(w);
+    ASSERT_EQ(SDL_PushEvent(&ev), 1);
+  }
+
+  // The next event from the backend that `match` accepts; the ones before it are passed over
+  // and collected in `passed` when given.
+  std::optional<InputEvent> nextEvent(const std::function<bool(const InputEvent&)>& match, std::vector<InputEvent>* passed = nullptr) {
+    auto until = SteadyClock::now() + kPatience;
+    while (SteadyClock::now() < until) {
+      while (std::optional<InputEvent> ev = backend_->pollEvent()) {
+        if (match(*ev)) return ev;
+        if (passed) passed->push_back(*ev);
+      }
+      backend_->wait(backend_->clock().now() + 100);
+    }
+    return std::nullopt;
+  }
+
+  // Every event already queued.
+  std::vector<InputEvent> drain() {
+    std::vector<InputEvent> out;
+    while (std::optional<InputEvent> ev = backend_->pollEvent()) out.push_back(*ev);
+    return out;
+  }
+
+  static int xdotool(std::vector<std::string> args) {
+    args.insert(args.begin(), "xdotool");
+    return runProgram(args);
+  }
+
+  // A red window shown at `bounds` and seen on the screen, with the pointer inside it.
+  Window& showWindowUnderPointer(const Rect& bounds, Point pointer) {
+    Window& w = makeWindow(bounds, "Ввод");
+    w.show();
+    EXPECT_TRUE(screenShows([&](const Screenshot& s) { return showsRedAt(s, bounds); }));
+    EXPECT_EQ(xdotool({"mousemove", std::to_string(pointer.x), std::to_string(pointer.y)}), 0);
+    auto moved = nextEvent([&](const InputEvent& e) { return e.kind == InputEvent::Kind::MouseMove && e.screen == pointer; });
+    EXPECT_TRUE(moved) << "no move to the pointer's place";
+    drain();
+    return w;
+  }
+
+  // The X window showing an SDL window, as xprop and xwininfo take it.
+  static std::string x11WindowId(std::uint32_t sdlId);
+
+  static void requirePrograms(std::initializer_list<const char*> names) {
+    for (const char* name : names) {
+      if (!programAvailable(name)) GTEST_SKIP() << name << " is not installed";
+    }
+  }
+
+  static inline std::unique_ptr<TestDisplay> display_;
+  static inline std::string whyNoDisplay_;
+  SdlBackend* backend_ = nullptr;
+  std::unique_ptr<WindowSystem> system_;
+  std::vector<std::unique_ptr<Window>> windows_;
+};
+
+TEST_F(SdlBackendTest, ShowsWindowsWhereTheyAreAndFollowsMovesResizesAndHiding) {
+  requirePrograms({"import"});
+  const Rect first = Rect::fromSize(100, 50, 120, 80);
+  Window& w = makeWindow(first, "Красное окно");
+  w.show();
+  EXPECT_TRUE(screenShows([&](const Screenshot& s) { return showsRedAt(s, first); })) << "shown window";
+
+  const Rect moved = Rect::fromSize(300, 200, 120, 80);
+  w.setBounds(moved);
+  EXPECT_TRUE(screenShows([&](const Screenshot& s) { return showsRedAt(s, moved) && noRedAt(s, first); })) << "moved window";
+
+  const Rect resized = Rect::fromSize(300, 200, 200, 150);
+  w.setBounds(resized);
+  EXPECT_TRUE(screenShows([&](const Screenshot& s) { return showsRedAt(s, resized); })) << "resized window";
+
+  w.hide();
+  EXPECT_TRUE(screenShows([&](const Screenshot& s) { return noRedAt(s, resized); })) << "hidden window";
+
+  w.show();
+  EXPECT_TRUE(screenShows([&](const Screenshot& s) { return showsRedAt(s, resized); })) << "shown again";
+}
+
+TEST_F(SdlBackendTest, WindowRegionShapesTheWindow) {
+  requirePrograms({"import"});
+  const Rect bounds = Rect::fromSize(100, 100, 100, 80);
+  Window& w = makeWindow(bounds, "Фигурное окно");
+  w.show();
+  ASSERT_TRUE(screenShows([&](const Screenshot& s) { return showsRedAt(s, bounds); }));
+  // Everything but a 20 × 20 notch at the top-left corner, where the window's pixels stay red.
+  w.setWindowRegion(Region(Rect::fromSize(0, 0, 100, 80)).subtracted(Region(Rect::fromSize(0, 0, 20, 20))));
+  EXPECT_TRUE(screenShows([&](const Screenshot& s) {
+    return s.at(105, 105) != kRed && s.at(119, 119) != kRed && s.at(120, 100) == kRed && s.at(100, 120) == kRed && s.at(199, 179) == kRed;
+  }));
+  w.setWindowRegion(std::nullopt);
+  EXPECT_TRUE(screenShows([&](const Screenshot& s) { return showsRedAt(s, bounds) && s.at(105, 105) == kRed; }));
+}
+
+TEST_F(SdlBackendTest, PresentsOnlyTheChangedRectangles) {
+  requirePrograms({"import"});
+  const Rect bounds = Rect::fromSize(100, 100, 100, 100);
+  Window& w = makeWindow(bounds, "Части");
+  w.show();
+  ASSERT_TRUE(screenShows([&](const Screenshot& s) { return showsRedAt(s, bounds); }));
+  system_->processMessages();
+  // Blue everywhere in the bitmap, but only a 10 × 10 square reported as changed.
+  w.backing().fill(0xFF0000FF);
+  backend_->present(w, w.backing(), Region(Rect::fromSize(20, 30, 10, 10)));
+  auto shot = display_->capture();
+  ASSERT_TRUE(shot);
+  EXPECT_EQ(shot->at(120, 130), 0x0000FFu);
+  EXPECT_EQ(shot->at(129, 139), 0x0000FFu);
+  EXPECT_EQ(shot->at(119, 130), kRed);
+  EXPECT_EQ(shot->at(130, 139), kRed);
+  EXPECT_EQ(shot->at(150, 150), kRed);
+}
+
+TEST_F(SdlBackendTest, StylesDecideTitleKindAndOpacity) {
+  requirePrograms({"xprop", "xwininfo"});
+  Window& normal = makeWindow(Rect::fromSize(50, 50, 100, 60), "Обычное окно");
+  Window& hint = makeWindow(Rect::fromSize(200, 50, 100, 20), "Подсказка", WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW);
+  normal.show();
+  hint.showNoActivate();
+  normal.setOpacity(128);
+  system_->processMessages();
+  EXPECT_TRUE(backend_->supportsOpacity());
+  EXPECT_FALSE(backend_->supportsPerPixelAlpha());
+
+  std::string normalId = x11WindowId(backend_->sdlWindowId(normal));
+  std::string hintId = x11WindowId(backend_->sdlWindowId(hint));
+  ASSERT_FALSE(normalId.empty());
+  ASSERT_FALSE(hintId.empty());
+  auto query = [](std::vector<std::string> argv) {
+    std::string out;
+    runProgram(argv, &out, {"LC_ALL=C.UTF-8"});
+    return out;
+  };
+  EXPECT_NE(query({"xprop", "-id", normalId, "_NET_WM_NAME"}).find("\"Обычное окно\""), std::string::npos);
+  // 128 of 255 as the 32-bit opacity property: 0x80…, give or take SDL's float rounding.
+  std::string opacity = query({"xprop", "-id", normalId, "_NET_WM_WINDOW_OPACITY"});
+  size_t eq = opacity.find("= ");
+  ASSERT_NE(eq, std::string::npos) << opacity;
+  EXPECT_EQ(std::stoul(opacity.substr(eq + 2)) >> 24, 0x80u) << opacity;
+  // The window manager leaves hints alone: they are placed as they are and never take focus.
+  EXPECT_NE(query({"xwininfo", "-id", hintId}).find("Override Redirect State: yes"), std::string::npos);
+  EXPECT_NE(query({"xwininfo", "-id", normalId}).find("Override Redirect State: no"), std::string::npos);
+}
+
+TEST_F(SdlBackendTest, ReportsMouseInScreenCoordinates) {
+  requirePrograms({"import", "xdotool"});
+  showWindowUnderPointer(Rect::fromSize(100, 50, 200, 150), {150, 90});
+
+  struct ButtonCase {
+    const char* xButton;
+    MouseButton button;
+  };
+  for (const ButtonCase& c : {ButtonCase{"1", MouseButton::Left}, ButtonCase{"2", MouseButton::Middle}, ButtonCase{"3", MouseButton::Right}}) {
+    SCOPED_TRACE(c.xButton);
+    ASSERT_EQ(xdotool({"click", c.xButton}), 0);
+    auto down = nextEvent([](const InputEvent& e) { return e.kind == InputEvent::Kind::MouseDown; });
+    ASSERT_TRUE(down);
+    EXPECT_EQ(down->button, c.button);
+    EXPECT_EQ(down->screen, (Point{150, 90}));
+    auto up = nextEvent([](const InputEvent& e) { return e.kind == InputEvent::Kind::MouseUp; });
+    ASSERT_TRUE(up);
+    EXPECT_EQ(up->button, c.button);
+    EXPECT_EQ(up->screen, (Point{150, 90}));
+  }
+
+  struct WheelCase {
+    const char* xButton;
+    int delta;
+  };
+  for (const WheelCase& c : {WheelCase{"4", 120}, WheelCase{"5", -120}}) {
+    SCOPED_TRACE(c.xButton);
+    ASSERT_EQ(xdotool({"click", c.xButton}), 0);
+    auto wheel = nextEvent([](const InputEvent& e) { return e.kind == InputEvent::Kind::MouseWheel; });
+    ASSERT_TRUE(wheel);
+    EXPECT_EQ(wheel->wheelDelta, c.delta);
+    EXPECT_EQ(wheel->screen, (Point{150, 90}));
+  }
+
+  ASSERT_EQ(xdotool({"mousemove", "260", "170"}), 0);
+  auto move = nextEvent([](const InputEvent& e) { return e.kind == InputEvent::Kind::MouseMove && e.screen == Point{260, 170}; });
+  EXPECT_TRUE(move);
+  EXPECT_EQ(backend_->cursorPosition(), (Point{260, 170}));
+}
+
+TEST_F(SdlBackendTest, PointerLeavesTheDesktopOnlyWhenOutsideEveryWindow) {
+  requirePrograms({"import", "xdotool"});
+  showWindowUnderPointer(Rect::fromSize(100, 50, 100, 100), {150, 90});
+  const Rect right = Rect::fromSize(200, 50, 100, 100);
+  Window& neighbour = makeWindow(right, "Сосед");
+  neighbour.show();
+  ASSERT_TRUE(screenShows([&](const Screenshot& s) { return showsRedAt(s, Rect::fromSize(100, 50, 200, 100)); }));
+  drain();
+
+  ASSERT_EQ(xdotool({"mousemove", "250", "90"}), 0);
+  std::vector<InputEvent> passed;
+  auto inNeighbour = nextEvent([](const InputEvent& e) { return e.kind == InputEvent::Kind::MouseMove && e.screen == Point{250, 90}; }, &passed);
+  ASSERT_TRUE(inNeighbour);
+  for (const InputEvent& e : drain()) passed.push_back(e);
+  for (const InputEvent& e : passed) EXPECT_NE(e.kind, InputEvent::Kind::MouseLeftDesktop);
+
+  ASSERT_EQ(xdotool({"mousemove", "700", "600"}), 0);
+  EXPECT_TRUE(nextEvent([](const InputEvent& e) { return e.kind == InputEvent::Kind::MouseLeftDesktop; }));
+}
+
+TEST_F(SdlBackendTest, ReportsKeysWithModifiersAndTypedText) {
+  requirePrograms({"import", "xdotool"});
+  showWindowUnderPointer(Rect::fromSize(100, 50, 200, 150), {150, 90});
+
+  struct KeyCase {
+    const char* xKey;
+    unsigned key;
+    unsigned modifiers;
+  };
+  for (const KeyCase& c : {KeyCase{"a", VK_A, 0}, KeyCase{"F5", VK_F1 + 4, 0}, KeyCase{"Left", VK_LEFT, 0}, KeyCase{"Return", VK_RETURN, 0},
+                           KeyCase{"ctrl+c", VK_C, kModControl}, KeyCase{"shift+Tab", VK_TAB, kModShift}, KeyCase{"alt+x", VK_X, kModAlt}}) {
+    SCOPED_TRACE(c.xKey);
+    ASSERT_EQ(xdotool({"key", c.xKey}), 0);
+    auto down = nextEvent([&](const InputEvent& e) { return e.kind == InputEvent::Kind::KeyDown && e.key == c.key; });
+    ASSERT_TRUE(down);
+    EXPECT_EQ(down->modifiers, c.modifiers);
+    EXPECT_TRUE(nextEvent([&](const InputEvent& e) { return e.kind == InputEvent::Kind::KeyUp && e.key == c.key; }));
+  }
+  drain();
+
+  // xdotool types characters missing from the keyboard map by binding a spare key for a moment:
+  // the program has to be reading its input meanwhile, as it is when it runs.
+  std::string typed;
+  auto readText = [&] {
+    backend_->wait(backend_->clock().now() + 10);
+    while (std::optional<InputEvent> ev = backend_->pollEvent()) {
+      if (ev->kind == InputEvent::Kind::Text) typed += ev->text;
+    }
+  };
+  // xdotool reads its argument in the locale's encoding.
+  ASSERT_EQ(test::runProgramWhile({"xdotool", "type", "--delay", "100", "Ёж"}, readText, {"LC_ALL=C.UTF-8"}), 0);
+  auto until = SteadyClock::now() + kPatience;
+  while (typed != "Ёж" && SteadyClock::now() < until) readText();
+  EXPECT_EQ(typed, "Ёж");
+}
+
+TEST_F(SdlBackendTest, DraggingTheCaptionMovesTheWindowWithThePointer) {
+  requirePrograms({"import", "xdotool"});
+  const Rect start = Rect::fromSize(100, 100, 300, 200);
+  Window& w = makeWindow(start, "Перетаскивание", 0, WS_CAPTION | WS_SYSMENU);
+  w.show();
+  const Rect client = w.clientRect().offsetBy(start.topLeft());
+  ASSERT_TRUE(screenShows([&](const Screenshot& s) { return showsRedAt(s, client); }));
+  const Rect caption = ClassicFrame::geometry(w).caption;
+  ASSERT_FALSE(caption.isEmpty());
+  const Point grab = start.topLeft() + Point{caption.left + 40, (caption.top + caption.bottom) / 2};
+  auto moveTo = [&](Point p) {
+    ASSERT_EQ(xdotool({"mousemove", std::to_string(p.x), std::to_string(p.y)}), 0);
+    ASSERT_TRUE(runUntil([&] { return system_->cursorPos() == p; })) << p.x << ", " << p.y;
+  };
+
+  moveTo(grab);
+  ASSERT_EQ(xdotool({"mousedown", "1"}), 0);
+  ASSERT_TRUE(runUntil([&] { return system_->isButtonDown(MouseButton::Left); }));
+  // Steps, each taken while the window is still moving from the one before.
+  for (int step = 1; step <= 8; ++step) moveTo(grab + Point{10 * step, 6 * step});
+  ASSERT_EQ(xdotool({"mouseup", "1"}), 0);
+  ASSERT_TRUE(runUntil([&] { return !system_->isButtonDown(MouseButton::Left); }));
+
+  const Point moved = start.topLeft() + Point{80, 48};
+  EXPECT_EQ(w.bounds().topLeft(), moved);
+  int x = 0;
+  int y = 0;
+  SDL_GetWindowPosition(SDL_GetWindowFromID(backend_->sdlWindowId(w)), &x, &y);
+  EXPECT_EQ((Point{x, y}), moved);
+  EXPECT_TRUE(screenShows([&](const Screenshot& s) { return showsRedAt(s, client.offsetBy(80, 48)); }));
+}
+
+TEST_F(SdlBackendTest, WindowManagerMinimiseAndRestoreReachTheWindow) {
+  Window& w = makeWindow(Rect::fromSize(100, 50, 100, 100), "Свернуть");
+  w.show();
+  system_->processMessages();
+
+  pushWindowEvent(w, SDL_WINDOWEVENT_MINIMIZED);
+  system_->processMessages();
+  EXPECT_TRUE(w.isMinimized());
+  EXPECT_FALSE(w.isShowing());
+  // No window manager runs on the test display: the window is hidden rather than left where
+  // nobody could restore it from.
+  EXPECT_FALSE(SDL_GetWindowFlags(SDL_GetWindowFromID(backend_->sdlWindowId(w))) & SDL_WINDOW_SHOWN);
+
+  pushWindowEvent(w, SDL_WINDOWEVENT_RESTORED);
+  system_->processMessages();
+  EXPECT_FALSE(w.isMinimized());
+  EXPECT_TRUE(w.isShowing());
+  EXPECT_TRUE(SDL_GetWindowFlags(SDL_GetWindowFromID(backend_->sdlWindowId(w))) & SDL_WINDOW_SHOWN);
+
+  // SDL reports every unmapped window as minimised, hidden ones included: hidden is not minimised.
+  w.hide();
+  pushWindowEvent(w, SDL_WINDOWEVENT_MINIMIZED);
+  system_->processMessages();
+  EXPECT_FALSE(w.isMinimized());
+  // Restoring a window that was never minimised does nothing.
+  pushWindowEvent(w, SDL_WINDOWEVENT_RESTORED);
+  system_->processMessages();
+  EXPECT_FALSE(w.isVisible());
+}
+
+TEST_F(SdlBackendTest, CloseOfOneWindowIsNoQuit) {
+  Window& w = makeWindow(Rect::fromSize(100, 50, 100, 100), "Закрыть");
+  w.show();
+  system_->processMessages();
+  ASSERT_NE(backend_->sdlWindowId(w), 0u);
+  drain();
+
+  // What SDL reports when the window manager closes the only window.
+  SDL_Event close{};
+  close.type = SDL_WINDOWEVENT;
+  close.window.event = SDL_WINDOWEVENT_CLOSE;
+  close.window.windowID = backend_->sdlWindowId(w);
+  SDL_Event quit{};
+  quit.type = SDL_QUIT;
+  ASSERT_EQ(SDL_PushEvent(&close), 1);
+  ASSERT_EQ(SDL_PushEvent(&quit), 1);
+  auto request = nextEvent([](const InputEvent& e) { return e.kind == InputEvent::Kind::CloseRequest; });
+  ASSERT_TRUE(request);
+  EXPECT_EQ(request->window, w.handle());
+  for (const InputEvent& e : drain()) EXPECT_NE(e.kind, InputEvent::Kind::Quit);
+
+  // A quit of its own (the session ends) is one.
+  ASSERT_EQ(SDL_PushEvent(&quit), 1);
+  EXPECT_TRUE(nextEvent([](const InputEvent& e) { return e.kind == InputEvent::Kind::Quit; }));
+}
+
+TEST_F(SdlBackendTest, ReportsDesktopAndSharesTheClipboard) {
+  EXPECT_EQ(backend_->desktopSize(), (Size{1024, 768}));
+  backend_->setClipboardText("Ёж, ∂u/∂t");
+  EXPECT_EQ(backend_->clipboardText(), "Ёж, ∂u/∂t");
+}
+
+TEST(SdlBackendWithoutDisplay, SaysThatNoDisplayIsAvailable) {
+  // Restores the variables the check looks at when the test ends.
+  struct SavedVariable {
+    const char* name;
+    std::optional<std::string> value;
+    explicit SavedVariable(const char* n) : name(n) {
+      if (const char* v = getenv(n)) value = v;
+      unsetenv(n);
+    }
+    ~SavedVariable() {
+      if (value) setenv(name, value->c_str(), 1);
+    }
+  };
+  SavedVariable display("DISPLAY"), wayland("WAYLAND_DISPLAY"), driver("SDL_VIDEODRIVER");
+  std::string error;
+  EXPECT_EQ(createSdlBackend(&error), nullptr);
+  EXPECT_NE(error.find("No display"), std::string::npos) << error;
+  EXPECT_NE(error.find("DISPLAY"), std::string::npos) << error;
+}
+
+}  // namespace
+}  // namespace tavra
+
+// Last: the X11 headers define macros (None, Bool, Status) that clash with ordinary names.
+#include <SDL_syswm.h>
+
+namespace tavra {
+namespace {
+
+std::string SdlBackendTest::x11WindowId(std::uint32_t sdlId) {
+  SDL_Window* window = SDL_GetWindowFromID(sdlId);
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (!window || !SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return {};
+  return std::to_string(info.info.x11.window);
+}
+
+}  // namespace
+}  // namespace tavra
