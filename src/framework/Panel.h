@@ -5,6 +5,8 @@
 namespace tavra {
 
 enum class TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
+// A windowed control's own border: none, or a single line drawn by the window system.
+enum class TBorderStyle { bsNone, bsSingle };
 
 class TCustomPanel : public TCustomControl {
  public:
@@ -20,9 +22,12 @@ class TCustomPanel : public TCustomControl {
   void setBorderWidth(int w);
   TAlignment alignment() const { return alignment_; }
   void setAlignment(TAlignment a);
+  TBorderStyle borderStyle() const { return borderStyle_; }
+  void setBorderStyle(TBorderStyle b);
 
  protected:
   void Paint() override;
+  void CreateParams(WindowParams& params) override;
 
  private:
   TBevelCut bevelOuter_ = TBevelCut::bvRaised;
@@ -30,6 +35,7 @@ class TCustomPanel : public TCustomControl {
   int bevelWidth_ = 1;
   int borderWidth_ = 0;
   TAlignment alignment_ = TAlignment::taCenter;
+  TBorderStyle borderStyle_ = TBorderStyle::bsNone;
 };
 
 class TPanel : public TCustomPanel {
