@@ -22,8 +22,12 @@ void blurShadowMask(const Bitmap& mask, std::span<std::uint8_t> buffer, int pass
       std::uint8_t* up = b + static_cast<std::size_t>(y - 1) * stride;
       std::uint8_t* row = up + stride;
       std::uint8_t* down = row + stride;
+      // The left neighbour is this pass's value, so the row is a chain; the other three terms
+      // are summed ahead, outside it.
+      int left = row[0];
       for (int x = 1; x <= w; ++x) {
-        row[x] = static_cast<std::uint8_t>((up[x] + down[x] + row[x - 1] + row[x + 1]) >> 2);
+        left = (up[x] + down[x] + row[x + 1] + left) >> 2;
+        row[x] = static_cast<std::uint8_t>(left);
       }
     }
   }
