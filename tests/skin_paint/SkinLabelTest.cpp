@@ -208,6 +208,10 @@ TEST_F(SkinLabelTest, SkinSectionSetterAndDefaults) {
   EXPECT_EQ(label->skinSection(), "");
   label->setSkinSection("PANEL");
   EXPECT_EQ(label->skinSection(), "PANEL");
+  // Written the way the other skinned controls name their section.
+  label->SkinData.SkinSection = "BUTTON_HUGE";
+  EXPECT_EQ(label->skinSection(), "BUTTON_HUGE");
+  EXPECT_EQ(label->SkinData.SkinSection, "BUTTON_HUGE");
 }
 
 class RecordingBoundLabel : public EditLabelOwner {

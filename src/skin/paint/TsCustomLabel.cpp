@@ -55,12 +55,6 @@ bool TsCustomLabel::fontGuard_ = false;
 
 TsCustomLabel::TsCustomLabel(TComponent* owner) : TCustomLabel(owner) { setTransparent(true); }
 
-void TsCustomLabel::setSkinSection(const std::string& section) {
-  if (section == skinSection_) return;
-  skinSection_ = section;
-  Invalidate();
-}
-
 void TsCustomLabel::applySkinFontColor() {
   LabelSkin& skin = labelSkin();
   if (!skin.dataActive()) return;
@@ -101,7 +95,7 @@ void TsCustomLabel::Paint() {
     FontGuard guard(fontGuard_);
     takeCurrentFont();
     // The skin's first section is GLOBALINFO, which never paints a label.
-    if (!skinSection_.empty() && skin.managerActive()) section = skin.findSection(skinSection_);
+    if (!skinSection().empty() && skin.managerActive()) section = skin.findSection(skinSection());
     if (section > 0) {
       if (auto s = skin.section(section)) {
         Font f = font();

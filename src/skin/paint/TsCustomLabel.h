@@ -6,6 +6,7 @@
 #include <string>
 
 #include "framework/Label.h"
+#include "skin/paint/SkinSectionName.h"
 
 namespace tavra {
 
@@ -13,9 +14,10 @@ class TsCustomLabel : public TCustomLabel {
  public:
   explicit TsCustomLabel(TComponent* owner);
 
-  // The skin section painted behind the text (empty: none).
-  const std::string& skinSection() const { return skinSection_; }
-  void setSkinSection(const std::string& section);
+  // The skin section painted behind the text (empty: none), also SkinData.SkinSection.
+  LabelSkinData SkinData{SkinSectionName(*this)};
+  const std::string& skinSection() const { return SkinData.SkinSection.str(); }
+  void setSkinSection(const std::string& section) { SkinData.SkinSection = section; }
 
   void WndProc(TMessage& msg) override;
 
@@ -41,7 +43,6 @@ class TsCustomLabel : public TCustomLabel {
   // Set while the paint step (or a font switch) changes the working font: font-change
   // notifications are ignored meanwhile. Shared by every label, as painting is single-threaded.
   static bool fontGuard_;
-  std::string skinSection_;
 };
 
 }  // namespace tavra
