@@ -3,8 +3,12 @@
 #include "app/HandOver.h"
 #include "app/ProgramWindows.h"
 #include "app/Unit5.h"
+#include "selftest/Unit2.h"
+#include "selftest/Unit3.h"
+#include "framework/TabScroller.h"
 #include "viewer/Unit1.h"
 #include "windows/Unit6.h"
+#include "winsys/Keys.h"
 
 namespace tavra {
 namespace {
@@ -31,6 +35,60 @@ void aboutWindow(HeadlessDriver& d, const std::function<void(const std::string&)
   shot("1");
 }
 
+// The testing window during a test (personal data typed, variant 1, question 3 answered C),
+// then the result window after all ten answers were submitted, and the countdown at 6.
+void selftest(HeadlessDriver& d, const std::function<void(const std::string&)>& shot) {
+  d.startProgram();
+  d.advanceUntil([] { return programWindows().Form1->visible(); }, 20000, 100);
+  TForm1& main = *programWindows().Form1;
+  TForm2& test = *programWindows().Form2;
+  main.f1b3Click(main);
+  d.settle();
+  auto type = [&](TControl& field, const std::string& text) {
+    d.click(field);
+    d.typeText(text);
+  };
+  type(*test.e1, "Иванов");
+  type(*test.e2, "Пётр");  // "ё" is refused with a message: "Птр"
+  d.pressKey(VK_BACK);
+  d.pressKey(VK_BACK);
+  d.typeText("етр");
+  type(*test.e3, "Сергеевич");
+  auto clickTab = [&](TCustomTabControl& tabs, int index) {
+    // A row too wide for the control is scrolled with its arrows first.
+    for (int guard = 0; guard < 20; ++guard) {
+      TTabScroller* arrows = tabs.scroller();
+      if (!arrows || !arrows->visible()) break;
+      Rect r = tabs.itemRect(index);
+      if (r.left < 0) d.clickAt(*arrows, {2, arrows->height() / 2});
+      else if (r.right > arrows->left()) d.clickAt(*arrows, {arrows->width() - 3, arrows->height() / 2});
+      else break;
+    }
+    Rect r = tabs.itemRect(index);
+    d.clickAt(tabs, {(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+  };
+  clickTab(*test.tc1, 0);
+  const int answers[10] = {0, 3, 2, 0, 3, 2, 3, 1, 2, 3};  // one wrong: question 8
+  for (int q = 0; q < 10; ++q) {
+    clickTab(*test.tc2, q);
+    TRadioButton& b = test.rg1->Buttons(answers[q]);
+    d.clickAt(b, {6, b.height() / 2});
+    if (q == 2) {
+      d.advance(50);
+      shot("1");
+    }
+  }
+  clickTab(*test.tc2, 2);
+  d.click(*test.f2b2);
+  d.advance(50);
+  shot("2");
+  d.click(*test.f2b3);
+  d.advance(50);
+  shot("3");
+  d.advance(4000);
+  shot("4");
+}
+
 }  // namespace
 
 const std::vector<Scenario>& scenarios() {
@@ -38,6 +96,7 @@ const std::vector<Scenario>& scenarios() {
       {"splash", "the splash window at full opacity, counting down", splash},
       {"main", "the main window after the splash", mainWindow},
       {"about", "the About window over the main window, its banner playing", aboutWindow},
+      {"selftest", "the testing window during a test, graded, then the result window counting down", selftest},
   };
   return list;
 }

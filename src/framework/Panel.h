@@ -1,12 +1,11 @@
 #pragma once
 // A panel: a container with bevels around a coloured face and an optional centred caption.
+#include "framework/BorderStyle.h"
 #include "framework/CustomControl.h"
 
 namespace tavra {
 
 enum class TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
-// A windowed control's own border: none, or a single line drawn by the window system.
-enum class TBorderStyle { bsNone, bsSingle };
 
 class TCustomPanel : public TCustomControl {
  public:

@@ -1,6 +1,7 @@
 #include "framework/WinControl.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "framework/Application.h"
 #include "framework/Form.h"
@@ -11,6 +12,10 @@ namespace {
 
 bool isMouseMessage(MessageId m) { return m >= WM_MOUSEMOVE && m <= WM_MBUTTONDBLCLK; }
 
+// A key that the form took as a dialog key (Tab, Enter, Escape) makes no character: the one the
+// window system sends right after the key is dropped.
+char32_t gSwallowedChar = 0;
+
 void collectTabOrder(const TWinControl& c, std::vector<TWinControl*>& out) {
   for (TWinControl* child : c.tabList()) {
     out.push_back(child);
@@ -20,9 +25,26 @@ void collectTabOrder(const TWinControl& c, std::vector<TWinControl*>& out) {
 
 }  // namespace
 
-TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
+namespace {
+
+// Every live windowed control, so a window's owner pointer is trusted only when it names one.
+std::unordered_set<const void*>& liveControls() {
+  static std::unordered_set<const void*> live;
+  return live;
+}
+
+}  // namespace
+
+TWinControl::TWinControl(TComponent* owner) : TControl(owner) { liveControls().insert(this); }
+
+TWinControl* TWinControl::fromWindow(const Window* w) {
+  if (!w || !liveControls().count(w->owner())) return nullptr;
+  auto* c = static_cast<TWinControl*>(w->owner());
+  return c->window_.get() == w ? c : nullptr;
+}
 
 TWinControl::~TWinControl() {
+  liveControls().erase(this);
   setState(csDestroying);
   for (TControl* c : std::vector(controls_)) c->parent_ = nullptr;
   controls_.clear();
@@ -219,6 +241,7 @@ void TWinControl::AlignControls() {
   if (aligning_) return;
   aligning_ = true;
   Rect r = clientRect();
+  AdjustClientRect(r);
   auto place = [&](TAlign which) {
     std::vector<TControl*> list;
     for (TControl* c : controls_) {
@@ -357,6 +380,9 @@ void TWinControl::DoExit() {
 
 bool TWinControl::DoKeyPress(TMessage& m) {
   char32_t ch = static_cast<char32_t>(m.WParam_);
+  char32_t swallowed = gSwallowedChar;
+  gSwallowedChar = 0;
+  if (swallowed != 0 && ch == swallowed) return false;
   TCustomForm* form = parentForm();
   if (form && form != this && form->keyPreview()) form->KeyPress(ch);
   if (ch != 0) KeyPress(ch);
@@ -366,6 +392,7 @@ bool TWinControl::DoKeyPress(TMessage& m) {
 
 bool TWinControl::DoKeyDown(TMessage& m) {
   unsigned key = static_cast<unsigned>(m.WParam_);
+  gSwallowedChar = 0;
   TShiftState shift = shiftFromKeys(0);
   unsigned mods = WindowSystem::instance().modifiers();
   if (mods & kModShift) shift |= ssShift;
@@ -380,7 +407,10 @@ bool TWinControl::DoKeyDown(TMessage& m) {
   bool dialogKey = (key == VK_TAB && !(wants & (DLGC_WANTTAB | DLGC_WANTALLKEYS))) ||
                    ((key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN) && !(wants & (DLGC_WANTARROWS | DLGC_WANTALLKEYS))) ||
                    ((key == VK_RETURN || key == VK_ESCAPE) && !(wants & DLGC_WANTALLKEYS));
-  if (dialogKey && form && form->Perform(CM_DIALOGKEY, key, 0) != 0) return false;
+  if (dialogKey && form && form->Perform(CM_DIALOGKEY, key, 0) != 0) {
+    if (key == VK_TAB || key == VK_RETURN || key == VK_ESCAPE) gSwallowedChar = key;
+    return false;
+  }
   return true;
 }
 

@@ -20,6 +20,8 @@ class TWinControl : public TControl {
 
   // The control's window; created with the control's first parent (forms create theirs at once).
   Window* window() const { return window_.get(); }
+  // The control that owns a window, or null for windows that are not a framework control's.
+  static TWinControl* fromWindow(const Window* w);
   bool handleAllocated() const { return window_ != nullptr; }
   Window& handle();  // creates the window when needed
 
@@ -42,6 +44,9 @@ class TWinControl : public TControl {
   void selectNext(TWinControl* current, bool forward, bool checkTabStop);
 
   Rect clientRect() const override;
+  // The area aligned children fill: the client rectangle, less what the control keeps for itself
+  // (a group box's caption, a tab control's tabs).
+  virtual void AdjustClientRect(Rect& rect) const { (void)rect; }
   void WndProc(TMessage& msg) override;
   void Invalidate() override;
   // Paints the windowless children onto `canvas` (this control's client coordinates).

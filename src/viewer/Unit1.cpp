@@ -1,6 +1,8 @@
 #include "viewer/Unit1.h"
 
 #include "app/HandOver.h"
+#include "app/ProgramWindows.h"
+#include "selftest/Unit2.h"
 
 namespace tavra {
 
@@ -16,7 +18,10 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
 
 void TForm1::FormClose(TComponent&, TCloseAction&) { handover::closeMain(); }
 
-void TForm1::f1b3Click(TComponent&) { handover::openTesting(); }
+void TForm1::f1b3Click(TComponent&) {
+  handover::openTesting();
+  programWindows().Form2->ResetTest();
+}
 
 void TForm1::N3Click(TComponent&) { handover::openAbout(); }
 

@@ -1,0 +1,44 @@
+// The idle testing window: one second of its life (a hundred status ticks, the caret blinking in
+// a field) on the headless display with the virtual clock. The time per iteration is the
+// processor time the idle window costs per second, less what the display backend adds.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+#include "app/ProgramWindows.h"
+#include "driver/HeadlessDriver.h"
+#include "gfx/ImageCodec.h"
+#include "selftest/Unit2.h"
+#include "viewer/Unit1.h"
+
+namespace {
+
+using namespace tavra;
+
+void IdleTestingWindowSecond(benchmark::State& state) {
+  auto previous = std::filesystem::current_path();
+  auto dir = std::filesystem::temp_directory_path() / "tavra-bench-marks";
+  std::filesystem::create_directories(dir / "dmat");
+  std::filesystem::current_path(dir);
+  Bitmap mark(24, 24);
+  mark.fill(pixelFromColor(rgb(0, 160, 0)));
+  savePng(mark, "dmat/ok.png");
+  savePng(mark, "dmat/no.png");
+  {
+    HeadlessDriver driver;
+    driver.startProgram();
+    driver.advanceUntil([] { return programWindows().Form1->visible(); }, 20000, 100);
+    TForm1& main = *programWindows().Form1;
+    main.f1b3Click(main);
+    TForm2& test = *programWindows().Form2;
+    test.e1->setText("Иванов");
+    driver.click(*test.e2);
+    driver.advance(1000);
+    for (auto _ : state) driver.advance(1000);
+  }
+  std::filesystem::current_path(previous);
+  std::filesystem::remove_all(dir);
+}
+BENCHMARK(IdleTestingWindowSecond)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,50 @@
+#pragma once
+// A radio group: a group box holding one radio button per item of Items, laid out top to
+// bottom in Columns columns. ItemIndex is the checked item (−1 none). Checking an item, by the
+// user or by setting ItemIndex from code, raises OnClick; setting ItemIndex to −1 raises nothing.
+#include <vector>
+
+#include "framework/GroupBox.h"
+#include "framework/RadioButton.h"
+#include "framework/Strings.h"
+
+namespace tavra {
+
+class TCustomRadioGroup : public TCustomGroupBox {
+ public:
+  explicit TCustomRadioGroup(TComponent* owner);
+
+  TStringList& Items() { return items_; }
+  const TStringList& Items() const { return items_; }
+  int ItemIndex() const { return itemIndex_; }
+  void setItemIndex(int index);
+  int Columns() const { return columns_; }
+  void setColumns(int columns);
+  int buttonCount() const { return static_cast<int>(buttons_.size()); }
+  TRadioButton& Buttons(int index) { return *buttons_.at(static_cast<size_t>(index)); }
+
+  void WndProc(TMessage& msg) override;
+
+ protected:
+  void Resize() override;
+  void Loaded() override;
+
+ private:
+  friend class TGroupButton;
+  void itemsChanged();
+  void arrangeButtons();
+  void buttonChecked(TRadioButton& button);
+
+  TStringList items_;
+  std::vector<TRadioButton*> buttons_;
+  int itemIndex_ = -1;
+  int columns_ = 1;
+  bool updating_ = false;
+};
+
+class TRadioGroup : public TCustomRadioGroup {
+ public:
+  explicit TRadioGroup(TComponent* owner) : TCustomRadioGroup(owner) {}
+};
+
+}  // namespace tavra

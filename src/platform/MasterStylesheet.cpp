@@ -1,0 +1,79 @@
+#include "platform/MasterStylesheet.h"
+
+namespace tavra {
+
+const char* pageMasterStylesheet() {
+  return R"CSS(
+html { display: block; }
+head, script, style, title, meta, link, base, noscript, template, xml, param, area, map { display: none; }
+body { display: block; margin: 8px; }
+
+address, article, aside, blockquote, center, dd, details, dialog, dir, div, dl, dt, fieldset,
+figcaption, figure, footer, form, h1, h2, h3, h4, h5, h6, header, hr, legend, li, main, menu,
+nav, ol, p, pre, section, summary, ul, listing, xmp, plaintext { display: block; }
+
+p { margin-top: 1em; margin-bottom: 1em; }
+blockquote, figure { margin: 1em 40px; }
+address { font-style: italic; }
+center { text-align: center; }
+dl { margin-top: 1em; margin-bottom: 1em; }
+dd { margin-left: 40px; }
+form { margin-bottom: 1em; }
+
+h1 { font-size: 2em; font-weight: bold; margin-top: 0.67em; margin-bottom: 0.67em; }
+h2 { font-size: 1.5em; font-weight: bold; margin-top: 0.83em; margin-bottom: 0.83em; }
+h3 { font-size: 1.17em; font-weight: bold; margin-top: 1em; margin-bottom: 1em; }
+h4 { font-size: 1em; font-weight: bold; margin-top: 1.33em; margin-bottom: 1.33em; }
+h5 { font-size: 0.83em; font-weight: bold; margin-top: 1.67em; margin-bottom: 1.67em; }
+h6 { font-size: 0.67em; font-weight: bold; margin-top: 2.33em; margin-bottom: 2.33em; }
+
+ul, menu, dir { list-style-type: disc; margin-top: 1em; margin-bottom: 1em; padding-left: 40px; }
+ol { list-style-type: decimal; margin-top: 1em; margin-bottom: 1em; padding-left: 40px; }
+li { display: list-item; }
+ul ul, ol ul, ul ol, ol ol { margin-top: 0; margin-bottom: 0; }
+ul ul, ol ul { list-style-type: circle; }
+ul ul ul, ul ol ul, ol ul ul, ol ol ul { list-style-type: square; }
+
+pre, listing, xmp, plaintext { white-space: pre; font-family: monospace; margin-top: 1em; margin-bottom: 1em; }
+tt, code, kbd, samp { font-family: monospace; }
+hr { border-style: inset; border-width: 1px; border-color: #a0a0a0; margin: 0.5em auto; color: gray; }
+
+b, strong { font-weight: bold; }
+i, em, cite, var, dfn { font-style: italic; }
+u, ins { text-decoration: underline; }
+s, strike, del { text-decoration: line-through; }
+small { font-size: 13px; }
+big { font-size: 19px; }
+sub { position: relative; top: 0.3em; font-size: 0.75em; line-height: 1px; }
+sup { position: relative; top: -0.45em; font-size: 0.75em; line-height: 1px; }
+nobr { white-space: nowrap; }
+
+a:link { color: #0000ee; text-decoration: underline; cursor: pointer; }
+a:visited { color: #551a8b; text-decoration: underline; cursor: pointer; }
+
+img { display: inline-block; }
+
+table { display: table; border-collapse: separate; border-spacing: 2px; }
+table[border] { border-style: outset; border-width: 1px; border-color: #808080; }
+table[border] td, table[border] th { border-style: inset; border-width: 1px; border-color: #808080; }
+table[border="0"], table[border="0"] td, table[border="0"] th { border-width: 0; }
+table[align=left] { float: left; }
+table[align=right] { float: right; }
+table[align=center] { margin-left: auto; margin-right: auto; }
+caption { display: table-caption; text-align: center; }
+colgroup { display: table-column-group; }
+col { display: table-column; }
+thead { display: table-header-group; vertical-align: middle; }
+tbody { display: table-row-group; vertical-align: middle; }
+tfoot { display: table-footer-group; vertical-align: middle; }
+tr { display: table-row; vertical-align: inherit; }
+td, th { display: table-cell; vertical-align: inherit; padding: 1px; }
+th { font-weight: bold; text-align: center; }
+td[nowrap], th[nowrap] { white-space: nowrap; }
+
+input, select, textarea, button { display: inline-block; }
+fieldset { margin-left: 2px; margin-right: 2px; padding: 0.35em 0.75em 0.625em; border: 2px groove #c0c0c0; }
+)CSS";
+}
+
+}  // namespace tavra

@@ -1,0 +1,257 @@
+#include "platform/PageDocument.h"
+
+#include <litehtml/el_text.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "base/Files.h"
+#include "base/Text.h"
+#include "platform/HtmlPreprocessor.h"
+#include "platform/MasterStylesheet.h"
+#include "platform/Url.h"
+
+namespace tavra {
+namespace {
+
+// The engine's context holds the parsed master style sheet; parsed once, GUI thread only.
+litehtml::context& pageContext() {
+  static litehtml::context context = [] {
+    litehtml::context c;
+    c.load_master_stylesheet(pageMasterStylesheet());
+    return c;
+  }();
+  return context;
+}
+
+template <typename Visit>
+void forEachElement(const litehtml::element::ptr& el, Visit&& visit) {
+  if (!el) return;
+  if (!visit(el)) return;
+  for (size_t i = 0; i < el->get_children_count(); ++i) forEachElement(el->get_child(static_cast<int>(i)), visit);
+}
+
+Rect toRect(const litehtml::position& p) { return Rect::fromSize(p.x, p.y, p.width, p.height); }
+
+bool isDisplayed(const litehtml::element::ptr& el) {
+  for (litehtml::element::ptr e = el; e; e = e->parent()) {
+    if (e->get_display() == litehtml::display_none || e->skip()) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+PageDocument::PageDocument(LoadedPage page)
+    : status_(page.status), path_(std::move(page.path)), filePath_(std::move(page.filePath)) {
+  resources_ = std::make_unique<PageResources>(std::move(page.archive));
+  container_ = std::make_unique<PageContainer>(*resources_);
+  std::string html = preprocessPageHtml(resources_->archive().html());
+  document_ = litehtml::document::createFromUTF8(html.c_str(), container_.get(), &pageContext());
+}
+
+PageDocument::~PageDocument() {
+  // The document refers to the container and must go first.
+  document_.reset();
+}
+
+std::unique_ptr<PageDocument> PageDocument::open(const std::string& path) {
+  return std::make_unique<PageDocument>(loadPage(path));
+}
+
+void PageDocument::layout(int width, int viewHeight) {
+  width = std::max(1, width);
+  container_->setViewport({width, std::max(1, viewHeight)});
+  if (width == layoutWidth_ || !document_) return;
+  layoutWidth_ = width;
+  document_->media_changed();
+  document_->render(width);
+  runsValid_ = false;
+}
+
+int PageDocument::width() const { return document_ ? std::max(layoutWidth_, document_->width()) : layoutWidth_; }
+
+int PageDocument::height() const { return document_ ? document_->height() : 0; }
+
+void PageDocument::draw(Canvas& canvas, const Rect& clip, Point scroll) {
+  cairo_t* cr = canvas.cairo();
+  if (!cr || clip.isEmpty()) return;
+  cairo_save(cr);
+  cairo_rectangle(cr, clip.left, clip.top, clip.width(), clip.height());
+  cairo_clip(cr);
+  cairo_set_source_rgb(cr, 1, 1, 1);
+  cairo_paint(cr);
+  if (document_) {
+    litehtml::position clipPos(clip.left, clip.top, clip.width(), clip.height());
+    document_->draw(reinterpret_cast<litehtml::uint_ptr>(cr), -scroll.x, -scroll.y, &clipPos);
+  }
+  if (selectionFirst_ >= 0 && runsValid_) {
+    // The selection: a translucent highlight over the selected runs.
+    cairo_set_source_rgba(cr, 0.2, 0.4, 0.85, 0.35);
+    int last = std::min(selectionLast_, static_cast<int>(runs_.size()) - 1);
+    for (int i = selectionFirst_; i <= last; ++i) {
+      Rect r = runs_[static_cast<size_t>(i)].box.offsetBy(-scroll.x, -scroll.y);
+      if (!r.intersects(clip)) continue;
+      cairo_rectangle(cr, r.left, r.top, r.width(), r.height());
+    }
+    cairo_fill(cr);
+  }
+  cairo_restore(cr);
+}
+
+std::optional<int> PageDocument::anchorY(std::string_view name) const {
+  if (!document_ || name.empty()) return std::nullopt;
+  litehtml::element::ptr exact;
+  litehtml::element::ptr caseless;
+  forEachElement(document_->root(), [&](const litehtml::element::ptr& el) {
+    if (exact) return false;
+    for (const char* attribute : {"id", "name"}) {
+      const char* value = el->get_attr(attribute);
+      if (!value) continue;
+      if (name == value) {
+        exact = el;
+        return false;
+      }
+      if (!caseless && equalsIgnoreCase(name, value)) caseless = el;
+    }
+    return true;
+  });
+  litehtml::element::ptr target = exact ? exact : caseless;
+  if (!target) return std::nullopt;
+  // Inline elements have no box of their own: use the first box of their content, or the
+  // nearest following element that has one.
+  litehtml::position placement = target->get_placement();
+  if (!target->is_inline_box() && target->get_display() != litehtml::display_inline) return placement.y;
+  litehtml::position::vector boxes;
+  target->get_inline_boxes(boxes);
+  if (!boxes.empty()) {
+    litehtml::element::ptr parent = target->parent();
+    int parentY = parent ? parent->get_placement().y : 0;
+    return parentY + boxes.front().y;
+  }
+  std::optional<int> y;
+  bool passed = false;
+  forEachElement(document_->root(), [&](const litehtml::element::ptr& el) {
+    if (y) return false;
+    if (el == target) {
+      passed = true;
+      return true;
+    }
+    if (passed && el->get_children_count() == 0 && isDisplayed(el)) {
+      litehtml::position p = el->get_placement();
+      if (p.height > 0) y = p.y;
+    }
+    return true;
+  });
+  return y ? y : std::optional<int>(placement.y);
+}
+
+std::string PageDocument::hrefAt(Point p) const {
+  if (!document_) return {};
+  litehtml::element::ptr el = document_->root()->get_element_by_point(p.x, p.y, p.x, p.y);
+  for (; el; el = el->parent()) {
+    const char* tag = el->get_tagName();
+    if (tag && std::strcmp(tag, "a") == 0) {
+      const char* href = el->get_attr("href");
+      if (href && !trimmed(href).empty()) return std::string(trimmed(href));
+    }
+  }
+  return {};
+}
+
+PageDocument::Link PageDocument::linkAt(Point p) const { return linkFor(hrefAt(p)); }
+
+PageDocument::Link PageDocument::linkFor(std::string_view href) const {
+  Link link;
+  href = trimmed(href);
+  if (href.empty()) return link;
+  link.url = resolveUrl(baseUrl(), href);
+  link.fragment = std::string(urlFragment(link.url));
+  std::string scheme = urlScheme(link.url);
+  std::string pageKey = urlMatchKey(urlWithoutFragment(link.url));
+  std::string ownFile = filePath_.empty() ? std::string() : fileUrlFromPath(filePath_);
+  if (href.front() == '#' || pageKey == urlMatchKey(baseUrl()) || (!ownFile.empty() && pageKey == urlMatchKey(ownFile))) {
+    link.kind = Link::Kind::Anchor;
+    return link;
+  }
+  if (scheme == "javascript" || scheme == "about") return link;
+  if (scheme != "file") {
+    link.kind = Link::Kind::External;
+    return link;
+  }
+  link.kind = Link::Kind::Page;
+  link.path = pathFromFileUrl(link.url);
+  std::string found = findPathIgnoringCase(link.path);
+  if (found.empty() && !ownFile.empty() && urlScheme(href).empty()) {
+    // The archive's own location is where it was saved (file:///C:/…): a relative link means
+    // a page beside the archive file here, missing or not.
+    std::string beside = pathFromFileUrl(resolveUrl(ownFile, href));
+    found = findPathIgnoringCase(beside);
+    if (found.empty()) found = beside;
+  }
+  if (!found.empty()) link.path = found;
+  if (!filePath_.empty() && link.path == filePath_) link.kind = Link::Kind::Anchor;  // this very page
+  return link;
+}
+
+const std::vector<PageDocument::TextRun>& PageDocument::textRuns() {
+  if (runsValid_) return runs_;
+  runs_.clear();
+  runsValid_ = true;
+  if (!document_) return runs_;
+  forEachElement(document_->root(), [&](const litehtml::element::ptr& el) {
+    if (el->get_display() == litehtml::display_none) return false;
+    if (!dynamic_cast<litehtml::el_text*>(el.get())) return true;
+    litehtml::position p = el->get_placement();
+    if (p.width <= 0 || p.height <= 0) return false;
+    std::string text;
+    el->get_text(text);
+    // Spaces, tabs and line breaks of the source all read as one space.
+    if (!text.empty() && trimmed(text).empty()) text.assign(1, ' ');
+    if (!text.empty()) runs_.push_back({toRect(p), std::move(text)});
+    return false;
+  });
+  return runs_;
+}
+
+int PageDocument::runAt(Point p) {
+  const auto& runs = textRuns();
+  int best = -1;
+  for (size_t i = 0; i < runs.size(); ++i) {
+    const Rect& b = runs[i].box;
+    if (b.contains(p)) return static_cast<int>(i);
+    bool before = b.bottom <= p.y || (b.top <= p.y && b.left <= p.x);
+    if (before) best = static_cast<int>(i);
+  }
+  return best;
+}
+
+std::string PageDocument::textOfRuns(int first, int last) {
+  const auto& runs = textRuns();
+  if (first > last) std::swap(first, last);
+  first = std::max(first, 0);
+  last = std::min(last, static_cast<int>(runs.size()) - 1);
+  std::string out;
+  for (int i = first; i <= last; ++i) {
+    const TextRun& run = runs[static_cast<size_t>(i)];
+    if (i > first && run.box.top >= runs[static_cast<size_t>(i - 1)].box.bottom) {
+      // A new line: drop the trailing space of the previous one.
+      while (!out.empty() && out.back() == ' ') out.pop_back();
+      out += '\n';
+    }
+    out += run.text;
+  }
+  return out;
+}
+
+void PageDocument::setSelection(int first, int last) {
+  if (first < 0 || last < 0) {
+    selectionFirst_ = selectionLast_ = -1;
+    return;
+  }
+  textRuns();
+  selectionFirst_ = std::min(first, last);
+  selectionLast_ = std::max(first, last);
+}
+
+}  // namespace tavra

@@ -1,0 +1,16 @@
+#pragma once
+// The skin packages the build embeds into the program (generated from skins/packages/).
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace tavra {
+
+struct EmbeddedSkinPackage {
+  std::string_view name;  // the package's file name without ".asz"
+  std::span<const std::uint8_t> bytes;
+};
+
+std::span<const EmbeddedSkinPackage> embeddedSkinPackages();
+
+}  // namespace tavra

@@ -1,0 +1,236 @@
+// The skin packer and checker, run as the built tools.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <sys/wait.h>
+
+#include "skin/data/SkinPackageWriter.h"
+#include "skin/data/TacSkinConvertor.h"
+
+namespace tavra {
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+struct ToolRun {
+  int status = -1;
+  std::string output;
+};
+
+// Runs a tool of build/bin with its output and errors captured (arguments are our own paths).
+ToolRun runTool(const std::string& tool, const std::string& arguments) {
+  const std::string command = std::string(TAVRA_BIN_DIR) + "/" + tool + " " + arguments + " 2>&1";
+  ToolRun run;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) return run;
+  std::array<char, 4096> buffer;
+  while (size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe)) run.output.append(buffer.data(), n);
+  int status = pclose(pipe);
+  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return run;
+}
+
+Bytes readBytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
+void writeBytes(const fs::path& path, const Bytes& bytes) {
+  std::ofstream out(path, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+// A 24-bit BMP of one grey level.
+Bytes greyBmp(int width, int height, std::uint8_t level) {
+  const int rowBytes = (width * 3 + 3) & ~3;
+  const auto imageBytes = static_cast<std::uint32_t>(rowBytes * height);
+  Bytes out = {'B', 'M'};
+  auto put = [&](std::uint32_t v, int bytes) {
+    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+  };
+  put(54 + imageBytes, 4);
+  put(0, 4);
+  put(54, 4);
+  put(40, 4);
+  put(static_cast<std::uint32_t>(width), 4);
+  put(static_cast<std::uint32_t>(height), 4);
+  put(1, 2);
+  put(24, 2);
+  put(0, 4);
+  put(imageBytes, 4);
+  put(2835, 4);
+  put(2835, 4);
+  put(0, 8);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < rowBytes; ++x) out.push_back(x < width * 3 ? level : 0);
+  }
+  return out;
+}
+
+class TempFolder {
+ public:
+  TempFolder() : path_(fs::temp_directory_path() / ("tavra-tools-" + std::to_string(std::random_device{}()))) {
+    fs::create_directories(path_);
+  }
+  ~TempFolder() {
+    std::error_code ec;
+    fs::remove_all(path_, ec);
+  }
+  const fs::path& path() const { return path_; }
+
+ private:
+  fs::path path_;
+};
+
+constexpr const char* kBorder = "^0000^0000^0090^0060^0000^0000^0000^0000^3^1^0^0";
+
+// A skin with every section the program's windows need.
+std::string completeOptions() {
+  std::string options = "[GLOBALINFO]\r\nVERSION=6.14\r\nMASTERBITMAP=MASTER.BMP\r\n";
+  for (const char* name : {"FORM", "FORMTITLE", "MAINMENU", "MENUITEM", "MENULINE", "SPEEDBUTTON_SMALL", "TOOLBAR", "DIVIDERV",
+                           "PANEL", "BAR", "BUTTON", "BUTTON_HUGE", "SPEEDBUTTON", "EDIT", "GROUPBOX", "TABBOTTOM",
+                           "PAGECONTROL", "TABTOP", "HINT", "ICOLINE"}) {
+    options += std::string("[") + name + "]\r\nCOLOR=12632256\r\nBORDERSMASK=" + kBorder + "\r\n";
+  }
+  return options;
+}
+
+void writeSkinFolder(const fs::path& folder, const std::string& options) {
+  fs::create_directories(folder);
+  std::ofstream(folder / "Options.dat", std::ios::binary) << options;
+  writeBytes(folder / "Master.bmp", greyBmp(120, 80, 0x80));
+  writeBytes(folder / "Extra.bmp", greyBmp(9, 6, 0x40));
+}
+
+TEST(SkinPack, PacksOptionsFirstAndUnpacksTheSameFiles) {
+  TempFolder dir;
+  writeSkinFolder(dir.path() / "Demo", completeOptions());
+  const fs::path package = dir.path() / "Demo.asz";
+  ToolRun pack = runTool("skinpack", "pack " + (dir.path() / "Demo").string() + " " + package.string());
+  ASSERT_EQ(pack.status, 0) << pack.output;
+
+  const Bytes bytes = readBytes(package);
+  TacSkinConvertor converter;
+  converter.setSource(bytes);
+  ASSERT_TRUE(converter.Read());
+  EXPECT_EQ(converter.bytesRead(), bytes.size());
+  ASSERT_EQ(converter.Images.size(), 2u);
+  EXPECT_EQ(converter.Images[0].Name, "Extra.bmp");
+  EXPECT_EQ(converter.Images[1].Name, "Master.bmp");
+  // The first entry is "Options.dat" and its stream starts with the default-level zlib header.
+  const size_t nameLength = bytes[8];
+  EXPECT_EQ(std::string(bytes.begin() + 12, bytes.begin() + 12 + static_cast<long>(nameLength)), "Options.dat");
+  EXPECT_EQ(bytes[12 + nameLength + 4], 0x78);
+  EXPECT_EQ(bytes[12 + nameLength + 5], 0x9C);
+
+  ToolRun unpack = runTool("skinpack", "unpack " + package.string() + " " + (dir.path() / "Out").string());
+  ASSERT_EQ(unpack.status, 0) << unpack.output;
+  for (const char* name : {"Options.dat", "Master.bmp", "Extra.bmp"}) {
+    EXPECT_EQ(readBytes(dir.path() / "Out" / name), readBytes(dir.path() / "Demo" / name)) << name;
+  }
+  ToolRun list = runTool("skinpack", "list " + package.string());
+  EXPECT_EQ(list.status, 0);
+  EXPECT_NE(list.output.find("Master.bmp 28854"), std::string::npos) << list.output;
+}
+
+TEST(SkinPack, UnpackWritesOnlyPlainFileNames) {
+  TempFolder dir;
+  SkinPackageWriter writer;
+  writer.add("Options.dat", std::string_view("[A]"));
+  writer.add("../escaped.bmp", Bytes{1});
+  writer.add("fine.bmp", Bytes{2});
+  writeBytes(dir.path() / "Evil.asz", writer.build());
+  ToolRun unpack = runTool("skinpack", "unpack " + (dir.path() / "Evil.asz").string() + " " + (dir.path() / "Out").string());
+  EXPECT_EQ(unpack.status, 0);
+  EXPECT_NE(unpack.output.find("not a plain file name"), std::string::npos);
+  EXPECT_FALSE(fs::exists(dir.path() / "escaped.bmp"));
+  EXPECT_TRUE(fs::exists(dir.path() / "Out" / "fine.bmp"));
+}
+
+TEST(SkinPack, RefusesWhatIsNoSkin) {
+  TempFolder dir;
+  fs::create_directories(dir.path() / "Empty");
+  EXPECT_EQ(runTool("skinpack", "pack " + (dir.path() / "Empty").string() + " " + (dir.path() / "x.asz").string()).status, 1);
+  writeBytes(dir.path() / "bad.asz", Bytes{'N', 'O', 'P', 'E', 0, 0, 0, 0});
+  ToolRun unpack = runTool("skinpack", "unpack " + (dir.path() / "bad.asz").string() + " " + (dir.path() / "Out").string());
+  EXPECT_EQ(unpack.status, 1);
+  EXPECT_NE(unpack.output.find("Loaded data is not packed Corvex file"), std::string::npos);
+  EXPECT_EQ(runTool("skinpack", "frobnicate").status, 2);
+}
+
+TEST(SkinLint, ACompleteSkinHasNoWarnings) {
+  TempFolder dir;
+  writeSkinFolder(dir.path() / "Good", completeOptions());
+  ToolRun lint = runTool("skinlint", "--strict " + (dir.path() / "Good").string());
+  EXPECT_EQ(lint.status, 0) << lint.output;
+  EXPECT_NE(lint.output.find(": 0 warnings, 1 note"), std::string::npos) << lint.output;
+}
+
+TEST(SkinLint, ReportsWhatASkinAuthorNeedsToKnow) {
+  TempFolder dir;
+  std::string options = completeOptions();
+  options.replace(options.find("[HINT]"), 6, "[Hint]");
+  options += std::string("[ODD]\r\nCOLOR=red\r\nSHOWFOCUS=1\r\nGRADIENTDATA=1;2;50;7;0;1;2\r\nGLYPH=!extra.bmp!1!0!0\r\n") +
+             "PIC=photo.png\r\nGONE=!GONE.BMP!1!0!0\r\nBROKEN=Broken.bmp\r\nOUT=^0100^0000^0200^0060^0000^0000^0000^0000^3^1^0^0\r\n"
+             "[LOOPA]\r\nPARENTCLASS=LOOPB\r\n[LOOPB]\r\nPARENTCLASS=LOOPA\r\n[ORPHAN]\r\nPARENTCLASS=NOWHERE\r\n";
+  writeSkinFolder(dir.path() / "Odd", options);
+  std::ofstream(dir.path() / "Odd" / "Broken.bmp") << "not a bitmap";
+  ToolRun lint = runTool("skinlint", (dir.path() / "Odd").string());
+  EXPECT_EQ(lint.status, 0) << lint.output;
+  for (const char* expected : {
+           "warning: missing section HINT (hints); the skin has \"Hint\", but section names are compared exactly",
+           "warning: [ODD] COLOR: \"red\" is not an integer",
+           "warning: [ODD] SHOWFOCUS: \"1\" is neither TRUE nor FALSE",
+           "note: [ODD] GRADIENTDATA: the gradient has 7 numbers",
+           "warning: [ODD] GRADIENTDATA: mode 7 paints nothing",
+           "warning: [ODD] GLYPH: \"!extra.bmp!1!0!0\": the file name must hold \".BMP\" or \".PNG\" in capitals",
+           "warning: [ODD] PIC: \"photo.png\" names an image in no form the engine reads",
+           "warning: [ODD] GONE: BMP image \"GONE.BMP\" is missing",
+           "warning: [ODD] BROKEN: BMP image \"Broken.bmp\" is empty or cannot be decoded",
+           "warning: [ODD] OUT: the region (100, 0, 200, 60) is empty or lies outside the 120 x 80 master bitmap",
+           "warning: [LOOPA] PARENTCLASS: PARENTCLASS cycle LOOPA -> LOOPB -> LOOPA",
+           "warning: [ORPHAN] PARENTCLASS: names the missing section \"NOWHERE\"",
+       }) {
+    EXPECT_NE(lint.output.find(expected), std::string::npos) << expected << "\n" << lint.output;
+  }
+  EXPECT_EQ(runTool("skinlint", "--strict " + (dir.path() / "Odd").string()).status, 3);
+}
+
+TEST(SkinLint, ExitsNonZeroWhenTheSkinCannotBeLoaded) {
+  TempFolder dir;
+  writeBytes(dir.path() / "bad.asz", Bytes{'a', 's', 'z', 'f', 0, 0, 0, 0});
+  ToolRun rejected = runTool("skinlint", (dir.path() / "bad.asz").string());
+  EXPECT_EQ(rejected.status, 1);
+  EXPECT_NE(rejected.output.find("Loaded data is not packed Corvex file"), std::string::npos);
+
+  writeSkinFolder(dir.path() / "Strict", "[GLOBALINFO]\r\nSHADOW1BLUR=soft\r\n");
+  ToolRun stopped = runTool("skinlint", (dir.path() / "Strict").string());
+  EXPECT_EQ(stopped.status, 1);
+  EXPECT_NE(stopped.output.find("error: 'soft' is not a valid integer value (section GLOBALINFO, key SHADOW1BLUR)"),
+            std::string::npos)
+      << stopped.output;
+
+  EXPECT_EQ(runTool("skinlint", (dir.path() / "missing.asz").string()).status, 1);
+  EXPECT_EQ(runTool("skinlint", "").status, 2);
+}
+
+TEST(SkinLint, DumpPrintsTheLoadedModel) {
+  TempFolder dir;
+  writeSkinFolder(dir.path() / "Good", completeOptions());
+  ToolRun dump = runTool("skinlint", "--dump " + (dir.path() / "Good").string());
+  ASSERT_EQ(dump.status, 0) << dump.output;
+  for (const char* expected : {"header\n  Version 6.14\n", "master 120x80 24-bit\n", "section 20 \"ICOLINE\"\n",
+                               "mask 0 \"FORM\" \"BORDERSMASK\"\n", "CommonIndices\n  GlobalInfo 0\n"}) {
+    EXPECT_NE(dump.output.find(expected), std::string::npos) << expected;
+  }
+  EXPECT_EQ(dump.output, runTool("skinlint", "--dump " + (dir.path() / "Good").string()).output);
+}
+
+}  // namespace
+}  // namespace tavra
