@@ -1,5 +1,6 @@
 #include "driver/Scenarios.h"
 
+#include "app/HandOver.h"
 #include "app/ProgramWindows.h"
 #include "app/Unit5.h"
 #include "framework/MenuBar.h"
@@ -9,6 +10,7 @@
 #include "selftest/Unit3.h"
 #include "viewer/Unit1.h"
 #include "windows/Unit4.h"
+#include "windows/Unit6.h"
 #include "winsys/Keys.h"
 
 namespace tavra {
@@ -53,6 +55,15 @@ void viewer(HeadlessDriver& d, const std::function<void(const std::string&)>& sh
   d.moveTo(d.centreOf(*f.f1b1));
   d.advance(600);
   shot("4");
+}
+
+void aboutWindow(HeadlessDriver& d, const std::function<void(const std::string&)>& shot) {
+  d.startProgram();
+  d.advanceUntil([] { return programWindows().Form1->visible(); }, 20000, 100);
+  handover::openAbout();
+  // Two seconds of the banner, so that its motifs have moved from their first frame.
+  d.advance(2000);
+  shot("1");
 }
 
 // The testing window during a test (personal data typed, variant 1, question 3 answered C),
@@ -116,6 +127,7 @@ const std::vector<Scenario>& scenarios() {
       {"splash", "the splash window at full opacity, counting down", splash},
       {"main", "the main window after the splash", mainWindow},
       {"viewer", "a chapter page in the main window with its figures in the appendices window; scrolled; menu; hint", viewer},
+      {"about", "the About window over the main window, its banner playing", aboutWindow},
       {"selftest", "the testing window during a test, graded, then the result window counting down", selftest},
   };
   return list;

@@ -1,6 +1,5 @@
 #pragma once
-// The border of a windowed control: none, or the single sunken client edge (edits, memos,
-// lists, trees, boxes).
+// A windowed control's own border: an edit or memo's sunken client edge, a panel's single line.
 namespace tavra {
 
 enum class TBorderStyle { bsNone, bsSingle };

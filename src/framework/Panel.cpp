@@ -39,19 +39,20 @@ void TCustomPanel::setAlignment(TAlignment a) {
   Invalidate();
 }
 
-void TCustomPanel::setBorderStyle(TBorderStyle style) {
-  if (style == borderStyle_) return;
-  borderStyle_ = style;
+void TCustomPanel::setBorderStyle(TBorderStyle b) {
+  if (b == borderStyle_) return;
+  borderStyle_ = b;
   if (Window* w = window()) {
-    std::uint32_t ex = w->exStyle() & ~static_cast<std::uint32_t>(WS_EX_CLIENTEDGE);
-    w->setExStyle(style == TBorderStyle::bsSingle ? ex | WS_EX_CLIENTEDGE : ex);
+    std::uint32_t s = w->style();
+    w->setStyle(b == TBorderStyle::bsSingle ? (s | WS_BORDER) : (s & ~static_cast<std::uint32_t>(WS_BORDER)));
+    w->invalidateTree();
     AlignControls();
   }
 }
 
-void TCustomPanel::CreateParams(WindowParams& p) {
-  TCustomControl::CreateParams(p);
-  if (borderStyle_ == TBorderStyle::bsSingle) p.exStyle |= WS_EX_CLIENTEDGE;
+void TCustomPanel::CreateParams(WindowParams& params) {
+  TCustomControl::CreateParams(params);
+  if (borderStyle_ == TBorderStyle::bsSingle) params.style |= WS_BORDER;
 }
 
 void TCustomPanel::Paint() {

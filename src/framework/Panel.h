@@ -21,9 +21,8 @@ class TCustomPanel : public TCustomControl {
   void setBorderWidth(int w);
   TAlignment alignment() const { return alignment_; }
   void setAlignment(TAlignment a);
-  // A single border is the sunken client edge, outside the bevels.
   TBorderStyle borderStyle() const { return borderStyle_; }
-  void setBorderStyle(TBorderStyle style);
+  void setBorderStyle(TBorderStyle b);
 
  protected:
   void Paint() override;

@@ -80,6 +80,8 @@ void TWinControl::createWindow() {
   p.proc = [this](Window& w, MessageId msg, WParam wp, LParam lp) { return windowProc(w, msg, wp, lp); };
   window_ = WindowSystem::instance().createWindow(p);
   creatingWindow_ = nullptr;
+  // A frame makes the client area smaller than the bounds: aligned children follow it.
+  if (clientRect().size() != boundsRect().size()) AlignControls();
   // Children parented before this window existed get theirs now, in z-order.
   for (TControl* c : controls_) {
     if (auto* wc = dynamic_cast<TWinControl*>(c)) wc->createWindow();
