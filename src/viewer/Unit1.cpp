@@ -3,6 +3,8 @@
 #include "app/HandOver.h"
 #include "app/ProgramWindows.h"
 #include "selftest/Unit2.h"
+#include "skin/manager/TsSkinManager.h"
+#include "viewer/ContentPaths.h"
 
 namespace tavra {
 
@@ -14,6 +16,20 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
   setBounds(9, 5, width(), height());
   setClientSize(1000, 680);
   OnClose = [this](TComponent& s, TCloseAction& a) { FormClose(s, a); };
+  OnCreate = [this](TComponent& s) { FormCreate(s); };
+
+  // The skin manager and its stored settings.
+  sm = &make<TsSkinManager>();
+  sm->setName("sm");
+  sm->setInternalSkins(builtInSkins());
+  sm->setSkinDirectory("c:\\Skins");
+  sm->setSkinName("Beijing (internal)");
+  sm->setSkinInfo("6.14");
+}
+
+void TForm1::FormCreate(TComponent&) {
+  sm->setSkinDirectory(content::path(content::kSkins));
+  sm->setSkinName("Rhombus");
 }
 
 void TForm1::FormClose(TComponent&, TCloseAction&) { handover::closeMain(); }

@@ -5,9 +5,15 @@
 
 namespace tavra {
 
+class TsSkinManager;
+
 class TForm1 : public TForm {
  public:
   explicit TForm1(TComponent* owner);
+
+  TsSkinManager* sm = nullptr;
+
+  void FormCreate(TComponent& sender);
 
   void FormClose(TComponent& sender, TCloseAction& action);
   void f1b3Click(TComponent& sender);  // "тесты"
