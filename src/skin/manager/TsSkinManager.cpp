@@ -287,6 +287,8 @@ void TsSkinManager::RemoveSkin() {
   model_->SkinData.Active = false;
   Broadcast(SKC_REMOVESKIN);
   model_->clearModel();
+  // No index may point into the emptied arrays.
+  model_->CacheCommonIndices();
 }
 
 void TsSkinManager::Broadcast(SkinCommand command) { broadcastSkinCommand(command, commandParam()); }
