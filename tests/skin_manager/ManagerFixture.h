@@ -199,9 +199,10 @@ class ProbeForm : public TForm {
 
 class ManagerTest : public ::testing::Test {
  protected:
-  HeadlessDriver driver;
+  // The log outlives the application: managers broadcast while they are destroyed.
   CommandLog log;
   TempDir temp;
+  HeadlessDriver driver;
 
   void TearDown() override { SkinHandOver::slots() = SkinHandOver{}; }
 
