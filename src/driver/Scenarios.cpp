@@ -1,11 +1,13 @@
 #include "driver/Scenarios.h"
 
+#include "app/HandOver.h"
 #include "app/ProgramWindows.h"
 #include "app/Unit5.h"
 #include "selftest/Unit2.h"
 #include "selftest/Unit3.h"
 #include "framework/TabScroller.h"
 #include "viewer/Unit1.h"
+#include "windows/Unit6.h"
 #include "winsys/Keys.h"
 
 namespace tavra {
@@ -21,6 +23,15 @@ void splash(HeadlessDriver& d, const std::function<void(const std::string&)>& sh
 void mainWindow(HeadlessDriver& d, const std::function<void(const std::string&)>& shot) {
   d.startProgram();
   d.advanceUntil([] { return programWindows().Form1->visible(); }, 20000, 100);
+  shot("1");
+}
+
+void aboutWindow(HeadlessDriver& d, const std::function<void(const std::string&)>& shot) {
+  d.startProgram();
+  d.advanceUntil([] { return programWindows().Form1->visible(); }, 20000, 100);
+  handover::openAbout();
+  // Two seconds of the banner, so that its motifs have moved from their first frame.
+  d.advance(2000);
   shot("1");
 }
 
@@ -84,6 +95,7 @@ const std::vector<Scenario>& scenarios() {
   static const std::vector<Scenario> list = {
       {"splash", "the splash window at full opacity, counting down", splash},
       {"main", "the main window after the splash", mainWindow},
+      {"about", "the About window over the main window, its banner playing", aboutWindow},
       {"selftest", "the testing window during a test, graded, then the result window counting down", selftest},
   };
   return list;

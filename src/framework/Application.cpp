@@ -77,7 +77,7 @@ void TApplication::updateMouseControl() {
   WindowSystem& ws = WindowSystem::instance();
   TControl* target = nullptr;
   if (Window* w = ws.windowAt(ws.cursorPos())) {
-    if (auto* wc = static_cast<TWinControl*>(w->owner())) {
+    if (TWinControl* wc = TWinControl::fromWindow(w)) {
       Point p = w->screenToClient(ws.cursorPos());
       if (Rect::fromSize(0, 0, w->clientSize().width, w->clientSize().height).contains(p)) {
         TControl* child = wc->controlAtPos(p, true);

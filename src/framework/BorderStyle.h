@@ -1,5 +1,5 @@
 #pragma once
-// Whether an edit or memo has the sunken client edge.
+// A windowed control's own border: an edit or memo's sunken client edge, a panel's single line.
 namespace tavra {
 
 enum class TBorderStyle { bsNone, bsSingle };

@@ -39,6 +39,22 @@ void TCustomPanel::setAlignment(TAlignment a) {
   Invalidate();
 }
 
+void TCustomPanel::setBorderStyle(TBorderStyle b) {
+  if (b == borderStyle_) return;
+  borderStyle_ = b;
+  if (Window* w = window()) {
+    std::uint32_t s = w->style();
+    w->setStyle(b == TBorderStyle::bsSingle ? (s | WS_BORDER) : (s & ~static_cast<std::uint32_t>(WS_BORDER)));
+    w->invalidateTree();
+    AlignControls();
+  }
+}
+
+void TCustomPanel::CreateParams(WindowParams& params) {
+  TCustomControl::CreateParams(params);
+  if (borderStyle_ == TBorderStyle::bsSingle) params.style |= WS_BORDER;
+}
+
 void TCustomPanel::Paint() {
   Canvas& c = *canvas();
   Rect r = clientRect();

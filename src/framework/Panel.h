@@ -1,5 +1,6 @@
 #pragma once
 // A panel: a container with bevels around a coloured face and an optional centred caption.
+#include "framework/BorderStyle.h"
 #include "framework/CustomControl.h"
 
 namespace tavra {
@@ -20,9 +21,12 @@ class TCustomPanel : public TCustomControl {
   void setBorderWidth(int w);
   TAlignment alignment() const { return alignment_; }
   void setAlignment(TAlignment a);
+  TBorderStyle borderStyle() const { return borderStyle_; }
+  void setBorderStyle(TBorderStyle b);
 
  protected:
   void Paint() override;
+  void CreateParams(WindowParams& params) override;
 
  private:
   TBevelCut bevelOuter_ = TBevelCut::bvRaised;
@@ -30,6 +34,7 @@ class TCustomPanel : public TCustomControl {
   int bevelWidth_ = 1;
   int borderWidth_ = 0;
   TAlignment alignment_ = TAlignment::taCenter;
+  TBorderStyle borderStyle_ = TBorderStyle::bsNone;
 };
 
 class TPanel : public TCustomPanel {

@@ -1,6 +1,7 @@
 #include "framework/WinControl.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "framework/Application.h"
 #include "framework/Form.h"
@@ -24,9 +25,26 @@ void collectTabOrder(const TWinControl& c, std::vector<TWinControl*>& out) {
 
 }  // namespace
 
-TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
+namespace {
+
+// Every live windowed control, so a window's owner pointer is trusted only when it names one.
+std::unordered_set<const void*>& liveControls() {
+  static std::unordered_set<const void*> live;
+  return live;
+}
+
+}  // namespace
+
+TWinControl::TWinControl(TComponent* owner) : TControl(owner) { liveControls().insert(this); }
+
+TWinControl* TWinControl::fromWindow(const Window* w) {
+  if (!w || !liveControls().count(w->owner())) return nullptr;
+  auto* c = static_cast<TWinControl*>(w->owner());
+  return c->window_.get() == w ? c : nullptr;
+}
 
 TWinControl::~TWinControl() {
+  liveControls().erase(this);
   setState(csDestroying);
   for (TControl* c : std::vector(controls_)) c->parent_ = nullptr;
   controls_.clear();
@@ -61,6 +79,8 @@ void TWinControl::createWindow() {
   p.proc = [this](Window& w, MessageId msg, WParam wp, LParam lp) { return windowProc(w, msg, wp, lp); };
   window_ = WindowSystem::instance().createWindow(p);
   creatingWindow_ = nullptr;
+  // A frame makes the client area smaller than the bounds: aligned children follow it.
+  if (clientRect().size() != boundsRect().size()) AlignControls();
   // Children parented before this window existed get theirs now, in z-order.
   for (TControl* c : controls_) {
     if (auto* wc = dynamic_cast<TWinControl*>(c)) wc->createWindow();

@@ -20,6 +20,8 @@ class TWinControl : public TControl {
 
   // The control's window; created with the control's first parent (forms create theirs at once).
   Window* window() const { return window_.get(); }
+  // The control that owns a window, or null for windows that are not a framework control's.
+  static TWinControl* fromWindow(const Window* w);
   bool handleAllocated() const { return window_ != nullptr; }
   Window& handle();  // creates the window when needed
 

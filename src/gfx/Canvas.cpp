@@ -275,4 +275,14 @@ Bitmap Canvas::grab(const Rect& logical) const {
   return out;
 }
 
+void Canvas::grabInto(const Rect& logical, Bitmap& out) const {
+  if (surface_) cairo_surface_flush(surface_.get());
+  out.copyFrom(target_, logical.offsetBy(state_.origin), 0, 0);
+}
+
+void Canvas::syncPixels() {
+  beginPixels();
+  endPixels();
+}
+
 }  // namespace tavra

@@ -142,6 +142,12 @@ class Canvas {
   void alphaBlend(const Rect& dst, const Bitmap& src, const Rect& srcRect, std::uint8_t constantAlpha, bool perPixelAlpha);
   // Copies this canvas' device pixels (logical rectangle) out into a bitmap.
   Bitmap grab(const Rect& logical) const;
+  // The same into an existing bitmap at its (0, 0), which keeps its size (no allocation); what
+  // lies outside either bitmap is left as it was.
+  void grabInto(const Rect& logical, Bitmap& out) const;
+  // Finishes pending drawing and tells cairo that the target's pixels may change: call it before
+  // code reads or writes the target bitmap's rows directly.
+  void syncPixels();
 
   // Text, in the current font and text colour; an opaque background mode fills the text's box
   // with the background colour first.

@@ -82,6 +82,13 @@ TForm2::TForm2(TComponent* owner) : TForm(owner) {
     place(label, ("sLabelFX" + n).c_str(), gb1, Rect::fromSize(labelAt[i].x, labelAt[i].y, 65, 17));
     label->setFont(labelFont);
     label->setTransparent(true);
+    // Black text over a sky-blue glow of ten passes, or the skin's first shadow.
+    label->kind().setKindType(TsKindType::ktCustom);
+    label->kind().setColor(clBlack);
+    label->shadow().setMode(TsShadowMode::smSkin1);
+    label->shadow().setColor(rgb(166, 202, 240));
+    label->shadow().setBlurCount(10);
+    label->shadow().setDistance(1);
     label->setCaption(labelCaptions[i]);
     label->setHint(labelHints[i]);
     TsEdit*& edit = *edits[static_cast<size_t>(i)];

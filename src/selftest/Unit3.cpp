@@ -29,14 +29,32 @@ TForm3::TForm3(TComponent* owner) : TForm(owner) {
     l.setTransparent(true);
     return &l;
   };
+  // The skin's text colour (the desktop colour without one) over a grey shadow.
+  auto greyShadow = [](TsLabelFX& l) {
+    l.kind().setKindType(TsKindType::ktSkin);
+    l.kind().setColor(systemColor(SysColor::Desktop));
+    l.shadow().setMode(TsShadowMode::smCustom);
+    l.shadow().setColor(rgb(128, 128, 128));
+    l.shadow().setBlurCount(4);
+    l.shadow().setDistance(1);
+  };
   sl1 = fxLabel("sl1", Font{"Times New Roman", 21, fsNone, clBlack, FontCharset::Russian});
+  greyShadow(*sl1);
   sl1->setLeft(8);
   sl1->setTop(16);
   sLabelFX1 = fxLabel("sLabelFX1", Font{"Times New Roman", 19, fsNone, clBlack, FontCharset::Russian});
+  greyShadow(*sLabelFX1);
   sLabelFX1->setAutoSize(false);
   sLabelFX1->setBounds(184, 32, 188, 29);
   sLabelFX1->setCaption("Окно закроется через:");
   sl2 = fxLabel("sl2", Font{"Times New Roman", 27, fsItalic, clBlack, FontCharset::Russian});
+  // White text (or the skin's) over the skin's first shadow, black without one.
+  sl2->kind().setKindType(TsKindType::ktSkin);
+  sl2->kind().setColor(clWhite);
+  sl2->shadow().setMode(TsShadowMode::smSkin1);
+  sl2->shadow().setColor(clBlack);
+  sl2->shadow().setBlurCount(4);
+  sl2->shadow().setDistance(1);
   sl2->SkinData.SkinSection = "BUTTON_HUGE";
   sl2->setAutoSize(false);
   sl2->setBounds(376, 24, 36, 39);

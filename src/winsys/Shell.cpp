@@ -2,44 +2,69 @@
 
 #include <spawn.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <thread>
-#include <vector>
 
 extern char** environ;
 
 namespace tavra {
 namespace {
 
-ShellOpenHandler gHandler;
+ShellOpenHandler& handlerSlot() {
+  static ShellOpenHandler handler;
+  return handler;
+}
 
-// Starts the opener and reaps it from a detached thread when it ends, so it never lingers.
-bool spawnOpener(const std::string& url) {
-  std::vector<char*> argv{const_cast<char*>("xdg-open"), const_cast<char*>(url.c_str()), nullptr};
-  pid_t opener = 0;
-  if (posix_spawnp(&opener, "xdg-open", nullptr, nullptr, argv.data(), environ) != 0) return false;
-  std::thread([opener] {
-    int status = 0;
-    while (waitpid(opener, &status, 0) < 0 && errno == EINTR) {
-    }
-  }).detach();
-  return true;
+bool acceptableUrl(const std::string& url) {
+  if (url.empty() || url.front() == '-') return false;
+  return url.find_first_of(std::string("\0\r\n", 3)) == std::string::npos;
 }
 
 }  // namespace
 
 bool shellOpen(const std::string& url) {
   if (url.empty()) return false;
-  if (gHandler) return gHandler(url);
-  return spawnOpener(url);
+  if (const ShellOpenHandler& handler = handlerSlot()) return handler(url);
+  return openWithProgram("xdg-open", url);
 }
 
 ShellOpenHandler setShellOpenHandler(ShellOpenHandler handler) {
-  ShellOpenHandler previous = std::move(gHandler);
-  gHandler = std::move(handler);
+  ShellOpenHandler previous = std::move(handlerSlot());
+  handlerSlot() = std::move(handler);
   return previous;
+}
+
+bool openWithProgram(const std::string& program, const std::string& url) {
+  if (!acceptableUrl(url)) return false;
+  return spawnReaped(program, {url}).has_value();
+}
+
+std::optional<SpawnedChild> spawnReaped(const std::string& program, const std::vector<std::string>& args) {
+  if (program.empty()) return std::nullopt;
+  std::vector<std::string> storage;
+  storage.reserve(args.size() + 1);
+  storage.push_back(program);
+  storage.insert(storage.end(), args.begin(), args.end());
+  std::vector<char*> argv;
+  argv.reserve(storage.size() + 1);
+  for (std::string& s : storage) argv.push_back(s.data());
+  argv.push_back(nullptr);
+
+  pid_t pid = 0;
+  if (posix_spawnp(&pid, program.c_str(), nullptr, nullptr, argv.data(), environ) != 0) return std::nullopt;
+
+  std::promise<int> exited;
+  SpawnedChild child{pid, exited.get_future()};
+  std::thread([pid, exited = std::move(exited)]() mutable {
+    int wstatus = 0;
+    pid_t r = 0;
+    do {
+      r = waitpid(pid, &wstatus, 0);
+    } while (r < 0 && errno == EINTR);
+    exited.set_value(r == pid ? wstatus : -1);
+  }).detach();
+  return child;
 }
 
 }  // namespace tavra

@@ -748,8 +748,8 @@ void WindowSystem::windowShownChanged(Window& w, bool visible, bool activateIt) 
       w.minimized_ = false;
       backend_->windowShown(w);
       w.bringToFront();
-      w.invalidateFrame();
-      w.invalidate();
+      // Nothing of a hidden window was on screen: it and all its children paint anew.
+      w.invalidateTree();
       if (activateIt && !(w.exStyle() & WS_EX_NOACTIVATE) && w.isEnabled()) activate(&w);
     } else {
       backend_->windowHidden(w);

@@ -1,19 +1,10 @@
 #pragma once
-// The skinned labels. They behave as the framework's label and name their skin section.
-#include "framework/Label.h"
-#include "skin/paint/sCommonData.h"
-
-namespace tavra {
-
-class TsLabel : public TLabel {
- public:
-  explicit TsLabel(TComponent* owner) : TLabel(owner) {}
-  TsCommonData SkinData;
-};
-
-class TsLabelFX : public TsLabel {
- public:
-  explicit TsLabelFX(TComponent* owner) : TsLabel(owner) {}
-};
-
-}  // namespace tavra
+// The skinned labels: the plain label, the hyperlink label, the effect label and the edit
+// field's caption label, all built on TsCustomLabel.
+#include "skin/paint/TsCustomLabel.h"
+#include "skin/paint/TsEditLabel.h"
+#include "skin/paint/TsKind.h"
+#include "skin/paint/TsLabel.h"
+#include "skin/paint/TsLabelFX.h"
+#include "skin/paint/TsShadow.h"
+#include "skin/paint/TsWebLabel.h"

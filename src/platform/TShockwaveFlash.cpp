@@ -1,0 +1,63 @@
+#include "platform/TShockwaveFlash.h"
+
+#include "framework/Form.h"
+
+namespace tavra {
+
+TShockwaveFlash::TShockwaveFlash(TComponent* owner) : TCustomControl(owner) {
+  // The movie paints every pixel: no background erase under it.
+  controlStyle_ |= csOpaque;
+  timer_ = &make<TTimer>();
+  timer_->setEnabled(false);
+  timer_->setOnTimer([this](TComponent&) { tick(); });
+}
+
+void TShockwaveFlash::setMovie(const std::string& path) {
+  movie_ = path;
+  player_.load(path);
+  timer_->setEnabled(false);
+  timer_->setInterval(player_.frameIntervalMs());
+  Invalidate();
+}
+
+void TShockwaveFlash::setPlaying(bool p) {
+  if (p == playing_) return;
+  playing_ = p;
+  if (!p) timer_->setEnabled(false);
+  else startIfShowing();
+}
+
+void TShockwaveFlash::setLoop(bool l) {
+  if (l == loop_) return;
+  loop_ = l;
+  startIfShowing();
+}
+
+bool TShockwaveFlash::atLastFrame() const { return player_.currentFrame() >= player_.frameCount(); }
+
+void TShockwaveFlash::startIfShowing() {
+  if (timer_->enabled() || !playing_ || !player_.hasMovie() || player_.frameCount() < 2) return;
+  if (!loop_ && atLastFrame()) return;
+  if (!showing() || !handleAllocated() || !window()->isShowing()) return;
+  timer_->setEnabled(true);
+}
+
+void TShockwaveFlash::tick() {
+  if (!playing_ || !showing() || !handleAllocated() || !window()->isShowing()) {
+    timer_->setEnabled(false);
+    return;
+  }
+  if (!loop_ && atLastFrame()) {
+    timer_->setEnabled(false);
+    return;
+  }
+  player_.advance();
+  Invalidate();
+}
+
+void TShockwaveFlash::Paint() {
+  player_.render(canvas()->cairo(), clientRect());
+  startIfShowing();
+}
+
+}  // namespace tavra

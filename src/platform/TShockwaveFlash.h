@@ -1,0 +1,48 @@
+#pragma once
+// The banner control: plays a movie file in its rectangle by itself, frame after frame at the
+// movie's frame rate, looping, scaled "show all" (the whole stage, as large as fits, centred)
+// and antialiased. It ticks only while it is showing: a tick that finds its window hidden stops
+// the timer, and the next paint (the window shown again) starts it. A missing or damaged file
+// leaves the player's background.
+#include <string>
+
+#include "framework/CustomControl.h"
+#include "framework/Timer.h"
+#include "platform/SwfPlayer.h"
+
+namespace tavra {
+
+class TShockwaveFlash : public TCustomControl {
+ public:
+  explicit TShockwaveFlash(TComponent* owner);
+
+  // The movie's file; setting it loads the movie and starts it at frame 1.
+  const std::string& movie() const { return movie_; }
+  void setMovie(const std::string& path);
+  // Playing: the movie advances by itself while shown. Loop: after the last frame, frame 1.
+  bool playing() const { return playing_; }
+  void setPlaying(bool p);
+  bool loop() const { return loop_; }
+  void setLoop(bool l);
+
+  const SwfPlayer& player() const { return player_; }
+  // Whether the frame timer runs right now.
+  bool ticking() const { return timer_->enabled(); }
+
+ protected:
+  void Paint() override;
+
+ private:
+  void tick();
+  // Starts the timer when there is something to play and the control is showing.
+  void startIfShowing();
+  bool atLastFrame() const;
+
+  SwfPlayer player_;
+  TTimer* timer_ = nullptr;
+  std::string movie_;
+  bool playing_ = true;
+  bool loop_ = true;
+};
+
+}  // namespace tavra

@@ -1,0 +1,19 @@
+#include "skin/paint/TsKind.h"
+
+#include "framework/Control.h"
+
+namespace tavra {
+
+void TsKind::setKindType(TsKindType k) {
+  if (k == kindType_) return;
+  kindType_ = k;
+  owner_.Invalidate();
+}
+
+void TsKind::setColor(Color c) {
+  if (c == color_) return;
+  color_ = c;
+  owner_.Invalidate();
+}
+
+}  // namespace tavra

@@ -1,0 +1,68 @@
+#include "skin/paint/TsWebLabel.h"
+
+#include "winsys/Shell.h"
+
+namespace tavra {
+
+TsWebLabel::TsWebLabel(TComponent* owner) : TsCustomLabel(owner) {}
+
+void TsWebLabel::setFont(const Font& f) {
+  normalFont_ = f;
+  TsCustomLabel::setFont(f);
+  Invalidate();
+}
+
+void TsWebLabel::setHoverFont(const Font& f) {
+  if (f == hoverFont_) return;
+  hoverFont_ = f;
+  if (hover_) {
+    takeCurrentFont();
+    AdjustSize();
+    Invalidate();
+  }
+}
+
+void TsWebLabel::Loaded() {
+  setFontQuiet(normalFont_);
+  TsCustomLabel::Loaded();
+}
+
+const Font& TsWebLabel::currentFont() { return hover_ ? hoverFont_ : normalFont_; }
+
+void TsWebLabel::hoverChanged(bool hover) {
+  hover_ = hover;
+  // The paint step switches the working font; switching it here too makes the measurement right
+  // even when the label is not on screen.
+  takeCurrentFont();
+  if (autoSize()) {
+    Repaint();
+    Rect before = boundsRect();
+    AdjustSize();
+    // A smaller hover font does not shrink the label under the pointer: the pointer would fall
+    // outside, end the hover, and the label would grow back under it again and again.
+    if (hover_) setBoundsRect(before.united(boundsRect()));
+  }
+  Repaint();
+}
+
+void TsWebLabel::WndProc(TMessage& m) {
+  switch (m.Msg) {
+    case CM_MOUSEENTER:
+      TsCustomLabel::WndProc(m);
+      if (m.LParam_ == 0) hoverChanged(true);
+      return;
+    case CM_MOUSELEAVE:
+      TsCustomLabel::WndProc(m);
+      if (m.LParam_ == 0) hoverChanged(false);
+      return;
+    case WM_LBUTTONDOWN:
+      TsCustomLabel::WndProc(m);
+      if (!url_.empty()) shellOpen(url_);
+      return;
+    default:
+      TsCustomLabel::WndProc(m);
+      return;
+  }
+}
+
+}  // namespace tavra

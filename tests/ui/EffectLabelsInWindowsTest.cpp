@@ -1,0 +1,64 @@
+// The effect labels of the windows: where each takes its text colour and shadow from.
+#include <gtest/gtest.h>
+
+#include "app/ProgramWindows.h"
+#include "app/Unit5.h"
+#include "driver/HeadlessDriver.h"
+#include "selftest/Unit2.h"
+#include "selftest/Unit3.h"
+#include "windows/Unit6.h"
+
+namespace tavra::test {
+namespace {
+
+TEST(EffectLabelsInWindows, KindAndShadowOfEveryLabel) {
+  HeadlessDriver driver;
+  driver.startProgram();
+  ProgramWindows& w = programWindows();
+  struct Expect {
+    const char* where;
+    TsLabelFX* label;
+    TsKindType kind;
+    Color kindColor;
+    TsShadowMode mode;
+    Color shadow;
+    int blur;
+    int distance;
+  };
+  const Color skyBlue = rgb(166, 202, 240), grey = rgb(128, 128, 128), desktop = systemColor(SysColor::Desktop);
+  const Expect table[] = {
+      {"splash zagr", w.Form5->zagr, TsKindType::ktSkin, clWhite, TsShadowMode::smSkin1, clBlack, 4, 1},
+      {"testing sLabelFX1", w.Form2->sLabelFX1, TsKindType::ktCustom, clBlack, TsShadowMode::smSkin1, skyBlue, 10, 1},
+      {"testing sLabelFX2", w.Form2->sLabelFX2, TsKindType::ktCustom, clBlack, TsShadowMode::smSkin1, skyBlue, 10, 1},
+      {"testing sLabelFX3", w.Form2->sLabelFX3, TsKindType::ktCustom, clBlack, TsShadowMode::smSkin1, skyBlue, 10, 1},
+      {"result sl1", w.Form3->sl1, TsKindType::ktSkin, desktop, TsShadowMode::smCustom, grey, 4, 1},
+      {"result sLabelFX1", w.Form3->sLabelFX1, TsKindType::ktSkin, desktop, TsShadowMode::smCustom, grey, 4, 1},
+      {"result sl2", w.Form3->sl2, TsKindType::ktSkin, clWhite, TsShadowMode::smSkin1, clBlack, 4, 1},
+      {"About sLabelFX1", w.Form6->sLabelFX1, TsKindType::ktSkin, clWhite, TsShadowMode::smCustom, clWhite, 4, 1},
+      {"About sLabelFX2", w.Form6->sLabelFX2, TsKindType::ktSkin, clWhite, TsShadowMode::smCustom, clWhite, 4, 1},
+  };
+  for (const Expect& e : table) {
+    SCOPED_TRACE(e.where);
+    ASSERT_NE(e.label, nullptr);
+    EXPECT_EQ(e.label->kind().kindType(), e.kind);
+    EXPECT_EQ(e.label->kind().color(), e.kindColor);
+    EXPECT_EQ(e.label->shadow().mode(), e.mode);
+    EXPECT_EQ(e.label->shadow().color(), e.shadow);
+    EXPECT_EQ(e.label->shadow().blurCount(), e.blur);
+    EXPECT_EQ(e.label->shadow().distance(), e.distance);
+    EXPECT_TRUE(e.label->transparent());
+  }
+  EXPECT_EQ(w.Form3->sl2->skinSection(), "BUTTON_HUGE");
+  // Auto-sized, the testing window's captions make room for their ten-pass glow: 20 pixels
+  // more than their text each way.
+  TsLabelFX& surname = *w.Form2->sLabelFX1;
+  Bitmap scratch(1, 1);
+  Canvas c(scratch);
+  c.setFont(surname.font());
+  Rect text{0, 0, 0, 0};
+  c.drawText(surname.caption(), text, DT_EXPANDTABS | DT_CALCRECT);
+  EXPECT_EQ(surname.boundsRect().size(), (Size{text.width() + 20, text.height() + 20}));
+}
+
+}  // namespace
+}  // namespace tavra::test
