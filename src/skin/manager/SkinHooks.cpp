@@ -30,8 +30,8 @@ bool hasDescendantOfClass(const Window& window, std::string_view className) {
 }  // namespace
 
 TCustomForm* formOfWindow(Window& window) {
-  if (!window.isTopLevel() || window.className() == kPopupMenuClass || !window.owner()) return nullptr;
-  return dynamic_cast<TCustomForm*>(static_cast<TWinControl*>(window.owner()));
+  if (!window.isTopLevel()) return nullptr;
+  return dynamic_cast<TCustomForm*>(TWinControl::fromWindow(&window));
 }
 
 SkinHooks::SkinHooks(TsSkinManager& manager) : manager_(manager) {

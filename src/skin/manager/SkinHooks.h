@@ -32,8 +32,7 @@ class SkinHooks {
   int hookId_ = 0;
 };
 
-// The program form whose window this is, or null. The framework's windows carry their control as
-// owner; other top-level windows carry none.
+// The program form whose window this is, or null.
 TCustomForm* formOfWindow(Window& window);
 
 }  // namespace tavra
