@@ -1,6 +1,7 @@
 #include "skin/manager/SkinModelLoad.h"
 
 #include <cassert>
+#include <optional>
 
 #include "skin/data/SkinLoader.h"
 #include "skin/data/SkinSource.h"

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <filesystem>
-#include <optional>
 
 #include "base/Files.h"
 #include "framework/Application.h"
@@ -222,18 +221,15 @@ TsSkinManager::LoadOutcome TsSkinManager::loadSkin(const Settings& before) {
                                   .commonSections = commonSections_,
                                   .hueOffset = hueOffset_,
                                   .saturation = saturation_};
-  std::optional<LoadedSkinModel> loaded;
+  Result<LoadedSkinModel> loaded = Error{"no skin loaded"};
   try {
-    auto result = loadSkinModel(choice, settings);
-    if (!result) {
-      fail(before, result.error());
-      return LoadOutcome::Failed;
-    }
-    loaded = std::move(result.value());
-  } catch (const Exception&) {
-    throw;
+    loaded = loadSkinModel(choice, settings);
   } catch (const std::exception& e) {
-    fail(before, e.what());
+    // Whatever else goes wrong inside a load (memory) is a failed load too.
+    loaded = Error{e.what()};
+  }
+  if (!loaded) {
+    fail(before, loaded.error());
     return LoadOutcome::Failed;
   }
   skinName_ = choice.name;
