@@ -53,7 +53,7 @@ TEST_F(HotWindowTest, AHotWindowThatIsGoneGetsNothing) {
 class ListSkinsTest : public ManagerTest {
  protected:
   void SetUp() override {
-    for (const char* name : {"Zeta.asz", "alpha.asz", "multi.part.asz", "Upper.ASZ", ".hidden.asz", "notes.txt"}) {
+    for (const char* name : {"Zeta.asz", "amber.asz", "multi.part.asz", "Upper.ASZ", ".hidden.asz", "notes.txt"}) {
       writeFile(temp.path() / name, skinPackage(name));
     }
     writeSkinFolder(temp.path() / "Folder", "folder");
@@ -68,11 +68,11 @@ TEST_F(ListSkinsTest, KindsSortedFirstNameFound) {
   TsSkinManager& sm = makeManager(internalSkins({"Beijing (internal)", "Acryl (internal)"}));
   std::vector<std::string> list;
   EXPECT_EQ(sm.ListSkins(list, SkinListKind::Both), "Beijing (internal)");
-  EXPECT_EQ(list, (std::vector<std::string>{"Acryl (internal)", "alpha", "Beijing (internal)", "Folder", "lower", "multi", "Zeta"}));
+  EXPECT_EQ(list, (std::vector<std::string>{"Acryl (internal)", "amber", "Beijing (internal)", "Folder", "lower", "multi", "Zeta"}));
   sm.ListSkins(list, SkinListKind::Folders);
   EXPECT_EQ(list, (std::vector<std::string>{"Acryl (internal)", "Beijing (internal)", "Folder", "lower"}));
   sm.ListSkins(list, SkinListKind::Packages);
-  EXPECT_EQ(list, (std::vector<std::string>{"Acryl (internal)", "alpha", "Beijing (internal)", "multi", "Zeta"}));
+  EXPECT_EQ(list, (std::vector<std::string>{"Acryl (internal)", "amber", "Beijing (internal)", "multi", "Zeta"}));
 }
 
 TEST_F(ListSkinsTest, WithoutInternalSkinsTheFirstEntryFound) {
