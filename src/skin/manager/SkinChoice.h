@@ -30,11 +30,9 @@ struct SkinChoiceQuery {
   const TsStoredSkins& internalSkins;
 };
 
-// Step 1 alone: the package file of the name, as found, or empty.
+// Step 1: the package file of the name, as found, or empty.
 std::string findSkinPackage(std::string_view skinDirectory, std::string_view name);
-// The whole order.
-SkinChoice chooseSkin(const SkinChoiceQuery& query);
-// Steps 2 to 5 (the package test has been made).
+// Steps 2 to 5, when there is no package.
 SkinChoice chooseUnpackedOrInternalSkin(const SkinChoiceQuery& query);
 
 }  // namespace tavra

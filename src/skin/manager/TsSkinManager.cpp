@@ -207,16 +207,31 @@ void TsSkinManager::changeSkin(const Settings& before) {
 }
 
 TsSkinManager::LoadOutcome TsSkinManager::loadSkin(const Settings& before) {
+  const std::string package = findSkinPackage(skinDirectory_, skinName_);
+  return package.empty() ? LoadUnpackedOrInternalSkin(before) : LoadPackedSkin(before, package);
+}
+
+TsSkinManager::LoadOutcome TsSkinManager::LoadPackedSkin(const Settings& before, const std::string& packagePath) {
+  return installSkin(before, SkinChoice{.origin = SkinOrigin::Package, .path = packagePath, .name = skinName_});
+}
+
+TsSkinManager::LoadOutcome TsSkinManager::LoadUnpackedOrInternalSkin(const Settings& before) {
+  if (!active_) return LoadOutcome::NoSkin;
   const std::string resolved = ResolveSkinDirectory();
-  const SkinChoice choice = chooseSkin(SkinChoiceQuery{.skinDirectory = skinDirectory_,
-                                                       .resolvedSkinDirectory = resolved,
-                                                       .name = skinName_,
-                                                       .internalSkins = internalSkins_});
+  SkinChoice choice = chooseUnpackedOrInternalSkin(SkinChoiceQuery{.skinDirectory = skinDirectory_,
+                                                                   .resolvedSkinDirectory = resolved,
+                                                                   .name = skinName_,
+                                                                   .internalSkins = internalSkins_});
   if (choice.origin == SkinOrigin::None) {
+    // Nothing is loaded; the model in use stays until the skin is removed.
     active_ = false;
     return LoadOutcome::NoSkin;
   }
-  const SkinLoadSettings settings{.resolvedSkinDirectory = resolved,
+  return installSkin(before, choice);
+}
+
+TsSkinManager::LoadOutcome TsSkinManager::installSkin(const Settings& before, const SkinChoice& choice) {
+  const SkinLoadSettings settings{.resolvedSkinDirectory = ResolveSkinDirectory(),
                                   .internalSkins = &internalSkins_,
                                   .commonSections = commonSections_,
                                   .hueOffset = hueOffset_,

@@ -29,6 +29,7 @@ namespace tavra {
 class Bitmap;
 class TCustomForm;
 class SkinApplicationWindow;
+struct SkinChoice;
 class SkinHooks;
 class SkinMenuSkinner;
 class SkinNoticeBoxes;
@@ -139,9 +140,13 @@ class TsSkinManager : public TComponent {
   enum class LoadOutcome { Loaded, NoSkin, Failed };
   // Changing to the skin named SkinName (its assignment, and the re-runs of it).
   void changeSkin(const Settings& before);
-  // Chooses and loads the named skin into a new model that replaces the one in use. NoSkin: there
-  // is none (Active is off now). Failed: `before` is back and the error has been reported.
+  // Loads the skin named SkinName into a new model that replaces the one in use: the package
+  // file if there is one, else the unpacked folder or an internal skin. NoSkin: there is none
+  // (Active is off now). Failed: `before` is back and the error has been raised or reported.
   LoadOutcome loadSkin(const Settings& before);
+  LoadOutcome LoadPackedSkin(const Settings& before, const std::string& packagePath);
+  LoadOutcome LoadUnpackedOrInternalSkin(const Settings& before);
+  LoadOutcome installSkin(const Settings& before, const SkinChoice& choice);
   void reloadSkin(const Settings& before);
   // Gives back `before`, then raises the error (while loading: reports it).
   void fail(const Settings& before, const std::string& message);
