@@ -2,6 +2,7 @@
 
 #include "app/Startup.h"
 #include "framework/Form.h"
+#include "framework/MenuTracker.h"
 #include "framework/WinControl.h"
 #include "gfx/ImageCodec.h"
 #include "winsys/ClassicFrame.h"
@@ -20,6 +21,20 @@ HeadlessDriver::HeadlessDriver() {
     if (whileBoxOpen_) whileBoxOpen_(box);
     if (info.form) info.form->setModalResult(mrOk);
   });
+  backend_->setIdleScript([this] { return menuIdle(); });
+}
+
+bool HeadlessDriver::menuIdle() {
+  MenuTracker* menu = MenuTracker::active();
+  if (!menu) return false;
+  if (!menuSteps_.empty()) {
+    std::function<void()> step = std::move(menuSteps_.front());
+    menuSteps_.pop_front();
+    step();
+    return true;
+  }
+  menu->cancel();
+  return true;
 }
 
 HeadlessDriver::~HeadlessDriver() {

@@ -2,6 +2,7 @@
 // Runs the program, or any forms, on the headless display with the virtual clock, for tests
 // and for reviewers' screenshots: clicks and types at controls, moves time, records every
 // message box (caption, text, icon) and answers it, and saves pictures of the desktop.
+#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
@@ -67,6 +68,12 @@ class HeadlessDriver {
   std::vector<RecordedBox> boxes;
   void setWhileBoxOpen(std::function<void(const RecordedBox&)> handler) { whileBoxOpen_ = std::move(handler); }
 
+  // Menus: while a menu is open its loop takes the input. The steps queued here run one at a
+  // time whenever the open menu waits for input (a step clicks, types, looks or takes a
+  // picture); when none is left the menu is closed, so a test never stays inside it.
+  void whenMenuOpen(std::function<void()> step) { menuSteps_.push_back(std::move(step)); }
+  size_t pendingMenuSteps() const { return menuSteps_.size(); }
+
   // Pictures.
   Bitmap screenshot();
   bool saveScreenshot(const std::string& path);
@@ -76,6 +83,8 @@ class HeadlessDriver {
   HeadlessBackend* backend_ = nullptr;
   std::unique_ptr<TApplication> app_;
   std::function<void(const RecordedBox&)> whileBoxOpen_;
+  std::deque<std::function<void()>> menuSteps_;
+  bool menuIdle();
 };
 
 }  // namespace tavra

@@ -3,8 +3,10 @@
 #include <cassert>
 
 #include "base/Text.h"
+#include "framework/HintController.h"
 #include "framework/MessageBoxes.h"
 #include "framework/WinControl.h"
+#include "winsys/Keys.h"
 
 namespace tavra {
 namespace {
@@ -16,9 +18,14 @@ TApplication* gApplication = nullptr;
 TApplication::TApplication() : TComponent(nullptr) {
   assert(!gApplication && "one application per process");
   gApplication = this;
+  hints_ = std::make_unique<HintController>(*this);
   WindowSystem& ws = WindowSystem::instance();
-  ws.addInputObserver([](const InputEvent&) {
-    if (gApplication) gApplication->updateMouseControl();
+  ws.addInputObserver([](const InputEvent& ev) {
+    if (!gApplication) return;
+    // A press of a mouse button or a key puts the hint away.
+    using K = InputEvent::Kind;
+    if (ev.kind == K::MouseDown || ev.kind == K::MouseWheel || ev.kind == K::KeyDown) gApplication->hints_->cancel();
+    gApplication->updateMouseControl();
   });
   ws.setIdleHandler([] {
     if (gApplication) gApplication->updateMouseControl();
@@ -28,6 +35,7 @@ TApplication::TApplication() : TComponent(nullptr) {
 TApplication::~TApplication() {
   setState(csDestroying);
   destroyComponents();
+  hints_.reset();
   if (WindowSystem::exists()) WindowSystem::instance().setIdleHandler(nullptr);
   gApplication = nullptr;
 }
@@ -90,10 +98,28 @@ void TApplication::updateMouseControl() {
   mouseControl_ = target;
   if (old) old->Perform(CM_MOUSELEAVE, 0, 0);
   if (target && mouseControl_ == target) target->Perform(CM_MOUSEENTER, 0, 0);
+  if (mouseControl_ == target) hints_->mouseControlChanged(target);
 }
 
 void TApplication::controlDestroyed(TControl* c) {
   if (mouseControl_ == c) mouseControl_ = nullptr;
+  if (hints_) hints_->controlDestroyed(c);
+}
+
+void TApplication::setHint(const std::string& hint) {
+  if (hint == hint_) return;
+  hint_ = hint;
+  if (OnHint) OnHint(*this);
+}
+
+void TApplication::CancelHint() { hints_->cancel(); }
+
+void TApplication::HideHint() { hints_->hide(); }
+
+void TApplication::ActivateHint(Point screen) { hints_->activateAt(screen); }
+
+void TApplication::setHintWindowClass(std::function<std::unique_ptr<THintWindow>(TComponent* owner)> factory) {
+  hints_->setWindowFactory(std::move(factory));
 }
 
 void TApplication::formDestroyed(TCustomForm* f) {

@@ -9,10 +9,13 @@
 
 #include "framework/Component.h"
 #include "framework/Form.h"
+#include "framework/HintInfo.h"
 
 namespace tavra {
 
 class TControl;
+class THintWindow;
+class HintController;
 
 // An error with a message text, as event handlers raise them.
 class Exception : public std::exception {
@@ -85,16 +88,33 @@ class TApplication : public TComponent {
   void controlDestroyed(TControl* c);
   void formDestroyed(TCustomForm* f);
 
+  // Hints: shown after HintPause over a control, after HintShortPause when moving on from
+  // another hint, hidden after HintHidePause (milliseconds).
   bool ShowHint = true;
   int HintPause = 500;
   int HintShortPause = 50;
   int HintHidePause = 2500;
+  Color HintColor = clInfoBk;
+  TShowHintEvent OnShowHint;
+  // The current long hint (of the control or menu item under the pointer) and its event.
+  const std::string& Hint() const { return hint_; }
+  void setHint(const std::string& hint);
+  TNotifyEvent OnHint;
+  void CancelHint();
+  void HideHint();
+  // Shows the hint of the control under a screen point at once.
+  void ActivateHint(Point screen);
+  // The window class hints are shown in (null: the framework's THintWindow).
+  void setHintWindowClass(std::function<std::unique_ptr<THintWindow>(TComponent* owner)> factory);
+  HintController& hints() { return *hints_; }
 
  private:
   std::string title_;
   TCustomForm* mainForm_ = nullptr;
   TControl* mouseControl_ = nullptr;
   std::vector<std::function<void(const MessageBoxInfo&)>> boxObservers_;
+  std::unique_ptr<HintController> hints_;
+  std::string hint_;
 };
 
 // The application of the process.

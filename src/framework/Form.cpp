@@ -2,12 +2,14 @@
 
 #include "framework/Application.h"
 #include "framework/Button.h"
+#include "framework/MainMenu.h"
+#include "framework/MenuBar.h"
 #include "winsys/ClassicFrame.h"
 #include "winsys/Keys.h"
 
 namespace tavra {
 
-TCustomForm::TCustomForm(TComponent* owner) : TCustomControl(owner) {
+TCustomForm::TCustomForm(TComponent* owner) : TCustomControl(owner), menuBar_(std::make_unique<MenuBar>(*this)) {
   beginLoading();
   setVisibleQuiet(false);
   controlStyle_ |= csAcceptsControls;
@@ -138,8 +140,25 @@ Rect TCustomForm::clientRect() const {
   WindowParams p;
   const_cast<TCustomForm*>(this)->CreateParams(p);
   Rect c = ClassicFrame::clientRect(p.style, p.exStyle, Rect::fromSize(0, 0, width(), height()));
+  c.top += menuBar_->height();
   return Rect::fromSize(0, 0, std::max(c.width(), 0), std::max(c.height(), 0));
 }
+
+TMainMenu* TCustomForm::Menu() const { return menuBar_->menu(); }
+
+void TCustomForm::setMenu(TMainMenu* menu) {
+  TMainMenu* old = menuBar_->menu();
+  if (menu == old) return;
+  if (old) old->form_ = nullptr;
+  if (menu) {
+    if (menu->form_) menu->form_->setMenu(nullptr);
+    menu->form_ = this;
+  }
+  menuBar_->setMenu(menu);
+  menuChanged();
+}
+
+void TCustomForm::menuChanged() { menuBar_->changed(); }
 
 void TCustomForm::setClientWidth(int w) { setClientSize(w, clientHeight()); }
 
@@ -268,6 +287,7 @@ TButton* TCustomForm::findButton(bool defaultButton) const {
 }
 
 void TCustomForm::WndProc(TMessage& m) {
+  if (menuBar_->handleMessage(m, [this](TMessage& msg) { msg.Result = DefaultHandler(msg); })) return;
   switch (m.Msg) {
     case WM_CLOSE:
       Close();

@@ -3,10 +3,14 @@
 // every component's Loaded, then the creation handler. Closing the application's main form
 // ends the program; closing any other form hides it after its close handler.
 #include <functional>
+#include <memory>
 
 #include "framework/CustomControl.h"
 
 namespace tavra {
+
+class TMainMenu;
+class MenuBar;
 
 enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum BorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
@@ -55,6 +59,13 @@ class TCustomForm : public TCustomControl {
   bool isModal() const { return modal_; }
   bool active() const;
 
+  // The main menu whose top-level items make the bar under the caption.
+  TMainMenu* Menu() const;
+  void setMenu(TMainMenu* menu);
+  MenuBar& menuBar() { return *menuBar_; }
+  // The menu's items changed: the bar is measured and painted again.
+  void menuChanged();
+
   TWinControl* activeControl() const { return activeControl_; }
   void setActiveControl(TWinControl* c);
   void setActiveControlQuiet(TWinControl* c) { activeControl_ = c; }
@@ -98,6 +109,7 @@ class TCustomForm : public TCustomControl {
   int modalResult_ = mrNone;
   bool modal_ = false;
   bool created_ = false;
+  std::unique_ptr<MenuBar> menuBar_;
 };
 
 class TForm : public TCustomForm {

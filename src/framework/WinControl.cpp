@@ -71,10 +71,11 @@ void TWinControl::CreateParams(WindowParams& p) {
 
 void TWinControl::createWindow() {
   if (window_) return;
-  if (!isTopLevelForm() && (!parent() || !parent()->handleAllocated())) return;
+  bool topLevel = !parent() && createsTopLevelWindow();
+  if (!topLevel && (!parent() || !parent()->handleAllocated())) return;
   WindowParams p;
   CreateParams(p);
-  if (!isTopLevelForm()) p.parent = parent()->window();
+  if (!topLevel) p.parent = parent()->window();
   p.owner = this;
   p.proc = [this](Window& w, MessageId msg, WParam wp, LParam lp) { return windowProc(w, msg, wp, lp); };
   window_ = WindowSystem::instance().createWindow(p);
@@ -118,6 +119,8 @@ void TWinControl::removeControl(TControl& c) {
 }
 
 bool TWinControl::isTopLevelForm() const { return dynamic_cast<const TCustomForm*>(this) != nullptr && !parent(); }
+
+bool TWinControl::createsTopLevelWindow() const { return dynamic_cast<const TCustomForm*>(this) != nullptr; }
 
 TControl* TWinControl::controlAtPos(Point p, bool allowDisabled, bool windowedToo) const {
   for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {

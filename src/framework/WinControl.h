@@ -85,6 +85,9 @@ class TWinControl : public TControl {
   // Whether a click moves the keyboard focus here (buttons, edits, lists).
   virtual bool takesFocusOnClick() const { return false; }
   bool isTopLevelForm() const;
+  // Whether the control has a top-level window of its own when it has no parent (forms, hint
+  // windows); other controls get a window only inside a parent's.
+  virtual bool createsTopLevelWindow() const;
   // WM_GETDLGCODE: which keys the control wants for itself.
   virtual LResult DialogCode() { return 0; }
   void insertControl(TControl& c);

@@ -162,6 +162,10 @@ TForm2::TForm2(TComponent* owner) : TForm(owner) {
     place(l, ("Label" + std::to_string(i + 1)).c_str(), sPanel1, Rect::fromSize(8, 8 + 16 * i, 32, 13));
   }
 
+  // The page viewer fills the panel, over the report labels.
+  place(wb2, "wb2", sPanel1, Rect::fromSize(1, 1, 741, 401));
+  wb2->setAlign(TAlign::alClient);
+
   place(m1, "m1", tc1, Rect::fromSize(0, 0, 185, 89));
   m1->setVisible(false);
   m1->setReadOnly(true);
@@ -180,7 +184,7 @@ std::array<TLabel*, 15> TForm2::reportLabels() const {
   return {Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9, Label10, Label11, Label12, Label13, Label14, Label15};
 }
 
-void TForm2::openPage(const std::string& relativePath) { requestedPage_ = content::path(relativePath); }
+void TForm2::openPage(const std::string& relativePath) { wb2->Navigate(content::path(relativePath)); }
 
 void TForm2::resetAnswerRecord() {
   m1->Lines().Clear();

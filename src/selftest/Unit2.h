@@ -11,6 +11,7 @@
 #include "framework/Label.h"
 #include "framework/Memo.h"
 #include "framework/Timer.h"
+#include "platform/WebBrowser.h"
 #include "selftest/MarkPictureCache.h"
 #include "skin/paint/sBitBtn.h"
 #include "skin/paint/sEdit.h"
@@ -49,6 +50,7 @@ class TForm2 : public TForm {
   TsBitBtn* f2b3 = nullptr;
   TsGroupBox* gb3 = nullptr;
   TsPanel* sPanel1 = nullptr;
+  TWebBrowser* wb2 = nullptr;
   // Label1 to Label15: the result report, under the page viewer.
   TLabel* Label1 = nullptr;
   TLabel* Label2 = nullptr;
@@ -92,7 +94,7 @@ class TForm2 : public TForm {
   std::array<TLabel*, 15> reportLabels() const;
 
   // The content path last asked of the page viewer.
-  const std::string& requestedPage() const { return requestedPage_; }
+  const std::string& requestedPage() const { return wb2->requestedPath(); }
 
   // Whether a typed character may go into a personal-data field: Backspace, Latin and Cyrillic
   // letters (by their Windows-1251 code), nothing else.
@@ -105,7 +107,6 @@ class TForm2 : public TForm {
   void resetAnswerRecord();
   int answerCode(int question) const;
 
-  std::string requestedPage_;
   MarkPictureCache marks_;
   // What each status picture shows: null before the first tick, then the file's picture.
   std::array<std::shared_ptr<const Bitmap>, 3> shownMarks_{};

@@ -41,9 +41,12 @@ enum : MessageId {
   WM_FONTCHANGE = 0x001D,
   WM_SETCURSOR = 0x0020,
   WM_MOUSEACTIVATE = 0x0021,
+  WM_DRAWITEM = 0x002B,
+  WM_MEASUREITEM = 0x002C,
   WM_SETFONT = 0x0030,
   WM_WINDOWPOSCHANGING = 0x0046,
   WM_WINDOWPOSCHANGED = 0x0047,
+  WM_CONTEXTMENU = 0x007B,
   WM_NCCREATE = 0x0081,
   WM_NCDESTROY = 0x0082,
   WM_NCCALCSIZE = 0x0083,
@@ -108,6 +111,8 @@ enum : LResult {
   HTCAPTION = 2,
   HTSYSMENU = 3,
   HTMENU = 5,
+  HTHSCROLL = 6,
+  HTVSCROLL = 7,
   HTMINBUTTON = 8,
   HTMAXBUTTON = 9,
   HTLEFT = 10,
@@ -130,6 +135,7 @@ enum : WParam {
   SC_MINIMIZE = 0xF020,
   SC_MAXIMIZE = 0xF030,
   SC_CLOSE = 0xF060,
+  SC_MOUSEMENU = 0xF090,
   SC_KEYMENU = 0xF100,
   SC_RESTORE = 0xF120,
 };
@@ -145,6 +151,18 @@ enum : LParam {
   PRF_ERASEBKGND = 0x8,
   PRF_CHILDREN = 0x10,
   PRF_OWNED = 0x20,
+};
+// Scroll bar requests of WM_VSCROLL and WM_HSCROLL (low word of wParam).
+enum : unsigned {
+  SB_LINEUP = 0,
+  SB_LINEDOWN = 1,
+  SB_PAGEUP = 2,
+  SB_PAGEDOWN = 3,
+  SB_THUMBPOSITION = 4,
+  SB_THUMBTRACK = 5,
+  SB_TOP = 6,
+  SB_BOTTOM = 7,
+  SB_ENDSCROLL = 8,
 };
 // Mouse key state bits in the wParam of mouse messages.
 enum : WParam { MK_LBUTTON = 0x1, MK_RBUTTON = 0x2, MK_SHIFT = 0x4, MK_CONTROL = 0x8, MK_MBUTTON = 0x10 };

@@ -397,8 +397,29 @@ int WindowSystem::addHook(WindowHook hook) {
 
 void WindowSystem::removeHook(int id) { hooks_.erase(id); }
 
+int WindowSystem::addInputFilter(std::function<bool(const InputEvent&)> filter) {
+  int id = nextFilterId_++;
+  inputFilters_[id] = std::move(filter);
+  return id;
+}
+
+void WindowSystem::removeInputFilter(int id) { inputFilters_.erase(id); }
+
 void WindowSystem::dispatchInput(const InputEvent& ev) {
   using K = InputEvent::Kind;
+  if (ev.kind == K::KeyDown) menuKeyAlone_ = ev.key == VK_MENU;
+  else if (ev.kind == K::MouseDown) menuKeyAlone_ = false;
+  bool taken = false;
+  for (auto& [id, filter] : std::map(inputFilters_)) {
+    if (inputFilters_.count(id) && filter(ev)) {
+      taken = true;
+      break;
+    }
+  }
+  if (taken) {
+    for (auto& observer : std::vector(inputObservers_)) observer(ev);
+    return;
+  }
   switch (ev.kind) {
     case K::MouseMove:
     case K::MouseDown:
@@ -521,7 +542,8 @@ void WindowSystem::dispatchKey(const InputEvent& ev) {
     return;
   }
   bool down = ev.kind == K::KeyDown;
-  MessageId msg = alt || ev.key == VK_F10 ? (down ? WM_SYSKEYDOWN : WM_SYSKEYUP) : (down ? WM_KEYDOWN : WM_KEYUP);
+  bool sysKey = alt || ev.key == VK_F10 || ev.key == VK_MENU;
+  MessageId msg = sysKey ? (down ? WM_SYSKEYDOWN : WM_SYSKEYUP) : (down ? WM_KEYDOWN : WM_KEYUP);
   LParam lp = down ? 1 : static_cast<LParam>(0xC0000001u);
   WindowHandle h = target->handle();
   send(*target, msg, ev.key, lp);
@@ -686,12 +708,24 @@ LResult WindowSystem::defWindowProc(Window& w, MessageId msg, WParam wParam, LPa
       w.text_ = *reinterpret_cast<const std::string*>(lParam);
       w.invalidateFrame();
       return 1;
+    case WM_SYSKEYDOWN:
+      // F10 enters the menu bar; Alt+F4 closes the top-level window, frame or none.
+      if (wParam == VK_F10) send(w.topLevel(), WM_SYSCOMMAND, SC_KEYMENU, 0);
+      else if (wParam == VK_F4 && (modifiers_ & kModAlt)) send(w.topLevel(), WM_SYSCOMMAND, SC_CLOSE, 0);
+      return 0;
+    case WM_SYSKEYUP:
+      // Alt pressed and released on its own enters the menu bar.
+      if (wParam == VK_MENU && menuKeyAlone_) {
+        menuKeyAlone_ = false;
+        send(w.topLevel(), WM_SYSCOMMAND, SC_KEYMENU, 0);
+      }
+      return 0;
+    case WM_SYSCHAR:
+      // Alt+character opens the menu whose accelerator it is.
+      send(w.topLevel(), WM_SYSCOMMAND, SC_KEYMENU, static_cast<LParam>(wParam));
+      return 0;
     case WM_MOUSEACTIVATE:
       return MA_ACTIVATE;
-    case WM_SYSKEYDOWN:
-      // Alt+F4 closes the top-level window, frame or none.
-      if (wParam == VK_F4 && (modifiers_ & kModAlt)) send(w.topLevel(), WM_SYSCOMMAND, SC_CLOSE, 0);
-      return 0;
     case WM_ACTIVATE:
       if (loWord(wParam) != WA_INACTIVE && !w.minimized_) {
         Window* f = focus();

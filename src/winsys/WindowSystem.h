@@ -127,6 +127,10 @@ class WindowSystem {
   bool isButtonDown(MouseButton b) const;
   // Input observers run after every input event has been dispatched.
   void addInputObserver(std::function<void(const InputEvent&)> observer);
+  // Input filters see every input event before it is dispatched; one that returns true takes the
+  // event (the menu loop's message filter). Observers still see it.
+  int addInputFilter(std::function<bool(const InputEvent&)> filter);
+  void removeInputFilter(int id);
   // Delivers one input event as if the display had reported it.
   void dispatchInput(const InputEvent& ev);
 
@@ -224,6 +228,9 @@ class WindowSystem {
   FrameTracking frameTracking_;
 
   std::vector<std::function<void(const InputEvent&)>> inputObservers_;
+  std::map<int, std::function<bool(const InputEvent&)>> inputFilters_;
+  int nextFilterId_ = 1;
+  bool menuKeyAlone_ = false;  // Alt went down and nothing else happened since: its release opens the menu
   std::map<int, WindowHook> hooks_;
   int nextHookId_ = 1;
   std::unordered_map<WindowHandle, Region> presentPending_;

@@ -1,0 +1,353 @@
+#include "platform/WebBrowser.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "platform/Url.h"
+#include "winsys/Keys.h"
+#include "winsys/Shell.h"
+
+namespace tavra {
+namespace {
+
+constexpr MessageId kLoadRequest = WM_APP + 0x57;
+constexpr std::uintptr_t kAutoScrollTimer = 1;
+constexpr int kAutoScrollMs = 50;
+constexpr int kDragThreshold = 3;
+
+// Only web and mail links go to the desktop's open action.
+bool openableExternally(const std::string& url) {
+  std::string scheme = urlScheme(url);
+  return scheme == "http" || scheme == "https" || scheme == "mailto" || scheme == "ftp";
+}
+
+// A page that could not even be shown as the loader's own message: a plain one.
+std::unique_ptr<PageDocument> messageDocument(const std::string& path, const std::string& reason) {
+  LoadedPage page;
+  page.path = path;
+  page.status = PageStatus::Unreadable;
+  page.archive = MhtmlArchive::fromHtml(unreadablePageHtml(path, reason), {});
+  return std::make_unique<PageDocument>(std::move(page));
+}
+
+}  // namespace
+
+TWebBrowser::TWebBrowser(TComponent* owner)
+    : TCustomControl(owner), loader_([](const std::string& path) { return loadPage(path); }), scrollBar_(*this, VerticalScrollBar::Visibility::Always) {
+  controlStyle_ = csCaptureMouse | csClickEvents | csDoubleClicks | csOpaque;
+  setTabStop(true);
+  setColor(clWindow);
+  setBoundsQuiet(Rect::fromSize(0, 0, 300, 150));
+  WindowParams p;
+  p.className = "TPUtilWindow";
+  p.proc = [this](Window& w, MessageId msg, WParam wp, LParam lp) -> LResult {
+    if (msg == kLoadRequest) {
+      loadPending();
+      return 0;
+    }
+    if (msg == WM_TIMER && wp == kAutoScrollTimer) {
+      autoScroll();
+      return 0;
+    }
+    return w.system().defWindowProc(w, msg, wp, lp);
+  };
+  loaderWindow_ = WindowSystem::instance().createWindow(p);
+}
+
+TWebBrowser::~TWebBrowser() {
+  setState(csDestroying);
+  if (loaderWindow_) loaderWindow_->setProc(nullptr);
+}
+
+void TWebBrowser::CreateParams(WindowParams& p) {
+  TCustomControl::CreateParams(p);
+  if (borderStyle_ == TBorderStyle::bsSingle) p.exStyle |= WS_EX_CLIENTEDGE;
+}
+
+void TWebBrowser::setBorderStyle(TBorderStyle style) {
+  if (style == borderStyle_) return;
+  borderStyle_ = style;
+  if (Window* w = window()) {
+    std::uint32_t ex = w->exStyle() & ~static_cast<std::uint32_t>(WS_EX_CLIENTEDGE);
+    w->setExStyle(style == TBorderStyle::bsSingle ? ex | WS_EX_CLIENTEDGE : ex);
+    relayout();
+  }
+}
+
+// --- Requests and loading ---------------------------------------------------------------------
+
+void TWebBrowser::Navigate(const std::string& path) { request(path, {}); }
+
+void TWebBrowser::request(const std::string& path, const std::string& fragment) {
+  requestedPath_ = path;
+  if (OnBeforeNavigate2) OnBeforeNavigate2(*this, path);
+  pendingPath_ = path;
+  pendingFragment_ = fragment;
+  pending_ = true;
+  WindowSystem& ws = WindowSystem::instance();
+  if (!ws.hasPosted(loaderWindow_->handle(), kLoadRequest)) loaderWindow_->post(kLoadRequest);
+}
+
+void TWebBrowser::loadPending() {
+  if (!pending_) return;
+  std::string path = pendingPath_;
+  std::string fragment = pendingFragment_;
+  pending_ = false;
+  std::unique_ptr<PageDocument> document;
+  try {
+    document = std::make_unique<PageDocument>(loader_(path));
+  } catch (const std::exception& e) {
+    try {
+      document = messageDocument(path, e.what());
+    } catch (const std::exception&) {
+      document.reset();
+    }
+  }
+  // A request made while this one loaded wins; it is already on its way.
+  if (pending_) return;
+  show(std::move(document), fragment);
+}
+
+void TWebBrowser::show(std::unique_ptr<PageDocument> document, const std::string& fragment) {
+  document_ = std::move(document);
+  selectionFirst_ = selectionLast_ = anchorRun_ = -1;
+  selecting_ = dragging_ = false;
+  scrollY_ = 0;
+  relayout();
+  if (document_ && !fragment.empty()) {
+    if (auto y = document_->anchorY(fragment)) scrollTo(*y);
+  }
+  Invalidate();
+  ++documentsShown_;
+  if (OnDocumentComplete) OnDocumentComplete(*this);
+}
+
+void TWebBrowser::relayout() {
+  if (!document_) {
+    scrollBar_.setRange(0, 0);
+    return;
+  }
+  try {
+    document_->layout(std::max(clientWidth(), 1), std::max(clientHeight(), 1));
+  } catch (const std::exception& e) {
+    document_ = messageDocument(requestedPath_, e.what());
+    document_->layout(std::max(clientWidth(), 1), std::max(clientHeight(), 1));
+  }
+  updateScrollBar();
+}
+
+void TWebBrowser::updateScrollBar() {
+  int height = document_ ? document_->height() : 0;
+  scrollBar_.setRange(std::max(height - 1, 0), std::max(clientHeight(), 1));
+  scrollY_ = std::clamp(scrollY_, 0, scrollBar_.maxPosition());
+  scrollBar_.setPosition(scrollY_);
+}
+
+// --- Scrolling ---------------------------------------------------------------------------------
+
+void TWebBrowser::scrollTo(int y) {
+  y = std::clamp(y, 0, scrollBar_.maxPosition());
+  if (y == scrollY_) return;
+  scrollY_ = y;
+  scrollBar_.setPosition(y);
+  Invalidate();
+}
+
+void TWebBrowser::scrollRequest(unsigned code) {
+  int page = std::max(clientHeight() - kLineStep, kLineStep);
+  switch (code) {
+    case SB_LINEUP: scrollTo(scrollY_ - kLineStep); break;
+    case SB_LINEDOWN: scrollTo(scrollY_ + kLineStep); break;
+    case SB_PAGEUP: scrollTo(scrollY_ - page); break;
+    case SB_PAGEDOWN: scrollTo(scrollY_ + page); break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: scrollTo(scrollBar_.trackPosition()); break;
+    case SB_TOP: scrollTo(0); break;
+    case SB_BOTTOM: scrollTo(scrollBar_.maxPosition()); break;
+    default: break;
+  }
+}
+
+bool TWebBrowser::KeyDown(unsigned& key, TShiftState shift) {
+  if (TCustomControl::KeyDown(key, shift)) return true;
+  bool ctrl = (shift & ssCtrl) != 0;
+  switch (key) {
+    case VK_UP: scrollRequest(SB_LINEUP); break;
+    case VK_DOWN: scrollRequest(SB_LINEDOWN); break;
+    case VK_PRIOR: scrollRequest(SB_PAGEUP); break;
+    case VK_NEXT: scrollRequest(SB_PAGEDOWN); break;
+    case VK_SPACE: scrollRequest((shift & ssShift) ? SB_PAGEUP : SB_PAGEDOWN); break;
+    case VK_HOME: scrollRequest(SB_TOP); break;
+    case VK_END: scrollRequest(SB_BOTTOM); break;
+    case VK_C:
+    case VK_INSERT:
+      if (!ctrl) return false;
+      CopyToClipboard();
+      break;
+    case VK_A:
+      if (!ctrl) return false;
+      SelectAll();
+      break;
+    default:
+      return false;
+  }
+  key = 0;
+  return true;
+}
+
+// --- Selection ---------------------------------------------------------------------------------
+
+void TWebBrowser::setSelection(int first, int last) {
+  if (first == selectionFirst_ && last == selectionLast_) return;
+  selectionFirst_ = first;
+  selectionLast_ = last;
+  if (document_) document_->setSelection(first, last);
+  Invalidate();
+}
+
+std::string TWebBrowser::selectedText() {
+  if (!document_ || selectionFirst_ < 0 || selectionLast_ < 0) return {};
+  return document_->textOfRuns(selectionFirst_, selectionLast_);
+}
+
+void TWebBrowser::SelectAll() {
+  if (!document_) return;
+  int n = static_cast<int>(document_->textRuns().size());
+  if (n > 0) setSelection(0, n - 1);
+}
+
+void TWebBrowser::CopyToClipboard() {
+  std::string text = selectedText();
+  if (!text.empty()) WindowSystem::instance().setClipboardText(text);
+}
+
+void TWebBrowser::pressed(Point client, bool doubleClick) {
+  if (!document_) return;
+  Point p = toDocument(client);
+  int run = document_->runAt(p);
+  if (doubleClick) {
+    // A word: the run under the pointer.
+    if (run >= 0) setSelection(run, run);
+    selecting_ = false;
+    pressLink_ = {};
+    return;
+  }
+  pressLink_ = document_->linkAt(p);
+  pressPoint_ = client;
+  lastPointer_ = client;
+  anchorRun_ = run;
+  selecting_ = true;
+  dragging_ = false;
+  setSelection(-1, -1);
+}
+
+void TWebBrowser::dragged(Point client) {
+  if (!selecting_ || !document_) return;
+  lastPointer_ = client;
+  if (!dragging_ && std::abs(client.x - pressPoint_.x) + std::abs(client.y - pressPoint_.y) < kDragThreshold) return;
+  dragging_ = true;
+  int run = document_->runAt(toDocument(client));
+  if (anchorRun_ >= 0 && run >= 0) setSelection(anchorRun_, run);
+  // Beyond the top or bottom edge the view scrolls on its own while the button is held.
+  bool outside = client.y < 0 || client.y >= clientHeight();
+  WindowSystem& ws = WindowSystem::instance();
+  if (outside && !ws.hasTimer(*loaderWindow_, kAutoScrollTimer)) ws.setTimer(*loaderWindow_, kAutoScrollTimer, kAutoScrollMs);
+  if (!outside) ws.killTimer(*loaderWindow_, kAutoScrollTimer);
+}
+
+void TWebBrowser::autoScroll() {
+  if (!selecting_ || !document_) {
+    WindowSystem::instance().killTimer(*loaderWindow_, kAutoScrollTimer);
+    return;
+  }
+  if (lastPointer_.y < 0) scrollTo(scrollY_ - kLineStep);
+  else if (lastPointer_.y >= clientHeight()) scrollTo(scrollY_ + kLineStep);
+  Point clamped{lastPointer_.x, std::clamp(lastPointer_.y, 0, std::max(clientHeight() - 1, 0))};
+  int run = document_->runAt(toDocument(clamped));
+  if (anchorRun_ >= 0 && run >= 0) setSelection(anchorRun_, run);
+}
+
+void TWebBrowser::released(Point client) {
+  (void)client;
+  WindowSystem::instance().killTimer(*loaderWindow_, kAutoScrollTimer);
+  bool wasClick = selecting_ && !dragging_;
+  selecting_ = false;
+  dragging_ = false;
+  PageDocument::Link link = std::move(pressLink_);
+  pressLink_ = {};
+  if (wasClick && link.kind != PageDocument::Link::Kind::None) follow(link);
+}
+
+void TWebBrowser::follow(const PageDocument::Link& link) {
+  switch (link.kind) {
+    case PageDocument::Link::Kind::Anchor:
+      if (!document_) return;
+      if (link.fragment.empty()) scrollTo(0);
+      else if (auto y = document_->anchorY(link.fragment)) scrollTo(*y);
+      return;
+    case PageDocument::Link::Kind::Page:
+      request(link.path, link.fragment);
+      return;
+    case PageDocument::Link::Kind::External:
+      if (openableExternally(link.url)) shellOpen(link.url);
+      return;
+    case PageDocument::Link::Kind::None:
+      return;
+  }
+}
+
+// --- Messages and painting -----------------------------------------------------------------------
+
+void TWebBrowser::WndProc(TMessage& m) {
+  if (scrollBar_.handleMessage(m, [this](TMessage& msg) { msg.Result = DefaultHandler(msg); })) return;
+  switch (m.Msg) {
+    case WM_VSCROLL:
+      scrollRequest(loWord(m.WParam_));
+      return;
+    case WM_MOUSEWHEEL: {
+      wheelRemainder_ += static_cast<std::int16_t>(hiWord(m.WParam_));
+      int notches = wheelRemainder_ / 120;
+      wheelRemainder_ %= 120;
+      if (notches != 0) scrollTo(scrollY_ - notches * kWheelLines * kLineStep);
+      return;
+    }
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      if (!focused() && canFocus()) setFocus();
+      pressed({xFromLParam(m.LParam_), yFromLParam(m.LParam_)}, m.Msg == WM_LBUTTONDBLCLK);
+      TCustomControl::WndProc(m);
+      return;
+    case WM_MOUSEMOVE:
+      dragged({xFromLParam(m.LParam_), yFromLParam(m.LParam_)});
+      TCustomControl::WndProc(m);
+      return;
+    case WM_LBUTTONUP: {
+      TCustomControl::WndProc(m);
+      released({xFromLParam(m.LParam_), yFromLParam(m.LParam_)});
+      return;
+    }
+    case WM_CAPTURECHANGED:
+      selecting_ = dragging_ = false;
+      WindowSystem::instance().killTimer(*loaderWindow_, kAutoScrollTimer);
+      TCustomControl::WndProc(m);
+      return;
+    case WM_SIZE:
+      TCustomControl::WndProc(m);
+      relayout();
+      return;
+    default:
+      TCustomControl::WndProc(m);
+  }
+}
+
+void TWebBrowser::Paint() {
+  Canvas& c = *canvas();
+  Rect clip = c.clipBox().intersected(clientRect());
+  if (!document_) {
+    c.fillRect(clientRect(), clWindow);
+    return;
+  }
+  document_->draw(c, clip, {0, scrollY_});
+}
+
+}  // namespace tavra

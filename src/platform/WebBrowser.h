@@ -1,0 +1,113 @@
+#pragma once
+// The page viewer control: shows a web archive (.mht) page in its rectangle. Navigate returns
+// at once; the page is loaded, laid out and shown by itself when the event loop next runs, and
+// a request made before that replaces the one waiting (the latest request wins). A missing or
+// damaged file shows a page of the viewer's own that says so; the caller is never told and
+// never gets an error.
+//   Scrolling: the scroll bar, the wheel (three lines a notch), Up/Down, PgUp/PgDn, Space and
+//   Shift+Space, Home/End.
+//   Selection: dragging over the text selects it (the view scrolls when the pointer leaves it),
+//   a double click selects a word, Ctrl+A all; Ctrl+C or Ctrl+Insert copies it.
+//   Links: anchors scroll to their target, local pages open here, web and mail links go to the
+//   desktop's open action.
+// Loading is split in two: decoding the archive (the page loader, which touches no shared
+// state and may run elsewhere) and building the document on the GUI thread.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "framework/BorderStyle.h"
+#include "framework/CustomControl.h"
+#include "framework/VerticalScrollBar.h"
+#include "platform/PageDocument.h"
+#include "platform/PageLoader.h"
+
+namespace tavra {
+
+class TWebBrowser : public TCustomControl {
+ public:
+  using PageLoaderFunction = std::function<LoadedPage(const std::string& path)>;
+  using TBeforeNavigateEvent = std::function<void(TComponent& sender, const std::string& url)>;
+
+  explicit TWebBrowser(TComponent* owner);
+  ~TWebBrowser() override;
+
+  // Asks for the page at a full file path. Returns at once.
+  void Navigate(const std::string& path);
+  // The last path asked for, and the page being shown (null until the first has loaded).
+  const std::string& requestedPath() const { return requestedPath_; }
+  const PageDocument* document() const { return document_.get(); }
+  // A request waits to be shown.
+  bool Busy() const { return pending_; }
+  // Pages shown so far.
+  int documentsShown() const { return documentsShown_; }
+
+  int scrollY() const { return scrollY_; }
+  void scrollTo(int y);
+  const VerticalScrollBar& scrollBar() const { return scrollBar_; }
+  // The selected text ("" when nothing is selected).
+  std::string selectedText();
+  void SelectAll();
+  void CopyToClipboard();
+
+  // The decoding step (tests count loads; a worker could run it).
+  void setPageLoader(PageLoaderFunction loader) { loader_ = std::move(loader); }
+  TBorderStyle borderStyle() const { return borderStyle_; }
+  void setBorderStyle(TBorderStyle style);
+
+  // Each request, as it is made (before anything is loaded), and each page once it is shown.
+  TBeforeNavigateEvent OnBeforeNavigate2;
+  TNotifyEvent OnDocumentComplete;
+
+  void WndProc(TMessage& msg) override;
+
+  static constexpr int kLineStep = 20;
+  static constexpr int kWheelLines = 3;
+
+ protected:
+  void CreateParams(WindowParams& params) override;
+  void Paint() override;
+  bool KeyDown(unsigned& key, TShiftState shift) override;
+  LResult DialogCode() override { return DLGC_WANTARROWS; }
+  bool takesFocusOnClick() const override { return true; }
+
+ private:
+  void request(const std::string& path, const std::string& fragment);
+  void loadPending();
+  void show(std::unique_ptr<PageDocument> document, const std::string& fragment);
+  void relayout();
+  void updateScrollBar();
+  void scrollRequest(unsigned code);
+  void follow(const PageDocument::Link& link);
+  void setSelection(int first, int last);
+  Point toDocument(Point client) const { return {client.x, client.y + scrollY_}; }
+  void pressed(Point client, bool doubleClick);
+  void dragged(Point client);
+  void released(Point client);
+  void autoScroll();
+
+  PageLoaderFunction loader_;
+  std::unique_ptr<Window> loaderWindow_;  // takes the posted load requests
+  std::unique_ptr<PageDocument> document_;
+  VerticalScrollBar scrollBar_;
+  TBorderStyle borderStyle_ = TBorderStyle::bsSingle;
+  std::string requestedPath_;
+  std::string pendingPath_;
+  std::string pendingFragment_;
+  bool pending_ = false;
+  int documentsShown_ = 0;
+  int scrollY_ = 0;
+  int wheelRemainder_ = 0;
+  // Selection: runs of the page's text, in reading order.
+  int selectionFirst_ = -1;
+  int selectionLast_ = -1;
+  int anchorRun_ = -1;
+  bool selecting_ = false;
+  bool dragging_ = false;
+  Point pressPoint_;
+  Point lastPointer_;
+  PageDocument::Link pressLink_;
+};
+
+}  // namespace tavra

@@ -1,0 +1,143 @@
+// The vertical scroll bar in a control's frame: its column, its parts, and the requests that
+// presses, held presses and thumb drags send.
+#include <vector>
+
+#include "FrameworkFixture.h"
+#include "framework/VerticalScrollBar.h"
+
+namespace tavra::test {
+namespace {
+
+// A control that scrolls a range of 0 to 99 in pages of 10 and records the requests.
+class Scroller : public TCustomControl {
+ public:
+  explicit Scroller(TComponent* owner) : TCustomControl(owner), bar(*this, VerticalScrollBar::Visibility::WhenNeeded) {}
+  void WndProc(TMessage& m) override {
+    if (bar.handleMessage(m, [this](TMessage& msg) { msg.Result = DefaultHandler(msg); })) return;
+    if (m.Msg == WM_VSCROLL) {
+      unsigned code = loWord(m.WParam_);
+      requests.push_back(code);
+      int pos = bar.position();
+      if (code == SB_LINEUP) pos -= 1;
+      if (code == SB_LINEDOWN) pos += 1;
+      if (code == SB_PAGEUP) pos -= bar.page();
+      if (code == SB_PAGEDOWN) pos += bar.page();
+      if (code == SB_THUMBTRACK || code == SB_THUMBPOSITION) pos = bar.trackPosition();
+      bar.setPosition(pos);
+      return;
+    }
+    TCustomControl::WndProc(m);
+  }
+  VerticalScrollBar bar;
+  std::vector<unsigned> requests;
+};
+
+class ScrollForm : public TForm {
+ public:
+  explicit ScrollForm(TComponent* owner) : TForm(owner) {
+    setBounds(100, 100, 300, 300);
+    scroller = &make<Scroller>();
+    scroller->setParent(this);
+    scroller->setBounds(10, 10, 120, 200);
+  }
+  Scroller* scroller = nullptr;
+};
+
+class ScrollBarTest : public FrameworkTest {
+ protected:
+  Scroller& s() {
+    if (!form_) {
+      form_ = &makeForm<ScrollForm>();
+      form_->Show();
+    }
+    return *form_->scroller;
+  }
+  Point at(VerticalScrollBar::Part part, int dy = 0) {
+    Rect r = s().bar.partRect(part);
+    return s().window()->screenOrigin() + Point{(r.left + r.right) / 2, (r.top + r.bottom) / 2 + dy};
+  }
+
+ private:
+  ScrollForm* form_ = nullptr;
+};
+
+TEST_F(ScrollBarTest, TheBarTakesItsColumnOnlyWhenThereIsMoreThanAPage) {
+  Scroller& c = s();
+  EXPECT_FALSE(c.bar.shown());
+  EXPECT_EQ(c.clientWidth(), 120);
+  c.bar.setRange(99, 10);
+  ASSERT_TRUE(c.bar.shown());
+  EXPECT_EQ(c.clientWidth(), 104);
+  EXPECT_EQ(c.bar.barRect(), (Rect{104, 0, 120, 200}));
+  Point p = at(VerticalScrollBar::Part::LineDown);
+  EXPECT_EQ(c.window()->send(WM_NCHITTEST, 0, makeLParam(p.x, p.y)), HTVSCROLL);
+  EXPECT_EQ(c.bar.partRect(VerticalScrollBar::Part::LineUp), (Rect{104, 0, 120, 16}));
+  EXPECT_EQ(c.bar.partRect(VerticalScrollBar::Part::LineDown), (Rect{104, 184, 120, 200}));
+  // The thumb: a tenth of the 168-pixel track, at the top, then at the bottom.
+  EXPECT_EQ(c.bar.partRect(VerticalScrollBar::Part::Thumb), (Rect{104, 16, 120, 32}));
+  c.bar.setPosition(90);
+  EXPECT_EQ(c.bar.partRect(VerticalScrollBar::Part::Thumb), (Rect{104, 168, 120, 184}));
+  c.bar.setPosition(500);
+  EXPECT_EQ(c.bar.position(), 90) << "kept within the range";
+  c.bar.setRange(5, 10);
+  EXPECT_FALSE(c.bar.shown());
+  EXPECT_EQ(c.bar.position(), 0);
+  EXPECT_EQ(c.clientWidth(), 120);
+}
+
+TEST_F(ScrollBarTest, PressesOnArrowsAndTrackRequestLinesAndPagesAndRepeatWhileHeld) {
+  Scroller& c = s();
+  c.bar.setRange(99, 10);
+  driver.click(at(VerticalScrollBar::Part::LineDown));
+  EXPECT_EQ(c.requests, (std::vector<unsigned>{SB_LINEDOWN, SB_ENDSCROLL}));
+  EXPECT_EQ(c.bar.position(), 1);
+  c.requests.clear();
+  driver.mouseDown(at(VerticalScrollBar::Part::LineDown));
+  driver.advance(340);
+  EXPECT_EQ(c.bar.position(), 2) << "no repeat before the first delay";
+  driver.advance(10 + 50 * 4);
+  EXPECT_EQ(c.bar.position(), 7) << "then every 50 ms";
+  driver.moveTo(at(VerticalScrollBar::Part::LineDown) + Point{60, 0});
+  driver.advance(200);
+  EXPECT_EQ(c.bar.position(), 7) << "no repeat while the pointer is off the arrow";
+  driver.mouseUp(at(VerticalScrollBar::Part::LineDown) + Point{60, 0});
+  EXPECT_EQ(c.requests.back(), static_cast<unsigned>(SB_ENDSCROLL));
+  // A press below the thumb pages down until the thumb reaches the pointer.
+  c.requests.clear();
+  Point low = c.window()->screenOrigin() + Point{112, 170};
+  driver.mouseDown(low);
+  driver.advance(3000);
+  driver.mouseUp(low);
+  EXPECT_GE(c.bar.partRect(VerticalScrollBar::Part::Thumb).bottom, 170);
+  EXPECT_LT(c.bar.partRect(VerticalScrollBar::Part::Thumb).top, 171) << "it stops under the pointer";
+  EXPECT_EQ(c.requests.front(), static_cast<unsigned>(SB_PAGEDOWN));
+}
+
+TEST_F(ScrollBarTest, DraggingTheThumbTracksAndEndsWithItsPosition) {
+  Scroller& c = s();
+  c.bar.setRange(99, 10);
+  Point thumb = at(VerticalScrollBar::Part::Thumb);
+  driver.mouseDown(thumb);
+  driver.moveTo(thumb + Point{0, 76});  // half of the 152 pixels the thumb can travel
+  EXPECT_EQ(c.bar.position(), 45);
+  EXPECT_EQ(c.requests.back(), static_cast<unsigned>(SB_THUMBTRACK));
+  driver.moveTo(thumb + Point{0, 1000});
+  EXPECT_EQ(c.bar.position(), 90);
+  driver.mouseUp(thumb + Point{0, 1000});
+  ASSERT_GE(c.requests.size(), 2u);
+  EXPECT_EQ(c.requests[c.requests.size() - 2], static_cast<unsigned>(SB_THUMBPOSITION));
+  EXPECT_EQ(c.requests.back(), static_cast<unsigned>(SB_ENDSCROLL));
+  EXPECT_EQ(c.bar.position(), 90);
+}
+
+TEST_F(ScrollBarTest, AnAlwaysShownBarIsDisabledWhenThereIsNothingToScroll) {
+  ScrollForm& f = makeForm<ScrollForm>();
+  f.Show();
+  VerticalScrollBar always(*f.scroller, VerticalScrollBar::Visibility::Always);
+  EXPECT_TRUE(always.shown());
+  EXPECT_FALSE(always.scrollable());
+  EXPECT_TRUE(always.partRect(VerticalScrollBar::Part::Thumb).isEmpty()) << "no thumb";
+}
+
+}  // namespace
+}  // namespace tavra::test

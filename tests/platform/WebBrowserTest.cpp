@@ -1,0 +1,260 @@
+// The page viewer control: requests and the latest one winning, the viewer's own pages for
+// missing and damaged files, letter case, scrolling to the end, links, selection and copying.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "PageTestArchives.h"
+#include "framework/Application.h"
+#include "framework/Form.h"
+#include "platform/WebBrowser.h"
+#include "winsys/HeadlessBackend.h"
+#include "winsys/Keys.h"
+#include "winsys/Shell.h"
+
+namespace tavra {
+namespace {
+
+using testing_pages::wordArchive;
+
+class ViewerForm : public TForm {
+ public:
+  explicit ViewerForm(TComponent* owner) : TForm(owner) {
+    setBounds(50, 50, 500, 400);
+    viewer = &make<TWebBrowser>();
+    viewer->setParent(this);
+    viewer->setBounds(10, 10, 400, 300);
+  }
+  TWebBrowser* viewer = nullptr;
+};
+
+class WebBrowserTest : public ::testing::Test {
+ protected:
+  WebBrowserTest() {
+    auto backend = std::make_unique<HeadlessBackend>();
+    backend_ = backend.get();
+    ws_ = std::make_unique<WindowSystem>(std::move(backend));
+    app_ = std::make_unique<TApplication>();
+    form_ = &app_->CreateForm<ViewerForm>();
+    form_->Show();
+    ws_->processMessages();
+    dir_ = std::filesystem::temp_directory_path() / ("tavra_viewer_test_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir_);
+  }
+  ~WebBrowserTest() override {
+    setShellOpenHandler(nullptr);
+    std::filesystem::remove_all(dir_);
+    app_.reset();
+    ws_.reset();
+  }
+
+  TWebBrowser& viewer() { return *form_->viewer; }
+  std::string write(const std::string& name, const std::string& html) {
+    std::filesystem::path p = dir_ / name;
+    std::filesystem::create_directories(p.parent_path());
+    std::ofstream(p, std::ios::binary) << wordArchive(html, {});
+    return p.string();
+  }
+  void settle() { ws_->processMessages(); }
+  void inject(const InputEvent& ev) {
+    backend_->inject(ev);
+    settle();
+  }
+  void key(unsigned vk, unsigned mods = 0) {
+    inject(InputEvent::keyEvent(InputEvent::Kind::KeyDown, vk, mods));
+    inject(InputEvent::keyEvent(InputEvent::Kind::KeyUp, vk, mods));
+  }
+  Point screenOf(Point client) { return viewer().clientToScreen(client); }
+  // The client point in the middle of the first word run with this text.
+  Point runPoint(const std::string& text) {
+    auto* doc = const_cast<PageDocument*>(viewer().document());
+    for (const auto& run : doc->textRuns()) {
+      if (run.text == text) return {(run.box.left + run.box.right) / 2, (run.box.top + run.box.bottom) / 2 - viewer().scrollY()};
+    }
+    ADD_FAILURE() << "no run " << text;
+    return {};
+  }
+  void click(Point client) {
+    Point s = screenOf(client);
+    inject(InputEvent::mouse(InputEvent::Kind::MouseMove, s));
+    inject(InputEvent::mouse(InputEvent::Kind::MouseDown, s));
+    inject(InputEvent::mouse(InputEvent::Kind::MouseUp, s));
+  }
+  std::string shownText() {
+    auto* doc = const_cast<PageDocument*>(viewer().document());
+    if (!doc) return {};
+    return doc->textOfRuns(0, static_cast<int>(doc->textRuns().size()) - 1);
+  }
+
+  HeadlessBackend* backend_ = nullptr;
+  std::unique_ptr<WindowSystem> ws_;
+  std::unique_ptr<TApplication> app_;
+  ViewerForm* form_ = nullptr;
+  std::filesystem::path dir_;
+};
+
+TEST_F(WebBrowserTest, NavigateReturnsAtOnceAndTheLatestRequestWins) {
+  std::string first = write("first.mht", "<p>Первая страница</p>");
+  std::string second = write("second.mht", "<p>Вторая страница</p>");
+  std::vector<std::string> loaded;
+  viewer().setPageLoader([&](const std::string& path) {
+    loaded.push_back(path);
+    return loadPage(path);
+  });
+  viewer().Navigate(first);
+  viewer().Navigate(second);
+  EXPECT_TRUE(viewer().Busy());
+  EXPECT_EQ(viewer().document(), nullptr) << "nothing is loaded inside the call";
+  EXPECT_TRUE(loaded.empty());
+  settle();
+  EXPECT_FALSE(viewer().Busy());
+  EXPECT_EQ(loaded, (std::vector<std::string>{second})) << "the first request is dropped unread";
+  ASSERT_NE(viewer().document(), nullptr);
+  EXPECT_EQ(viewer().document()->status(), PageStatus::Loaded);
+  EXPECT_EQ(shownText(), "Вторая страница");
+  EXPECT_EQ(viewer().documentsShown(), 1);
+  // The same page asked for again is loaded again.
+  viewer().Navigate(second);
+  settle();
+  EXPECT_EQ(loaded.size(), 2u);
+  EXPECT_EQ(viewer().documentsShown(), 2);
+}
+
+TEST_F(WebBrowserTest, AMissingFileShowsTheViewersOwnPageWithThePath) {
+  std::string missing = (dir_ / "mat" / "нет.mht").string();
+  viewer().Navigate(missing);
+  settle();
+  ASSERT_NE(viewer().document(), nullptr);
+  EXPECT_EQ(viewer().document()->status(), PageStatus::NotFound);
+  std::string text = shownText();
+  EXPECT_NE(text.find("Страница не найдена"), std::string::npos) << text;
+  EXPECT_NE(text.find("нет.mht"), std::string::npos) << text;
+}
+
+TEST_F(WebBrowserTest, DamagedFilesAndFailingLoadsShowAPageAndNeverReachTheCaller) {
+  std::filesystem::path damaged = dir_ / "damaged.mht";
+  std::ofstream(damaged, std::ios::binary) << "Content-Type: multipart/related; boundary=\"x\"\r\n\r\n--x\r\nContent-Type: image/png\r\n\r\n\x89PNG";
+  viewer().Navigate(damaged.string());
+  settle();
+  ASSERT_NE(viewer().document(), nullptr);
+  EXPECT_NE(viewer().document()->status(), PageStatus::NotFound);
+  viewer().setPageLoader([](const std::string&) -> LoadedPage { throw std::runtime_error("disk on fire"); });
+  EXPECT_NO_THROW(viewer().Navigate("/anything.mht"));
+  EXPECT_NO_THROW(settle());
+  ASSERT_NE(viewer().document(), nullptr);
+  EXPECT_EQ(viewer().document()->status(), PageStatus::Unreadable);
+  EXPECT_NE(shownText().find("disk on fire"), std::string::npos);
+}
+
+TEST_F(WebBrowserTest, APathIsOpenedWhateverTheLetterCaseOfItsFile) {
+  write("Mat/Page.MHT", "<p>Найдена</p>");
+  viewer().Navigate((dir_ / "mat" / "page.mht").string());
+  settle();
+  ASSERT_NE(viewer().document(), nullptr);
+  EXPECT_EQ(viewer().document()->status(), PageStatus::Loaded);
+  EXPECT_EQ(shownText(), "Найдена");
+}
+
+TEST_F(WebBrowserTest, ScrollingReachesTheEndOfALongPage) {
+  std::string html;
+  for (int i = 1; i <= 120; ++i) html += "<p>Строка " + std::to_string(i) + "</p>";
+  viewer().Navigate(write("long.mht", html));
+  settle();
+  ASSERT_NE(viewer().document(), nullptr);
+  int end = viewer().document()->height() - viewer().clientHeight();
+  ASSERT_GT(end, 1000);
+  EXPECT_EQ(viewer().scrollBar().maxPosition(), end);
+  viewer().setFocus();
+  key(VK_DOWN);
+  EXPECT_EQ(viewer().scrollY(), TWebBrowser::kLineStep);
+  key(VK_NEXT);
+  EXPECT_EQ(viewer().scrollY(), TWebBrowser::kLineStep + viewer().clientHeight() - TWebBrowser::kLineStep);
+  for (int i = 0; i < 100 && viewer().scrollY() < end; ++i) key(VK_SPACE);
+  EXPECT_EQ(viewer().scrollY(), end) << "page by page to the end, and no further";
+  EXPECT_NE(shownText().find("Строка 120"), std::string::npos);
+  key(VK_HOME);
+  EXPECT_EQ(viewer().scrollY(), 0);
+  key(VK_END);
+  EXPECT_EQ(viewer().scrollY(), end);
+  key(VK_SPACE, kModShift);
+  EXPECT_EQ(viewer().scrollY(), end - (viewer().clientHeight() - TWebBrowser::kLineStep));
+  InputEvent wheel = InputEvent::mouse(InputEvent::Kind::MouseWheel, screenOf({50, 50}));
+  wheel.wheelDelta = 120;
+  inject(wheel);
+  EXPECT_EQ(viewer().scrollY(), end - (viewer().clientHeight() - TWebBrowser::kLineStep) - 3 * TWebBrowser::kLineStep);
+  // Dragging the thumb to the bottom of the bar shows the end as well.
+  Rect thumb = viewer().scrollBar().partRect(VerticalScrollBar::Part::Thumb);
+  Point grab = viewer().window()->screenOrigin() + Point{(thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2};
+  inject(InputEvent::mouse(InputEvent::Kind::MouseDown, grab));
+  inject(InputEvent::mouse(InputEvent::Kind::MouseMove, grab + Point{0, 1000}));
+  inject(InputEvent::mouse(InputEvent::Kind::MouseUp, grab + Point{0, 1000}));
+  EXPECT_EQ(viewer().scrollY(), end);
+  // A narrower viewer lays the page out again and keeps within the new range.
+  form_->viewer->setWidth(200);
+  EXPECT_EQ(viewer().document()->layoutWidth(), viewer().clientWidth());
+  EXPECT_LE(viewer().scrollY(), viewer().scrollBar().maxPosition());
+}
+
+TEST_F(WebBrowserTest, LinksScrollToAnchorsOpenPagesHereAndSendTheWebToTheShell) {
+  write("other.mht", "<p>Другая страница</p>");
+  std::string filler;
+  for (int i = 0; i < 60; ++i) filler += "<p>Текст " + std::to_string(i) + "</p>";
+  std::string page = write("links.mht",
+                           "<p><a href=\"#target\">вниз</a> <a href=\"other.mht\">другая</a> <a href=\"http://example.org/x\">сеть</a> "
+                           "<a href=\"mailto:author@example.org\">почта</a> <a href=\"javascript:void(0)\">скрипт</a></p>" +
+                               filler + "<p><a name=\"target\"></a>Цель</p>" + filler);
+  std::vector<std::string> opened;
+  setShellOpenHandler([&](const std::string& url) {
+    opened.push_back(url);
+    return true;
+  });
+  viewer().Navigate(page);
+  settle();
+  ASSERT_NE(viewer().document(), nullptr);
+  auto target = viewer().document()->anchorY("target");
+  ASSERT_TRUE(target.has_value());
+  click(runPoint("вниз"));
+  EXPECT_EQ(viewer().scrollY(), std::min(*target, viewer().scrollBar().maxPosition()));
+  key(VK_HOME);
+  click(runPoint("сеть"));
+  click(runPoint("почта"));
+  click(runPoint("скрипт"));
+  EXPECT_EQ(opened, (std::vector<std::string>{"http://example.org/x", "mailto:author@example.org"}));
+  click(runPoint("другая"));
+  settle();
+  EXPECT_EQ(shownText(), "Другая страница") << "a local page opens in the same viewer";
+  EXPECT_EQ(viewer().requestedPath(), (dir_ / "other.mht").string());
+}
+
+TEST_F(WebBrowserTest, DraggingSelectsTextAndCtrlCCopiesIt) {
+  viewer().Navigate(write("text.mht", "<p>Первое второе третье</p><p>Четвёртое пятое</p>"));
+  settle();
+  Point from = runPoint("второе"), to = runPoint("Четвёртое");
+  inject(InputEvent::mouse(InputEvent::Kind::MouseMove, screenOf(from)));
+  inject(InputEvent::mouse(InputEvent::Kind::MouseDown, screenOf(from)));
+  inject(InputEvent::mouse(InputEvent::Kind::MouseMove, screenOf(to)));
+  inject(InputEvent::mouse(InputEvent::Kind::MouseUp, screenOf(to)));
+  EXPECT_EQ(viewer().selectedText(), "второе третье\nЧетвёртое");
+  key(VK_C, kModControl);
+  EXPECT_EQ(ws_->clipboardText(), "второе третье\nЧетвёртое");
+  backend_->virtualClock()->advance(600);  // past the double-click time
+  click(from);
+  EXPECT_EQ(viewer().selectedText(), "") << "a click clears the selection";
+  key(VK_A, kModControl);
+  EXPECT_EQ(viewer().selectedText(), "Первое второе третье\nЧетвёртое пятое");
+  Point s = screenOf(runPoint("пятое"));
+  inject(InputEvent::mouse(InputEvent::Kind::MouseDown, s));
+  inject(InputEvent::mouse(InputEvent::Kind::MouseUp, s));
+  backend_->virtualClock()->advance(50);
+  inject(InputEvent::mouse(InputEvent::Kind::MouseDown, s));
+  inject(InputEvent::mouse(InputEvent::Kind::MouseUp, s));
+  EXPECT_EQ(viewer().selectedText(), "пятое") << "a double click selects a word";
+}
+
+}  // namespace
+}  // namespace tavra

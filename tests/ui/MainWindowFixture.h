@@ -1,0 +1,38 @@
+#pragma once
+// The program started on the headless driver and taken past the splash window: the main window
+// is showing, its tree has the focus and node 0 is selected.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/ProgramWindows.h"
+#include "driver/HeadlessDriver.h"
+#include "viewer/ContentPaths.h"
+#include "viewer/Unit1.h"
+#include "windows/Unit4.h"
+
+namespace tavra::test {
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    driver.startProgram();
+    ASSERT_TRUE(driver.advanceUntil([&] { return w().Form1->visible(); }, 20000, 50));
+    TForm1& f = main();
+    // Every page request of both viewers, as it is made.
+    f.wb1->OnBeforeNavigate2 = [this](TComponent&, const std::string& path) { mainRequests.push_back(path); };
+    w().Form4->WB3->OnBeforeNavigate2 = [this](TComponent&, const std::string& path) { appendixRequests.push_back(path); };
+  }
+  ProgramWindows& w() { return programWindows(); }
+  TForm1& main() { return *w().Form1; }
+  TTreeNode* node(int index) { return main().tv->items().item(index); }
+  static std::string page(std::string_view relative) { return content::path(relative); }
+  void select(int index) { main().tv->setSelected(node(index)); }
+
+  HeadlessDriver driver;
+  std::vector<std::string> mainRequests;
+  std::vector<std::string> appendixRequests;
+};
+
+}  // namespace tavra::test
