@@ -5,6 +5,7 @@
 #include "app/HandOver.h"
 #include "app/ProgramWindows.h"
 #include "selftest/Unit2.h"
+#include "skin/manager/TsSkinManager.h"
 #include "viewer/ContentPaths.h"
 #include "viewer/MainWindowPictures.h"
 #include "viewer/TableOfContents.h"
@@ -68,6 +69,20 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
     c->setTabOrder(order++);
   }
   OnClose = [this](TComponent& s, TCloseAction& a) { FormClose(s, a); };
+  OnCreate = [this](TComponent& s) { FormCreate(s); };
+
+  // The skin manager and its stored settings.
+  sm = &make<TsSkinManager>();
+  sm->setName("sm");
+  sm->setInternalSkins(builtInSkins());
+  sm->setSkinDirectory("c:\\Skins");
+  sm->setSkinName("Beijing (internal)");
+  sm->setSkinInfo("6.14");
+}
+
+void TForm1::FormCreate(TComponent&) {
+  sm->setSkinDirectory(content::path(content::kSkins));
+  sm->setSkinName("Rhombus");
 }
 
 TMenuItem* TForm1::menuItem(TMenuItem& parent, const char* name, const char* caption, const char* hint) {

@@ -20,6 +20,8 @@
 
 namespace tavra {
 
+class TsSkinManager;
+
 class TForm1 : public TForm {
  public:
   explicit TForm1(TComponent* owner);
@@ -46,7 +48,9 @@ class TForm1 : public TForm {
   TsBitBtn* f1b4 = nullptr;  // "глоссарий"
   TsBitBtn* sBitBtn1 = nullptr;  // "Приложения"
   TsBitBtn* f1b5 = nullptr;  // "Проверка"
+  TsSkinManager* sm = nullptr;
 
+  void FormCreate(TComponent& sender);
   void FormClose(TComponent& sender, TCloseAction& action);
   void tvChange(TComponent& sender, TTreeNode* node);
   void f1b1Click(TComponent& sender);           // "примеры"

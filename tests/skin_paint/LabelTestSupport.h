@@ -12,7 +12,7 @@
 #include "framework/CustomControl.h"
 #include "gfx/Canvas.h"
 #include "skin/paint/LabelSkin.h"
-#include "skin/paint/SkinCommands.h"
+#include "skin/manager/SkinCommands.h"
 
 namespace tavra::test {
 

@@ -1,5 +1,8 @@
 #include "skin/paint/LabelSkin.h"
 
+#include "skin/manager/TsSkinManager.h"
+#include "skin/paint/ManagerLabelSkin.h"
+
 namespace tavra {
 namespace {
 
@@ -12,8 +15,9 @@ LabelSkin*& registered() {
 
 LabelSkin& labelSkin() {
   static LabelSkin noSkin;
-  LabelSkin* skin = registered();
-  return skin ? *skin : noSkin;
+  static ManagerLabelSkin defaultManager;
+  if (LabelSkin* skin = registered()) return *skin;
+  return TsSkinManager::DefaultManager() ? static_cast<LabelSkin&>(defaultManager) : noSkin;
 }
 
 LabelSkin* setLabelSkin(LabelSkin* skin) {

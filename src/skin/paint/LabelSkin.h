@@ -1,6 +1,7 @@
 #pragma once
-// What the skinned labels ask of the active skin, answered by the default skin manager once it
-// registers itself. The base class is "no skin": no skin active, no sections, nothing to paint.
+// What the skinned labels ask of the active skin, answered by the default skin manager
+// (ManagerLabelSkin) unless other answers are registered (tests). The base class is "no skin":
+// no skin active, no sections, nothing to paint.
 #include <optional>
 #include <string_view>
 
@@ -49,9 +50,10 @@ class LabelSkin {
   virtual void paintSection(Canvas& canvas, const Rect& rect, int sectionIndex, TControl& control) {}
 };
 
-// The default manager's answers, or "no skin" while none is registered.
+// The registered answers, else the default manager's, or "no skin" while there is none.
 LabelSkin& labelSkin();
-// Registers the default manager's answers (null: no skin). Returns the previous registration.
+// Registers answers in place of the default manager's (null: the manager's again). Returns the
+// previous registration.
 LabelSkin* setLabelSkin(LabelSkin* skin);
 
 // Whether a skin command's lParam names the default manager.

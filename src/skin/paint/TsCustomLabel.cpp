@@ -2,7 +2,7 @@
 
 #include "framework/WinControl.h"
 #include "skin/paint/LabelSkin.h"
-#include "skin/paint/SkinCommands.h"
+#include "skin/manager/SkinCommands.h"
 
 namespace tavra {
 namespace {
