@@ -486,9 +486,7 @@ void TCustomTreeView::WndProc(TMessage& m) {
       scrollRequest(loWord(m.WParam_));
       return;
     case WM_MOUSEWHEEL: {
-      wheelRemainder_ += static_cast<std::int16_t>(hiWord(m.WParam_));
-      int notches = wheelRemainder_ / 120;
-      wheelRemainder_ %= 120;
+      int notches = scrollBar_.takeWheelNotches(m.WParam_);
       if (notches != 0) scrollTo(topRow_ - notches * kWheelRows);
       return;
     }

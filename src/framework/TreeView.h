@@ -135,7 +135,6 @@ class TCustomTreeView : public TCustomControl {
   bool readOnly_ = false;
   TBorderStyle borderStyle_ = TBorderStyle::bsSingle;
   int topRow_ = 0;
-  int wheelRemainder_ = 0;
   std::u32string typed_;   // the type-ahead text so far
   TimeMs typedAt_ = 0;     // when its last character came
   mutable std::vector<TTreeNode*> rows_;

@@ -321,4 +321,11 @@ void VerticalScrollBar::paint(Canvas& c) const {
   }
 }
 
+int VerticalScrollBar::takeWheelNotches(WParam wParam) {
+  wheelRemainder_ += static_cast<std::int16_t>(hiWord(wParam));
+  int notches = wheelRemainder_ / 120;
+  wheelRemainder_ %= 120;
+  return notches;
+}
+
 }  // namespace tavra

@@ -53,7 +53,12 @@ class VerticalScrollBar {
 
   static constexpr std::uintptr_t kRepeatTimer = 0xFFF0;
 
+  // Whole wheel notches of a WM_MOUSEWHEEL (positive away from the user); parts of a notch
+  // from fine-grained wheels add up until they make one.
+  int takeWheelNotches(WParam wParam);
+
  private:
+  int wheelRemainder_ = 0;
   struct Track {
     int top = 0;      // window y of the track (below the up arrow)
     int length = 0;   // track length

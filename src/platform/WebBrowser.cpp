@@ -305,9 +305,7 @@ void TWebBrowser::WndProc(TMessage& m) {
       scrollRequest(loWord(m.WParam_));
       return;
     case WM_MOUSEWHEEL: {
-      wheelRemainder_ += static_cast<std::int16_t>(hiWord(m.WParam_));
-      int notches = wheelRemainder_ / 120;
-      wheelRemainder_ %= 120;
+      int notches = scrollBar_.takeWheelNotches(m.WParam_);
       if (notches != 0) scrollTo(scrollY_ - notches * kWheelLines * kLineStep);
       return;
     }

@@ -98,7 +98,6 @@ class TWebBrowser : public TCustomControl {
   bool pending_ = false;
   int documentsShown_ = 0;
   int scrollY_ = 0;
-  int wheelRemainder_ = 0;
   // Selection: runs of the page's text, in reading order.
   int selectionFirst_ = -1;
   int selectionLast_ = -1;
