@@ -1,6 +1,7 @@
 #include "framework/Image.h"
 
 #include "framework/Application.h"
+#include "gfx/AlphaConversion.h"
 #include "gfx/ImageCodec.h"
 
 namespace tavra {
@@ -22,6 +23,8 @@ TImage::TImage(TComponent* owner) : TGraphicControl(owner) {
 }
 
 void TImage::pictureChanged() {
+  const Bitmap& b = picture_.bitmap();
+  blendable_ = b.format() == PixelFormat::Bits32 ? premultipliedAlpha(b) : Bitmap();
   if (autoSize_ && !picture_.empty()) setBounds(left(), top(), picture_.width(), picture_.height());
   // An opaque picture that covers the control needs no background beneath it.
   bool covers = !transparent_ && !picture_.empty() && (stretch_ || (picture_.width() >= width() && picture_.height() >= height()));
@@ -91,7 +94,7 @@ void TImage::Paint() {
   if (transparent_) {
     c.drawBitmapTransparent(dst, b, b.bounds(), b.transparentColor);
   } else if (b.format() == PixelFormat::Bits32) {
-    c.alphaBlend(dst, b, b.bounds(), 255, true);
+    c.alphaBlend(dst, blendable_, blendable_.bounds(), 255, true);
   } else if (dst.size() == b.size()) {
     c.drawBitmap(dst.topLeft(), b);
   } else {

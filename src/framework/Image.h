@@ -51,6 +51,7 @@ class TImage : public TGraphicControl {
  private:
   void pictureChanged();
   TPicture picture_;
+  Bitmap blendable_;  // a 32-bit picture with premultiplied alpha, as blending wants it
   bool stretch_ = false;
   bool center_ = false;
   bool proportional_ = false;

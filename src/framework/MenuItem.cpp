@@ -6,6 +6,7 @@
 #include "framework/Draw3D.h"
 #include "framework/ImageList.h"
 #include "framework/Menu.h"
+#include "gfx/AlphaConversion.h"
 #include "winsys/SystemMetrics.h"
 
 namespace tavra {
@@ -25,22 +26,6 @@ Font menuFont(bool bold) {
   Font f = systemFont();
   if (bold) f.style |= fsBold;
   return f;
-}
-
-// A 32-bit picture with straight alpha as the blend wants it: premultiplied, optionally at half
-// strength for a disabled item.
-Bitmap premultiplied(const Bitmap& src, unsigned strength) {
-  Bitmap out(src.width(), src.height(), PixelFormat::Bits32);
-  for (int y = 0; y < src.height(); ++y) {
-    const Pixel* s = src.row(y);
-    Pixel* d = out.row(y);
-    for (int x = 0; x < src.width(); ++x) {
-      unsigned a = alphaOf(s[x]) * strength / 255;
-      unsigned r = ((s[x] >> 16) & 0xFF) * a / 255, g = ((s[x] >> 8) & 0xFF) * a / 255, b = (s[x] & 0xFF) * a / 255;
-      d[x] = (a << 24) | (r << 16) | (g << 8) | b;
-    }
-  }
-  return out;
 }
 
 //  The check mark: a 7-column tick, each column three pixels tall.
@@ -259,7 +244,7 @@ void TMenuItem::drawGlyph(Canvas& c, const Rect& column, TOwnerDrawState state) 
   }
   if (!bitmap_.isEmpty()) {
     if (bitmap_.format() == PixelFormat::Bits32) {
-      Bitmap blend = premultiplied(bitmap_, disabled ? 110 : 255);
+      Bitmap blend = premultipliedAlpha(bitmap_, disabled ? 110 : 255);
       c.alphaBlend(Rect::fromSize(at, glyph), blend, blend.bounds(), 255, true);
     } else if (bitmap_.transparent) {
       c.drawBitmapTransparent(Rect::fromSize(at, glyph), bitmap_, bitmap_.bounds(), bitmap_.transparentColor);

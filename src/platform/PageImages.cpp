@@ -3,6 +3,7 @@
 #include <cstring>
 #include <span>
 
+#include "gfx/AlphaConversion.h"
 #include "gfx/ImageCodec.h"
 #include "platform/Url.h"
 
@@ -24,14 +25,7 @@ cairo_surface_t* PageImages::surfaceFromBitmap(const Bitmap& bitmap) {
     }
     for (int x = 0; x < bitmap.width(); ++x) {
       Pixel p = src[x];
-      std::uint32_t a = p >> 24;
-      if (a == 255) {
-        dst[x] = p;
-      } else {
-        auto premultiply = [a](std::uint32_t c) { return (c * a + 127) / 255; };
-        dst[x] = (a << 24) | (premultiply((p >> 16) & 0xFF) << 16) | (premultiply((p >> 8) & 0xFF) << 8) |
-                 premultiply(p & 0xFF);
-      }
+      dst[x] = (p >> 24) == 255 ? p : premultiplyPixel(p);
     }
   }
   cairo_surface_mark_dirty(surface);
