@@ -8,6 +8,7 @@
 #include "gfx/Bitmap.h"
 #include "gfx/Region.h"
 #include "winsys/Clock.h"
+#include "winsys/CursorShape.h"
 #include "winsys/InputEvent.h"
 
 namespace tavra {
@@ -43,6 +44,8 @@ class DisplayBackend {
   // Where the pointer is, in screen coordinates.
   virtual Point cursorPosition() const = 0;
   virtual void setCursorCapture(bool captured) { (void)captured; }
+  // The pointer's shape from now on (displays without one ignore it).
+  virtual void setCursorShape(CursorShape shape) { (void)shape; }
   virtual void startTextInput() {}
   // Text for the clipboard; the backend may share it with other programs.
   virtual void setClipboardText(const std::string& text) = 0;

@@ -31,6 +31,7 @@ class HeadlessBackend final : public DisplayBackend {
   bool wait(std::optional<TimeMs> deadline) override;
   Clock& clock() override { return *clock_; }
   Point cursorPosition() const override { return cursor_; }
+  void setCursorShape(CursorShape shape) override { cursorShape_ = shape; }
   void setClipboardText(const std::string& text) override { clipboard_ = text; }
   std::string clipboardText() const override { return clipboard_; }
 
@@ -42,6 +43,8 @@ class HeadlessBackend final : public DisplayBackend {
   void setIdleScript(std::function<bool()> script) { idleScript_ = std::move(script); }
   VirtualClock* virtualClock() { return virtual_; }
   int presentCount() const { return presentCount_; }
+  // The pointer shape the window system asked for last.
+  CursorShape cursorShape() const { return cursorShape_; }
 
  private:
   std::unique_ptr<Clock> clock_;
@@ -49,6 +52,7 @@ class HeadlessBackend final : public DisplayBackend {
   std::deque<InputEvent> queue_;
   std::function<bool()> idleScript_;
   Point cursor_{-1, -1};
+  CursorShape cursorShape_ = CursorShape::Arrow;
   std::string clipboard_;
   int presentCount_ = 0;
 };

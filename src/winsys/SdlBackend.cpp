@@ -80,6 +80,8 @@ void copyToSurface(const Bitmap& backing, const std::vector<Rect>& rects, SDL_Su
 
 void SdlBackend::WindowDeleter::operator()(SDL_Window* w) const { SDL_DestroyWindow(w); }
 
+void SdlBackend::CursorDeleter::operator()(SDL_Cursor* c) const { SDL_FreeCursor(c); }
+
 std::unique_ptr<SdlBackend> SdlBackend::create(std::string* error) {
   auto fail = [&](std::string message) -> std::unique_ptr<SdlBackend> {
     if (error) *error = std::move(message);
@@ -115,11 +117,42 @@ std::unique_ptr<SdlBackend> SdlBackend::create(std::string* error) {
 std::unique_ptr<DisplayBackend> createSdlBackend(std::string* error) { return SdlBackend::create(error); }
 
 SdlBackend::~SdlBackend() {
+  for (auto& c : cursors_) c.reset();
   handles_.clear();
   windows_.clear();
   server_.disconnect();
   SDL_QuitSubSystem(SDL_INIT_VIDEO);
   SDL_Quit();
+}
+
+namespace {
+
+SDL_SystemCursor systemCursorFor(CursorShape shape) {
+  switch (shape) {
+    case CursorShape::Arrow: return SDL_SYSTEM_CURSOR_ARROW;
+    case CursorShape::IBeam: return SDL_SYSTEM_CURSOR_IBEAM;
+    case CursorShape::HandPoint: return SDL_SYSTEM_CURSOR_HAND;
+    case CursorShape::Wait: return SDL_SYSTEM_CURSOR_WAIT;
+    case CursorShape::SizeWE: return SDL_SYSTEM_CURSOR_SIZEWE;
+    case CursorShape::SizeNS: return SDL_SYSTEM_CURSOR_SIZENS;
+    case CursorShape::SizeNWSE: return SDL_SYSTEM_CURSOR_SIZENWSE;
+    case CursorShape::SizeNESW: return SDL_SYSTEM_CURSOR_SIZENESW;
+    case CursorShape::SizeAll: return SDL_SYSTEM_CURSOR_SIZEALL;
+    case CursorShape::No: return SDL_SYSTEM_CURSOR_NO;
+  }
+  return SDL_SYSTEM_CURSOR_ARROW;
+}
+
+}  // namespace
+
+void SdlBackend::setCursorShape(CursorShape shape) {
+  if (shownCursor_ == shape) return;
+  auto& cursor = cursors_[static_cast<std::size_t>(shape)];
+  if (!cursor) cursor.reset(SDL_CreateSystemCursor(systemCursorFor(shape)));
+  // A display without that shape keeps the one it shows.
+  if (!cursor) return;
+  SDL_SetCursor(cursor.get());
+  shownCursor_ = shape;
 }
 
 Size SdlBackend::desktopSize() const {

@@ -2,6 +2,7 @@
 // The display backend on a real screen, through SDL2: one borderless SDL window per shown
 // top-level window, showing the window's backing bitmap (frame included, since the program paints
 // its own frame), and SDL input reported in screen coordinates. GUI thread only.
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <memory>
@@ -13,6 +14,7 @@
 #include "winsys/Window.h"
 
 struct SDL_Window;
+struct SDL_Cursor;
 union SDL_Event;
 
 namespace tavra {
@@ -43,6 +45,7 @@ class SdlBackend final : public DisplayBackend {
   Clock& clock() override { return clock_; }
   Point cursorPosition() const override;
   void setCursorCapture(bool captured) override;
+  void setCursorShape(CursorShape shape) override;
   void startTextInput() override;
   void setClipboardText(const std::string& text) override;
   std::string clipboardText() const override;
@@ -55,6 +58,9 @@ class SdlBackend final : public DisplayBackend {
 
   struct WindowDeleter {
     void operator()(SDL_Window* w) const;
+  };
+  struct CursorDeleter {
+    void operator()(SDL_Cursor* c) const;
   };
   struct NativeWindow {
     std::unique_ptr<SDL_Window, WindowDeleter> window;
@@ -82,6 +88,8 @@ class SdlBackend final : public DisplayBackend {
   std::unordered_map<std::uint32_t, WindowHandle> handles_;  // SDL window id → window
   std::deque<InputEvent> pending_;  // translated by wait, handed out by pollEvent
   bool opacityWorks_ = false;
+  std::array<std::unique_ptr<SDL_Cursor, CursorDeleter>, kCursorShapeCount> cursors_;  // made when first shown
+  std::optional<CursorShape> shownCursor_;
   bool lastWasClose_ = false;
   bool nativePointer_ = false;              // pointer positions come from the display server's events
   std::optional<Point> nativeButtonScreen_; // where the display server saw the button that SDL reports next

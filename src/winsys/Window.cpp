@@ -18,7 +18,8 @@ Window::Window(WindowSystem& system, WindowHandle handle, const WindowParams& p)
       parent_(p.parent),
       proc_(p.proc),
       owner_(p.owner),
-      background_(p.background) {
+      background_(p.background),
+      classCursor_(p.cursor) {
   if (!proc_) {
     proc_ = [](Window& w, MessageId m, WParam wp, LParam lp) { return w.system().defWindowProc(w, m, wp, lp); };
   }

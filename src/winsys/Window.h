@@ -14,6 +14,7 @@
 #include "base/Geometry.h"
 #include "gfx/Bitmap.h"
 #include "gfx/Region.h"
+#include "winsys/CursorShape.h"
 #include "winsys/Messages.h"
 
 namespace tavra {
@@ -35,6 +36,7 @@ struct WindowParams {
   WindowProc proc;                // defWindowProc when empty
   void* owner = nullptr;          // the object that created the window (a framework control)
   Color background = clBtnFace;   // what the default erase fills the client area with
+  CursorShape cursor = CursorShape::Arrow;  // the class cursor: the default pointer over the client area
 };
 
 class Window {
@@ -112,6 +114,7 @@ class Window {
   bool perPixelAlpha() const { return perPixelAlpha_; }
   void setPerPixelAlpha(bool on);
 
+  CursorShape classCursor() const { return classCursor_; }
   Color background() const { return background_; }
   void setBackground(Color c) { background_ = c; }
 
@@ -148,6 +151,7 @@ class Window {
   WindowProc proc_;
   void* owner_ = nullptr;
   Color background_ = clBtnFace;
+  CursorShape classCursor_ = CursorShape::Arrow;
   std::optional<Region> region_;
   std::uint8_t opacity_ = 255;
   bool perPixelAlpha_ = false;

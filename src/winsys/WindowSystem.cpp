@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cassert>
 #include <cstdlib>
+#include <tuple>
 
 #include "base/Text.h"
 #include "winsys/ClassicFrame.h"
@@ -16,6 +17,23 @@ WindowSystem* gInstance = nullptr;
 
 bool isButtonHit(LResult hit) { return hit == HTCLOSE || hit == HTMINBUTTON || hit == HTMAXBUTTON; }
 bool isSizingHit(LResult hit) { return hit >= HTLEFT && hit <= HTBOTTOMRIGHT; }
+
+// The default pointer for a hit-test code: sizing arrows on the borders, the class cursor over
+// the client area, the arrow elsewhere.
+CursorShape cursorForHit(const Window& w, LResult hit) {
+  switch (hit) {
+    case HTLEFT:
+    case HTRIGHT: return CursorShape::SizeWE;
+    case HTTOP:
+    case HTBOTTOM: return CursorShape::SizeNS;
+    case HTTOPLEFT:
+    case HTBOTTOMRIGHT: return CursorShape::SizeNWSE;
+    case HTTOPRIGHT:
+    case HTBOTTOMLEFT: return CursorShape::SizeNESW;
+    case HTCLIENT: return w.classCursor();
+    default: return CursorShape::Arrow;
+  }
+}
 
 unsigned buttonBit(MouseButton b) {
   switch (b) {
@@ -468,15 +486,14 @@ void WindowSystem::dispatchMouse(const InputEvent& ev) {
   Window* target = capture();
   LResult hit = HTCLIENT;
   if (!target) {
-    target = under;
-    if (!target) return;
-    if (!target->isEnabledWithAncestors()) return;
-    hit = send(*target, WM_NCHITTEST, 0, makeLParam(ev.screen.x, ev.screen.y));
-    while (hit == HTTRANSPARENT && target->parent_) {
-      target = target->parent_;
-      hit = send(*target, WM_NCHITTEST, 0, makeLParam(ev.screen.x, ev.screen.y));
+    std::tie(target, hit) = mouseTarget(ev.screen);
+    // The shape is settled before the window hears of the move.
+    if (ev.kind == K::MouseMove) {
+      WindowHandle h = target ? target->handle() : 0;
+      askCursor(target, hit);
+      if (h && !find(h)) return;
     }
-    if (hit == HTNOWHERE || hit == HTERROR || hit == HTTRANSPARENT) return;
+    if (!target) return;
   }
 
   WParam keys = buttons_;
@@ -525,6 +542,38 @@ void WindowSystem::dispatchMouse(const InputEvent& ev) {
   WindowHandle targetHandle = target->handle();
   send(*target, clientMouseMessage(ev.kind, ev.button, doubleClick), keys, makeLParam(p.x, p.y));
   if (ev.kind == K::MouseUp && buttons_ == 0 && implicitCapture_ && capture_ == targetHandle) releaseCapture();
+}
+
+std::pair<Window*, LResult> WindowSystem::mouseTarget(Point screen) {
+  Window* target = windowAt(screen);
+  if (!target || !target->isEnabledWithAncestors()) return {nullptr, HTNOWHERE};
+  LResult hit = send(*target, WM_NCHITTEST, 0, makeLParam(screen.x, screen.y));
+  while (hit == HTTRANSPARENT && target->parent_) {
+    target = target->parent_;
+    hit = send(*target, WM_NCHITTEST, 0, makeLParam(screen.x, screen.y));
+  }
+  if (hit == HTNOWHERE || hit == HTERROR || hit == HTTRANSPARENT) return {nullptr, hit};
+  return {target, hit};
+}
+
+void WindowSystem::askCursor(Window* target, LResult hit) {
+  if (!target) {
+    setCursor(CursorShape::Arrow);
+    return;
+  }
+  send(*target, WM_SETCURSOR, target->handle(), makeLParam(static_cast<int>(hit), WM_MOUSEMOVE));
+}
+
+void WindowSystem::setCursor(CursorShape shape) {
+  cursorShape_ = shape;
+  backend_->setCursorShape(shape);
+}
+
+void WindowSystem::updateCursor() {
+  // A captured mouse keeps its shape; with nothing under the pointer there is nobody to ask.
+  if (frameTracking_.window || capture_ || !hover_) return;
+  auto [target, hit] = mouseTarget(cursor_);
+  askCursor(target, hit);
 }
 
 void WindowSystem::dispatchKey(const InputEvent& ev) {
@@ -724,6 +773,12 @@ LResult WindowSystem::defWindowProc(Window& w, MessageId msg, WParam wParam, LPa
       // Alt+character opens the menu whose accelerator it is.
       send(w.topLevel(), WM_SYSCOMMAND, SC_KEYMENU, static_cast<LParam>(wParam));
       return 0;
+    case WM_SETCURSOR:
+      // The parents have the first say; asked on a child's behalf, the default claims nothing.
+      if (w.parent_ && send(*w.parent_, WM_SETCURSOR, wParam, lParam) != 0) return 1;
+      if (wParam != w.handle()) return 0;
+      setCursor(cursorForHit(w, xFromLParam(lParam)));
+      return 1;
     case WM_MOUSEACTIVATE:
       return MA_ACTIVATE;
     case WM_ACTIVATE:

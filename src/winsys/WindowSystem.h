@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "gfx/Canvas.h"
@@ -123,6 +124,12 @@ class WindowSystem {
   void releaseCapture();
   Point cursorPos() const { return cursor_; }
   Window* hoverWindow() const { return find(hover_); }
+  // The pointer's shape. Every move of the mouse asks the window under it with WM_SETCURSOR
+  // (not while the mouse is captured); handlers answer by calling setCursor.
+  void setCursor(CursorShape shape);
+  CursorShape cursorShape() const { return cursorShape_; }
+  // Asks the window under the pointer for its shape again (after a control changed its cursor).
+  void updateCursor();
   unsigned modifiers() const { return modifiers_; }
   bool isButtonDown(MouseButton b) const;
   // Input observers run after every input event has been dispatched.
@@ -191,6 +198,9 @@ class WindowSystem {
   void invalidateUnder(Window& parent, const Rect& parentClientRect);
   void paintTree(Window& w);
   void dispatchMouse(const InputEvent& ev);
+  // The window that takes the mouse at a screen point with its hit-test code; null when none does.
+  std::pair<Window*, LResult> mouseTarget(Point screen);
+  void askCursor(Window* target, LResult hit);
   void dispatchKey(const InputEvent& ev);
   bool trackFrame(const InputEvent& ev);
   void startFrameTracking(Window& w, LResult hit, Point screen);
@@ -217,6 +227,7 @@ class WindowSystem {
   bool implicitCapture_ = false;
   WindowHandle hover_ = 0;
   Point cursor_;
+  CursorShape cursorShape_ = CursorShape::Arrow;
   unsigned modifiers_ = 0;
   unsigned buttons_ = 0;
   struct LastClick {
