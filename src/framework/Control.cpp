@@ -130,6 +130,12 @@ void TControl::setParentColor(bool p) {
   if (p && parent_) Perform(CM_PARENTCOLORCHANGED, 0, 0);
 }
 
+void TControl::setCursor(TCursor c) {
+  if (c == cursor_) return;
+  cursor_ = c;
+  Perform(CM_CURSORCHANGED, 0, 0);
+}
+
 void TControl::setShowHint(bool s) {
   parentShowHint_ = false;
   if (s == showHint_) return;
@@ -242,6 +248,10 @@ void TControl::WndProc(TMessage& m) {
     case CM_MOUSELEAVE:
       if (m.LParam_ == 0 && OnMouseLeave) OnMouseLeave(*this);
       if (parent_) parent_->Perform(CM_MOUSELEAVE, 0, m.LParam_ ? m.LParam_ : reinterpret_cast<LParam>(this));
+      break;
+    case CM_CURSORCHANGED:
+      // The pointer may be over the control now: it changes shape without waiting for a move.
+      if (WindowSystem::exists()) WindowSystem::instance().updateCursor();
       break;
     case CM_TEXTCHANGED:
     case CM_FONTCHANGED:

@@ -10,6 +10,7 @@
 #include "base/Geometry.h"
 #include "framework/Component.h"
 #include "framework/ControlMessages.h"
+#include "framework/Cursor.h"
 #include "gfx/Font.h"
 
 namespace tavra {
@@ -115,6 +116,10 @@ class TControl : public TComponent {
   bool parentShowHint() const { return parentShowHint_; }
   void setParentShowHint(bool p);
 
+  // The pointer over the control; crDefault shows its parent's choice.
+  TCursor cursor() const { return cursor_; }
+  void setCursor(TCursor c);
+
   unsigned controlStyle() const { return controlStyle_; }
   void setControlStyle(unsigned s) { controlStyle_ = s; }
   bool mouseCaptured() const;
@@ -179,6 +184,7 @@ class TControl : public TComponent {
   std::string hint_;
   bool showHint_ = false;
   bool parentShowHint_ = true;
+  TCursor cursor_ = crDefault;
   bool clicking_ = false;
 };
 

@@ -32,6 +32,7 @@ TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner) {
   setTabStop(true);
   setParentColor(false);
   setColor(clWindow);
+  setCursor(crIBeam);
   setBoundsQuiet(Rect::fromSize(0, 0, 121, 21));
 }
 

@@ -329,6 +329,18 @@ bool TWinControl::dispatchToWindowless(TMessage& m) {
   return true;
 }
 
+bool TWinControl::setCursorForClient(TMessage& m) {
+  // Only the window under the pointer decides, and only over its client area.
+  if (!window_ || m.WParam_ != window_->handle() || xFromLParam(m.LParam_) != HTCLIENT) return false;
+  WindowSystem& ws = WindowSystem::instance();
+  TCursor c = cursor();
+  if (TControl* child = controlAtPos(window_->screenToClient(ws.cursorPos())); child && child->cursor() != crDefault) c = child->cursor();
+  if (c == crDefault) return false;
+  ws.setCursor(cursorShapeFor(c));
+  m.Result = 1;
+  return true;
+}
+
 void TWinControl::EraseBackground(Canvas& canvas) {
   if (controlStyle_ & csOpaque) return;
   canvas.fillRect(clientRect(), color());
@@ -464,6 +476,10 @@ void TWinControl::WndProc(TMessage& m) {
       return;
     case WM_SIZE:
       AlignControls();
+      m.Result = DefaultHandler(m);
+      return;
+    case WM_SETCURSOR:
+      if (setCursorForClient(m)) return;
       m.Result = DefaultHandler(m);
       return;
     case WM_CAPTURECHANGED:

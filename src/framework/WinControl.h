@@ -99,6 +99,9 @@ class TWinControl : public TControl {
   friend class TCustomForm;
   LResult windowProc(Window& w, MessageId msg, WParam wParam, LParam lParam);
   bool dispatchToWindowless(TMessage& msg);
+  // WM_SETCURSOR over the client area: the windowless child's cursor, else this control's; false
+  // when both are crDefault.
+  bool setCursorForClient(TMessage& msg);
   void paintHandler(TMessage& msg);
 
   std::unique_ptr<Window> window_;
