@@ -1,6 +1,6 @@
 // The web label in a window: its fonts after loading, the hover font while the pointer is over
 // it (and the size that follows), and the desktop's "open" action at the press of the left
-// button.
+// button, with the hand pointer over it.
 #include <gtest/gtest.h>
 
 #include "framework/Form.h"
@@ -81,6 +81,15 @@ TEST_F(WebLabelTest, HoverFontWhileThePointerIsOverIt) {
   EXPECT_EQ(link.boundsRect().size(), measured(kAddress, kNormal));
   EXPECT_EQ(enters, 1);
   EXPECT_EQ(leaves, 1);
+}
+
+TEST_F(WebLabelTest, PointerIsAHandOverTheLinkAndAnArrowBesideIt) {
+  TsWebLabel& link = *open(kLargerHover).link;
+  EXPECT_EQ(link.cursor(), crHandPoint);
+  driver.moveTo(inside(link));
+  EXPECT_EQ(driver.backend().cursorShape(), CursorShape::HandPoint);
+  driver.moveTo(outside(link));
+  EXPECT_EQ(driver.backend().cursorShape(), CursorShape::Arrow);
 }
 
 TEST_F(WebLabelTest, SmallerHoverFontKeepsTheLabelUnderThePointer) {

@@ -4,7 +4,7 @@
 
 namespace tavra {
 
-TsWebLabel::TsWebLabel(TComponent* owner) : TsCustomLabel(owner) {}
+TsWebLabel::TsWebLabel(TComponent* owner) : TsCustomLabel(owner) { setCursor(crHandPoint); }
 
 void TsWebLabel::setFont(const Font& f) {
   normalFont_ = f;
