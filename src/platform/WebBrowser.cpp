@@ -30,6 +30,14 @@ std::unique_ptr<PageDocument> messageDocument(const std::string& path, const std
   return std::make_unique<PageDocument>(std::move(page));
 }
 
+// The pointer over a document point: the hand over a link, the I-beam over selectable text.
+TCursor pageCursorAt(PageDocument& document, Point p) {
+  if (!document.hrefAt(p).empty()) return crHandPoint;
+  int run = document.runAt(p);
+  if (run >= 0 && document.textRuns()[static_cast<std::size_t>(run)].box.contains(p)) return crIBeam;
+  return crArrow;
+}
+
 }  // namespace
 
 TWebBrowser::TWebBrowser(TComponent* owner)
@@ -313,6 +321,15 @@ void TWebBrowser::WndProc(TMessage& m) {
     case WM_LBUTTONDBLCLK:
       if (!focused() && canFocus()) setFocus();
       pressed({xFromLParam(m.LParam_), yFromLParam(m.LParam_)}, m.Msg == WM_LBUTTONDBLCLK);
+      TCustomControl::WndProc(m);
+      return;
+    case WM_SETCURSOR:
+      if (document_ && window() && m.WParam_ == window()->handle() && xFromLParam(m.LParam_) == HTCLIENT) {
+        Point client = window()->screenToClient(WindowSystem::instance().cursorPos());
+        WindowSystem::instance().setCursor(cursorShapeFor(pageCursorAt(*document_, toDocument(client))));
+        m.Result = 1;
+        return;
+      }
       TCustomControl::WndProc(m);
       return;
     case WM_MOUSEMOVE:

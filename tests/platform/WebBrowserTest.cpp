@@ -1,5 +1,6 @@
 // The page viewer control: requests and the latest one winning, the viewer's own pages for
-// missing and damaged files, letter case, scrolling to the end, links, selection and copying.
+// missing and damaged files, letter case, scrolling to the end, links, selection and copying, the
+// pointer's shape over links and text.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -229,6 +230,27 @@ TEST_F(WebBrowserTest, LinksScrollToAnchorsOpenPagesHereAndSendTheWebToTheShell)
   settle();
   EXPECT_EQ(shownText(), "Другая страница") << "a local page opens in the same viewer";
   EXPECT_EQ(viewer().requestedPath(), (dir_ / "other.mht").string());
+}
+
+TEST_F(WebBrowserTest, PointerIsAHandOverLinksAnIBeamOverTextAndAnArrowElsewhere) {
+  viewer().Navigate(write("pointer.mht", "<p>Слово <a href=\"other.mht\">ссылка</a></p>"));
+  settle();
+  ASSERT_NE(viewer().document(), nullptr);
+  struct Case {
+    Point client;
+    CursorShape shape;
+  };
+  const Case cases[] = {
+      {runPoint("ссылка"), CursorShape::HandPoint},
+      {runPoint("Слово"), CursorShape::IBeam},
+      {{200, 280}, CursorShape::Arrow},  // below the page's text
+      {runPoint("ссылка"), CursorShape::HandPoint},
+      {{420, 200}, CursorShape::Arrow},  // the form beside the viewer
+  };
+  for (const Case& c : cases) {
+    inject(InputEvent::mouse(InputEvent::Kind::MouseMove, screenOf(c.client)));
+    EXPECT_EQ(backend_->cursorShape(), c.shape) << c.client.x << "," << c.client.y;
+  }
 }
 
 TEST_F(WebBrowserTest, DraggingSelectsTextAndCtrlCCopiesIt) {
