@@ -289,6 +289,27 @@ TEST_F(SdlBackendTest, ReportsMouseInScreenCoordinates) {
   EXPECT_EQ(backend_->cursorPosition(), (Point{260, 170}));
 }
 
+TEST_F(SdlBackendTest, CursorShapesAreTheDisplaysOwnMadeOncePerShape) {
+  makeWindow({100, 100, 300, 300}, "Указатель").show();
+  system_->processMessages();
+  std::vector<SDL_Cursor*> shown;
+  for (std::size_t i = 0; i < kCursorShapeCount; ++i) {
+    backend_->setCursorShape(static_cast<CursorShape>(i));
+    shown.push_back(SDL_GetCursor());
+    EXPECT_NE(shown.back(), nullptr) << cursorShapeName(static_cast<CursorShape>(i));
+  }
+  for (std::size_t i = 1; i < shown.size(); ++i) EXPECT_NE(shown[i], shown[i - 1]) << "each shape is its own cursor";
+  backend_->setCursorShape(CursorShape::Arrow);
+  EXPECT_EQ(SDL_GetCursor(), shown[0]) << "a shape shown again reuses its cursor";
+  // A shape already shown is not set again: a cursor set behind the backend's back stays.
+  SDL_Cursor* other = SDL_GetDefaultCursor();
+  SDL_SetCursor(other);
+  backend_->setCursorShape(CursorShape::Arrow);
+  EXPECT_EQ(SDL_GetCursor(), other);
+  backend_->setCursorShape(CursorShape::IBeam);
+  EXPECT_EQ(SDL_GetCursor(), shown[static_cast<std::size_t>(CursorShape::IBeam)]);
+}
+
 TEST_F(SdlBackendTest, PointerLeavesTheDesktopOnlyWhenOutsideEveryWindow) {
   requirePrograms({"import", "xdotool"});
   showWindowUnderPointer(Rect::fromSize(100, 50, 100, 100), {150, 90});
