@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "FrameworkFixture.h"
-#include "framework/VerticalScrollBar.h"
+#include "framework/ScrollBar.h"
 
 namespace tavra::test {
 namespace {
@@ -11,7 +11,7 @@ namespace {
 // A control that scrolls a range of 0 to 99 in pages of 10 and records the requests.
 class Scroller : public TCustomControl {
  public:
-  explicit Scroller(TComponent* owner) : TCustomControl(owner), bar(*this, VerticalScrollBar::Visibility::WhenNeeded) {}
+  explicit Scroller(TComponent* owner) : TCustomControl(owner), bar(*this, ScrollBar::Orientation::Vertical, ScrollBar::Visibility::WhenNeeded) {}
   void WndProc(TMessage& m) override {
     if (bar.handleMessage(m, [this](TMessage& msg) { msg.Result = DefaultHandler(msg); })) return;
     if (m.Msg == WM_VSCROLL) {
@@ -28,7 +28,7 @@ class Scroller : public TCustomControl {
     }
     TCustomControl::WndProc(m);
   }
-  VerticalScrollBar bar;
+  ScrollBar bar;
   std::vector<unsigned> requests;
 };
 
@@ -52,7 +52,7 @@ class ScrollBarTest : public FrameworkTest {
     }
     return *form_->scroller;
   }
-  Point at(VerticalScrollBar::Part part, int dy = 0) {
+  Point at(ScrollBar::Part part, int dy = 0) {
     Rect r = s().bar.partRect(part);
     return s().window()->screenOrigin() + Point{(r.left + r.right) / 2, (r.top + r.bottom) / 2 + dy};
   }
@@ -69,14 +69,14 @@ TEST_F(ScrollBarTest, TheBarTakesItsColumnOnlyWhenThereIsMoreThanAPage) {
   ASSERT_TRUE(c.bar.shown());
   EXPECT_EQ(c.clientWidth(), 104);
   EXPECT_EQ(c.bar.barRect(), (Rect{104, 0, 120, 200}));
-  Point p = at(VerticalScrollBar::Part::LineDown);
+  Point p = at(ScrollBar::Part::LineForward);
   EXPECT_EQ(c.window()->send(WM_NCHITTEST, 0, makeLParam(p.x, p.y)), HTVSCROLL);
-  EXPECT_EQ(c.bar.partRect(VerticalScrollBar::Part::LineUp), (Rect{104, 0, 120, 16}));
-  EXPECT_EQ(c.bar.partRect(VerticalScrollBar::Part::LineDown), (Rect{104, 184, 120, 200}));
+  EXPECT_EQ(c.bar.partRect(ScrollBar::Part::LineBack), (Rect{104, 0, 120, 16}));
+  EXPECT_EQ(c.bar.partRect(ScrollBar::Part::LineForward), (Rect{104, 184, 120, 200}));
   // The thumb: a tenth of the 168-pixel track, at the top, then at the bottom.
-  EXPECT_EQ(c.bar.partRect(VerticalScrollBar::Part::Thumb), (Rect{104, 16, 120, 32}));
+  EXPECT_EQ(c.bar.partRect(ScrollBar::Part::Thumb), (Rect{104, 16, 120, 32}));
   c.bar.setPosition(90);
-  EXPECT_EQ(c.bar.partRect(VerticalScrollBar::Part::Thumb), (Rect{104, 168, 120, 184}));
+  EXPECT_EQ(c.bar.partRect(ScrollBar::Part::Thumb), (Rect{104, 168, 120, 184}));
   c.bar.setPosition(500);
   EXPECT_EQ(c.bar.position(), 90) << "kept within the range";
   c.bar.setRange(5, 10);
@@ -88,19 +88,19 @@ TEST_F(ScrollBarTest, TheBarTakesItsColumnOnlyWhenThereIsMoreThanAPage) {
 TEST_F(ScrollBarTest, PressesOnArrowsAndTrackRequestLinesAndPagesAndRepeatWhileHeld) {
   Scroller& c = s();
   c.bar.setRange(99, 10);
-  driver.click(at(VerticalScrollBar::Part::LineDown));
+  driver.click(at(ScrollBar::Part::LineForward));
   EXPECT_EQ(c.requests, (std::vector<unsigned>{SB_LINEDOWN, SB_ENDSCROLL}));
   EXPECT_EQ(c.bar.position(), 1);
   c.requests.clear();
-  driver.mouseDown(at(VerticalScrollBar::Part::LineDown));
+  driver.mouseDown(at(ScrollBar::Part::LineForward));
   driver.advance(340);
   EXPECT_EQ(c.bar.position(), 2) << "no repeat before the first delay";
   driver.advance(10 + 50 * 4);
   EXPECT_EQ(c.bar.position(), 7) << "then every 50 ms";
-  driver.moveTo(at(VerticalScrollBar::Part::LineDown) + Point{60, 0});
+  driver.moveTo(at(ScrollBar::Part::LineForward) + Point{60, 0});
   driver.advance(200);
   EXPECT_EQ(c.bar.position(), 7) << "no repeat while the pointer is off the arrow";
-  driver.mouseUp(at(VerticalScrollBar::Part::LineDown) + Point{60, 0});
+  driver.mouseUp(at(ScrollBar::Part::LineForward) + Point{60, 0});
   EXPECT_EQ(c.requests.back(), static_cast<unsigned>(SB_ENDSCROLL));
   // A press below the thumb pages down until the thumb reaches the pointer.
   c.requests.clear();
@@ -108,15 +108,15 @@ TEST_F(ScrollBarTest, PressesOnArrowsAndTrackRequestLinesAndPagesAndRepeatWhileH
   driver.mouseDown(low);
   driver.advance(3000);
   driver.mouseUp(low);
-  EXPECT_GE(c.bar.partRect(VerticalScrollBar::Part::Thumb).bottom, 170);
-  EXPECT_LT(c.bar.partRect(VerticalScrollBar::Part::Thumb).top, 171) << "it stops under the pointer";
+  EXPECT_GE(c.bar.partRect(ScrollBar::Part::Thumb).bottom, 170);
+  EXPECT_LT(c.bar.partRect(ScrollBar::Part::Thumb).top, 171) << "it stops under the pointer";
   EXPECT_EQ(c.requests.front(), static_cast<unsigned>(SB_PAGEDOWN));
 }
 
 TEST_F(ScrollBarTest, DraggingTheThumbTracksAndEndsWithItsPosition) {
   Scroller& c = s();
   c.bar.setRange(99, 10);
-  Point thumb = at(VerticalScrollBar::Part::Thumb);
+  Point thumb = at(ScrollBar::Part::Thumb);
   driver.mouseDown(thumb);
   driver.moveTo(thumb + Point{0, 76});  // half of the 152 pixels the thumb can travel
   EXPECT_EQ(c.bar.position(), 45);
@@ -133,10 +133,10 @@ TEST_F(ScrollBarTest, DraggingTheThumbTracksAndEndsWithItsPosition) {
 TEST_F(ScrollBarTest, AnAlwaysShownBarIsDisabledWhenThereIsNothingToScroll) {
   ScrollForm& f = makeForm<ScrollForm>();
   f.Show();
-  VerticalScrollBar always(*f.scroller, VerticalScrollBar::Visibility::Always);
+  ScrollBar always(*f.scroller, ScrollBar::Orientation::Vertical, ScrollBar::Visibility::Always);
   EXPECT_TRUE(always.shown());
   EXPECT_FALSE(always.scrollable());
-  EXPECT_TRUE(always.partRect(VerticalScrollBar::Part::Thumb).isEmpty()) << "no thumb";
+  EXPECT_TRUE(always.partRect(ScrollBar::Part::Thumb).isEmpty()) << "no thumb";
 }
 
 }  // namespace

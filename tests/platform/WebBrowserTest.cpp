@@ -188,7 +188,7 @@ TEST_F(WebBrowserTest, ScrollingReachesTheEndOfALongPage) {
   inject(wheel);
   EXPECT_EQ(viewer().scrollY(), end - (viewer().clientHeight() - TWebBrowser::kLineStep) - 3 * TWebBrowser::kLineStep);
   // Dragging the thumb to the bottom of the bar shows the end as well.
-  Rect thumb = viewer().scrollBar().partRect(VerticalScrollBar::Part::Thumb);
+  Rect thumb = viewer().scrollBar().partRect(ScrollBar::Part::Thumb);
   Point grab = viewer().window()->screenOrigin() + Point{(thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2};
   inject(InputEvent::mouse(InputEvent::Kind::MouseDown, grab));
   inject(InputEvent::mouse(InputEvent::Kind::MouseMove, grab + Point{0, 1000}));
