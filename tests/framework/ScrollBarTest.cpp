@@ -1,5 +1,5 @@
-// The vertical scroll bar in a control's frame: its column, its parts, and the requests that
-// presses, held presses and thumb drags send.
+// The scroll bar in a control's frame: the vertical bar's column, the horizontal bar's row, their
+// parts, and the requests that presses, held presses and thumb drags send.
 #include <vector>
 
 #include "FrameworkFixture.h"
@@ -11,10 +11,11 @@ namespace {
 // A control that scrolls a range of 0 to 99 in pages of 10 and records the requests.
 class Scroller : public TCustomControl {
  public:
-  explicit Scroller(TComponent* owner) : TCustomControl(owner), bar(*this, ScrollBar::Orientation::Vertical, ScrollBar::Visibility::WhenNeeded) {}
+  explicit Scroller(TComponent* owner, ScrollBar::Orientation orientation = ScrollBar::Orientation::Vertical)
+      : TCustomControl(owner), bar(*this, orientation, ScrollBar::Visibility::WhenNeeded) {}
   void WndProc(TMessage& m) override {
     if (bar.handleMessage(m, [this](TMessage& msg) { msg.Result = DefaultHandler(msg); })) return;
-    if (m.Msg == WM_VSCROLL) {
+    if (m.Msg == (bar.orientation() == ScrollBar::Orientation::Vertical ? WM_VSCROLL : WM_HSCROLL)) {
       unsigned code = loWord(m.WParam_);
       requests.push_back(code);
       int pos = bar.position();
@@ -34,13 +35,18 @@ class Scroller : public TCustomControl {
 
 class ScrollForm : public TForm {
  public:
-  explicit ScrollForm(TComponent* owner) : TForm(owner) {
+  explicit ScrollForm(TComponent* owner, ScrollBar::Orientation orientation = ScrollBar::Orientation::Vertical) : TForm(owner) {
     setBounds(100, 100, 300, 300);
-    scroller = &make<Scroller>();
+    scroller = &make<Scroller>(orientation);
     scroller->setParent(this);
     scroller->setBounds(10, 10, 120, 200);
   }
   Scroller* scroller = nullptr;
+};
+
+class HorizontalScrollForm : public ScrollForm {
+ public:
+  explicit HorizontalScrollForm(TComponent* owner) : ScrollForm(owner, ScrollBar::Orientation::Horizontal) {}
 };
 
 class ScrollBarTest : public FrameworkTest {
@@ -137,6 +143,49 @@ TEST_F(ScrollBarTest, AnAlwaysShownBarIsDisabledWhenThereIsNothingToScroll) {
   EXPECT_TRUE(always.shown());
   EXPECT_FALSE(always.scrollable());
   EXPECT_TRUE(always.partRect(ScrollBar::Part::Thumb).isEmpty()) << "no thumb";
+}
+
+TEST_F(ScrollBarTest, AHorizontalBarTakesARowAtTheBottomAndSendsHorizontalRequests) {
+  ScrollForm& f = makeForm<HorizontalScrollForm>();
+  f.Show();
+  Scroller& c = *f.scroller;
+  EXPECT_FALSE(c.bar.shown());
+  c.bar.setRange(99, 10);
+  ASSERT_TRUE(c.bar.shown());
+  EXPECT_EQ(c.clientWidth(), 120);
+  EXPECT_EQ(c.clientHeight(), 184);
+  EXPECT_EQ(c.bar.barRect(), (Rect{0, 184, 120, 200}));
+  Point origin = c.window()->screenOrigin();
+  auto middle = [&](ScrollBar::Part part) {
+    Rect r = c.bar.partRect(part);
+    return origin + Point{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  };
+  Point p = middle(ScrollBar::Part::LineForward);
+  EXPECT_EQ(c.window()->send(WM_NCHITTEST, 0, makeLParam(p.x, p.y)), HTHSCROLL);
+  EXPECT_EQ(c.bar.partRect(ScrollBar::Part::LineBack), (Rect{0, 184, 16, 200}));
+  EXPECT_EQ(c.bar.partRect(ScrollBar::Part::LineForward), (Rect{104, 184, 120, 200}));
+  // The thumb: 8 pixels at least (a tenth of the 88-pixel track is less), at the left.
+  EXPECT_EQ(c.bar.partRect(ScrollBar::Part::Thumb), (Rect{16, 184, 24, 200}));
+  driver.click(p);
+  EXPECT_EQ(c.requests, (std::vector<unsigned>{SB_LINERIGHT, SB_ENDSCROLL}));
+  EXPECT_EQ(c.bar.position(), 1);
+  c.requests.clear();
+  driver.click(middle(ScrollBar::Part::PageForward));
+  EXPECT_EQ(c.requests.front(), static_cast<unsigned>(SB_PAGERIGHT));
+  EXPECT_EQ(c.bar.position(), 11);
+  // Dragging the thumb right by half the 80 pixels it can travel.
+  Point thumb = middle(ScrollBar::Part::Thumb);
+  int from = c.bar.partRect(ScrollBar::Part::Thumb).left;
+  driver.mouseDown(thumb);
+  driver.moveTo(thumb + Point{56 - from, 40});
+  EXPECT_EQ(c.bar.position(), 45) << "only the pointer's x counts";
+  driver.moveTo(thumb + Point{-1000, 0});
+  EXPECT_EQ(c.bar.position(), 0);
+  driver.mouseUp(thumb + Point{-1000, 0});
+  EXPECT_EQ(c.requests.back(), static_cast<unsigned>(SB_ENDSCROLL));
+  c.bar.setRange(5, 10);
+  EXPECT_FALSE(c.bar.shown());
+  EXPECT_EQ(c.clientHeight(), 200);
 }
 
 }  // namespace
