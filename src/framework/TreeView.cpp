@@ -40,7 +40,7 @@ void dottedHorizontal(Canvas& c, int x0, int x1, int y, Color ink) {
 }  // namespace
 
 TCustomTreeView::TCustomTreeView(TComponent* owner)
-    : TCustomControl(owner), items_(std::make_unique<TTreeNodes>(*this)), scrollBar_(*this, VerticalScrollBar::Visibility::WhenNeeded) {
+    : TCustomControl(owner), items_(std::make_unique<TTreeNodes>(*this)), scrollBar_(*this, ScrollBar::Orientation::Vertical, ScrollBar::Visibility::WhenNeeded) {
   controlStyle_ = csCaptureMouse | csClickEvents | csDoubleClicks | csOpaque;
   setTabStop(true);
   setColor(clWindow);

@@ -19,7 +19,7 @@
 #include "framework/CustomControl.h"
 #include "framework/ImageList.h"
 #include "framework/TreeNodes.h"
-#include "framework/VerticalScrollBar.h"
+#include "framework/ScrollBar.h"
 
 namespace tavra {
 
@@ -64,7 +64,7 @@ class TCustomTreeView : public TCustomControl {
   int visibleCount() const;
   TTreeNode* topItem() const;
   void setTopItem(TTreeNode* node);
-  const VerticalScrollBar& scrollBar() const { return scrollBar_; }
+  const ScrollBar& scrollBar() const { return scrollBar_; }
   void FullExpand();
   void FullCollapse();
 
@@ -124,7 +124,7 @@ class TCustomTreeView : public TCustomControl {
   void mousePressed(int x, int y, bool doubleClick);
 
   std::unique_ptr<TTreeNodes> items_;
-  VerticalScrollBar scrollBar_;
+  ScrollBar scrollBar_;
   TTreeNode* selected_ = nullptr;
   TImageList* images_ = nullptr;
   int indent_ = 19;

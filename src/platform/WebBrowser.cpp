@@ -41,7 +41,8 @@ TCursor pageCursorAt(PageDocument& document, Point p) {
 }  // namespace
 
 TWebBrowser::TWebBrowser(TComponent* owner)
-    : TCustomControl(owner), loader_([](const std::string& path) { return loadPage(path); }), scrollBar_(*this, VerticalScrollBar::Visibility::Always) {
+    : TCustomControl(owner), loader_([](const std::string& path) { return loadPage(path); }), scrollBar_(*this, ScrollBar::Orientation::Vertical, ScrollBar::Visibility::Always),
+      hScrollBar_(*this, ScrollBar::Orientation::Horizontal, ScrollBar::Visibility::WhenNeeded) {
   controlStyle_ = csCaptureMouse | csClickEvents | csDoubleClicks | csOpaque;
   setTabStop(true);
   setColor(clWindow);
@@ -121,6 +122,7 @@ void TWebBrowser::show(std::unique_ptr<PageDocument> document, const std::string
   selectionFirst_ = selectionLast_ = anchorRun_ = -1;
   selecting_ = dragging_ = false;
   scrollY_ = 0;
+  scrollX_ = 0;
   relayout();
   if (document_ && !fragment.empty()) {
     if (auto y = document_->anchorY(fragment)) scrollTo(*y);
@@ -132,19 +134,35 @@ void TWebBrowser::show(std::unique_ptr<PageDocument> document, const std::string
 
 void TWebBrowser::relayout() {
   if (!document_) {
+    hScrollBar_.setRange(0, 0);
     scrollBar_.setRange(0, 0);
+    scrollX_ = scrollY_ = 0;
     return;
   }
+  layoutDocument();
+  // The horizontal bar, coming or going, changes the view's height (never its width).
+  int viewHeight = clientHeight();
+  updateScrollBars();
+  if (clientHeight() != viewHeight) {
+    layoutDocument();
+    updateScrollBars();
+  }
+}
+
+void TWebBrowser::layoutDocument() {
   try {
     document_->layout(std::max(clientWidth(), 1), std::max(clientHeight(), 1));
   } catch (const std::exception& e) {
     document_ = messageDocument(requestedPath_, e.what());
     document_->layout(std::max(clientWidth(), 1), std::max(clientHeight(), 1));
   }
-  updateScrollBar();
 }
 
-void TWebBrowser::updateScrollBar() {
+void TWebBrowser::updateScrollBars() {
+  int width = document_ ? document_->width() : 0;
+  hScrollBar_.setRange(std::max(width - 1, 0), std::max(clientWidth(), 1));
+  scrollX_ = std::clamp(scrollX_, 0, hScrollBar_.maxPosition());
+  hScrollBar_.setPosition(scrollX_);
   int height = document_ ? document_->height() : 0;
   scrollBar_.setRange(std::max(height - 1, 0), std::max(clientHeight(), 1));
   scrollY_ = std::clamp(scrollY_, 0, scrollBar_.maxPosition());
@@ -159,6 +177,29 @@ void TWebBrowser::scrollTo(int y) {
   scrollY_ = y;
   scrollBar_.setPosition(y);
   Invalidate();
+}
+
+void TWebBrowser::scrollToX(int x) {
+  x = std::clamp(x, 0, hScrollBar_.maxPosition());
+  if (x == scrollX_) return;
+  scrollX_ = x;
+  hScrollBar_.setPosition(x);
+  Invalidate();
+}
+
+void TWebBrowser::horizontalScrollRequest(unsigned code) {
+  int page = std::max(clientWidth() - kLineStep, kLineStep);
+  switch (code) {
+    case SB_LINELEFT: scrollToX(scrollX_ - kLineStep); break;
+    case SB_LINERIGHT: scrollToX(scrollX_ + kLineStep); break;
+    case SB_PAGELEFT: scrollToX(scrollX_ - page); break;
+    case SB_PAGERIGHT: scrollToX(scrollX_ + page); break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: scrollToX(hScrollBar_.trackPosition()); break;
+    case SB_LEFT: scrollToX(0); break;
+    case SB_RIGHT: scrollToX(hScrollBar_.maxPosition()); break;
+    default: break;
+  }
 }
 
 void TWebBrowser::scrollRequest(unsigned code) {
@@ -182,6 +223,11 @@ bool TWebBrowser::KeyDown(unsigned& key, TShiftState shift) {
   switch (key) {
     case VK_UP: scrollRequest(SB_LINEUP); break;
     case VK_DOWN: scrollRequest(SB_LINEDOWN); break;
+    case VK_LEFT:
+    case VK_RIGHT:
+      if (!hScrollBar_.scrollable()) return false;
+      horizontalScrollRequest(key == VK_LEFT ? SB_LINELEFT : SB_LINERIGHT);
+      break;
     case VK_PRIOR: scrollRequest(SB_PAGEUP); break;
     case VK_NEXT: scrollRequest(SB_PAGEDOWN); break;
     case VK_SPACE: scrollRequest((shift & ssShift) ? SB_PAGEUP : SB_PAGEDOWN); break;
@@ -256,8 +302,8 @@ void TWebBrowser::dragged(Point client) {
   dragging_ = true;
   int run = document_->runAt(toDocument(client));
   if (anchorRun_ >= 0 && run >= 0) setSelection(anchorRun_, run);
-  // Beyond the top or bottom edge the view scrolls on its own while the button is held.
-  bool outside = client.y < 0 || client.y >= clientHeight();
+  // Beyond an edge the view scrolls on its own while the button is held.
+  bool outside = client.y < 0 || client.y >= clientHeight() || client.x < 0 || client.x >= clientWidth();
   WindowSystem& ws = WindowSystem::instance();
   if (outside && !ws.hasTimer(*loaderWindow_, kAutoScrollTimer)) ws.setTimer(*loaderWindow_, kAutoScrollTimer, kAutoScrollMs);
   if (!outside) ws.killTimer(*loaderWindow_, kAutoScrollTimer);
@@ -270,7 +316,9 @@ void TWebBrowser::autoScroll() {
   }
   if (lastPointer_.y < 0) scrollTo(scrollY_ - kLineStep);
   else if (lastPointer_.y >= clientHeight()) scrollTo(scrollY_ + kLineStep);
-  Point clamped{lastPointer_.x, std::clamp(lastPointer_.y, 0, std::max(clientHeight() - 1, 0))};
+  if (lastPointer_.x < 0) scrollToX(scrollX_ - kLineStep);
+  else if (lastPointer_.x >= clientWidth()) scrollToX(scrollX_ + kLineStep);
+  Point clamped{std::clamp(lastPointer_.x, 0, std::max(clientWidth() - 1, 0)), std::clamp(lastPointer_.y, 0, std::max(clientHeight() - 1, 0))};
   int run = document_->runAt(toDocument(clamped));
   if (anchorRun_ >= 0 && run >= 0) setSelection(anchorRun_, run);
 }
@@ -307,12 +355,29 @@ void TWebBrowser::follow(const PageDocument::Link& link) {
 // --- Messages and painting -----------------------------------------------------------------------
 
 void TWebBrowser::WndProc(TMessage& m) {
-  if (scrollBar_.handleMessage(m, [this](TMessage& msg) { msg.Result = DefaultHandler(msg); })) return;
+  // The vertical bar first; what it passes on to the default handling (the frame size and
+  // paint) and what it does not take goes to the horizontal bar.
+  auto callDefault = [this](TMessage& msg) { msg.Result = DefaultHandler(msg); };
+  auto horizontalThenDefault = [&](TMessage& msg) {
+    if (!hScrollBar_.handleMessage(msg, callDefault)) callDefault(msg);
+  };
+  bool taken = scrollBar_.handleMessage(m, horizontalThenDefault) || hScrollBar_.handleMessage(m, callDefault);
+  if (m.Msg == WM_NCPAINT || m.Msg == WM_PRINT) paintCorner(m);
+  if (taken) return;
   switch (m.Msg) {
     case WM_VSCROLL:
       scrollRequest(loWord(m.WParam_));
       return;
+    case WM_HSCROLL:
+      horizontalScrollRequest(loWord(m.WParam_));
+      return;
     case WM_MOUSEWHEEL: {
+      // Shift turns the wheel sideways.
+      if (loWord(m.WParam_) & MK_SHIFT) {
+        int notches = hScrollBar_.takeWheelNotches(m.WParam_);
+        if (notches != 0) scrollToX(scrollX_ - notches * kWheelLines * kLineStep);
+        return;
+      }
       int notches = scrollBar_.takeWheelNotches(m.WParam_);
       if (notches != 0) scrollTo(scrollY_ - notches * kWheelLines * kLineStep);
       return;
@@ -355,6 +420,19 @@ void TWebBrowser::WndProc(TMessage& m) {
   }
 }
 
+// The square where the two bars meet: the button face, as the bars' own background.
+void TWebBrowser::paintCorner(const TMessage& m) {
+  Window* w = window();
+  Rect corner = ScrollBar::cornerRect(scrollBar_, hScrollBar_);
+  if (!w || corner.isEmpty()) return;
+  if (m.Msg == WM_NCPAINT) {
+    auto dc = WindowSystem::instance().getWindowDC(*w);
+    dc->canvas().fillRect(corner, clBtnFace);
+    return;
+  }
+  if (auto* canvas = reinterpret_cast<Canvas*>(m.WParam_); canvas && (m.LParam_ & PRF_NONCLIENT)) canvas->fillRect(corner, clBtnFace);
+}
+
 void TWebBrowser::Paint() {
   Canvas& c = *canvas();
   Rect clip = c.clipBox().intersected(clientRect());
@@ -362,7 +440,7 @@ void TWebBrowser::Paint() {
     c.fillRect(clientRect(), clWindow);
     return;
   }
-  document_->draw(c, clip, {0, scrollY_});
+  document_->draw(c, clip, {scrollX_, scrollY_});
 }
 
 }  // namespace tavra

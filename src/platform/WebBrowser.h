@@ -4,8 +4,9 @@
 // a request made before that replaces the one waiting (the latest request wins). A missing or
 // damaged file shows a page of the viewer's own that says so; the caller is never told and
 // never gets an error.
-//   Scrolling: the scroll bar, the wheel (three lines a notch), Up/Down, PgUp/PgDn, Space and
-//   Shift+Space, Home/End.
+//   Scrolling: the vertical scroll bar, the wheel (three lines a notch), Up/Down, PgUp/PgDn,
+//   Space and Shift+Space, Home/End. A page wider than the view also gets a horizontal bar
+//   (shown only then), Left/Right and Shift+wheel.
 //   Selection: dragging over the text selects it (the view scrolls when the pointer leaves it),
 //   a double click selects a word, Ctrl+A all; Ctrl+C or Ctrl+Insert copies it.
 //   Links: anchors scroll to their target, local pages open here, web and mail links go to the
@@ -19,7 +20,7 @@
 
 #include "framework/BorderStyle.h"
 #include "framework/CustomControl.h"
-#include "framework/VerticalScrollBar.h"
+#include "framework/ScrollBar.h"
 #include "platform/PageDocument.h"
 #include "platform/PageLoader.h"
 
@@ -45,7 +46,10 @@ class TWebBrowser : public TCustomControl {
 
   int scrollY() const { return scrollY_; }
   void scrollTo(int y);
-  const VerticalScrollBar& scrollBar() const { return scrollBar_; }
+  const ScrollBar& scrollBar() const { return scrollBar_; }
+  int scrollX() const { return scrollX_; }
+  void scrollToX(int x);
+  const ScrollBar& horizontalScrollBar() const { return hScrollBar_; }
   // The selected text ("" when nothing is selected).
   std::string selectedText();
   void SelectAll();
@@ -77,11 +81,14 @@ class TWebBrowser : public TCustomControl {
   void loadPending();
   void show(std::unique_ptr<PageDocument> document, const std::string& fragment);
   void relayout();
-  void updateScrollBar();
+  void layoutDocument();
+  void updateScrollBars();
   void scrollRequest(unsigned code);
+  void horizontalScrollRequest(unsigned code);
+  void paintCorner(const TMessage& m);
   void follow(const PageDocument::Link& link);
   void setSelection(int first, int last);
-  Point toDocument(Point client) const { return {client.x, client.y + scrollY_}; }
+  Point toDocument(Point client) const { return {client.x + scrollX_, client.y + scrollY_}; }
   void pressed(Point client, bool doubleClick);
   void dragged(Point client);
   void released(Point client);
@@ -90,7 +97,8 @@ class TWebBrowser : public TCustomControl {
   PageLoaderFunction loader_;
   std::unique_ptr<Window> loaderWindow_;  // takes the posted load requests
   std::unique_ptr<PageDocument> document_;
-  VerticalScrollBar scrollBar_;
+  ScrollBar scrollBar_;
+  ScrollBar hScrollBar_;
   TBorderStyle borderStyle_ = TBorderStyle::bsSingle;
   std::string requestedPath_;
   std::string pendingPath_;
@@ -98,6 +106,7 @@ class TWebBrowser : public TCustomControl {
   bool pending_ = false;
   int documentsShown_ = 0;
   int scrollY_ = 0;
+  int scrollX_ = 0;
   // Selection: runs of the page's text, in reading order.
   int selectionFirst_ = -1;
   int selectionLast_ = -1;

@@ -163,6 +163,13 @@ enum : unsigned {
   SB_TOP = 6,
   SB_BOTTOM = 7,
   SB_ENDSCROLL = 8,
+  // The same requests, as a horizontal bar names them.
+  SB_LINELEFT = SB_LINEUP,
+  SB_LINERIGHT = SB_LINEDOWN,
+  SB_PAGELEFT = SB_PAGEUP,
+  SB_PAGERIGHT = SB_PAGEDOWN,
+  SB_LEFT = SB_TOP,
+  SB_RIGHT = SB_BOTTOM,
 };
 // Mouse key state bits in the wParam of mouse messages.
 enum : WParam { MK_LBUTTON = 0x1, MK_RBUTTON = 0x2, MK_SHIFT = 0x4, MK_CONTROL = 0x8, MK_MBUTTON = 0x10 };

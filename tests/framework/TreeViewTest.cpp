@@ -75,7 +75,7 @@ class TreeViewTest : public FrameworkTest {
     Rect r = (form().tree->*part)(n);
     return form().tree->clientToScreen({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
   }
-  Point barPart(VerticalScrollBar::Part part) {
+  Point barPart(ScrollBar::Part part) {
     Rect r = form().tree->scrollBar().partRect(part);
     return form().tree->window()->screenOrigin() + Point{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
   }
@@ -242,10 +242,10 @@ TEST_F(TreeViewTest, ScrollBarAppearsWhenRowsOutgrowTheViewAndScrolls) {
   }());
   driver.settle();
   EXPECT_EQ(f.tree->topItem()->absoluteIndex(), std::min(3, maxTop));
-  driver.click(barPart(VerticalScrollBar::Part::LineUp));
+  driver.click(barPart(ScrollBar::Part::LineBack));
   EXPECT_EQ(f.tree->topItem()->absoluteIndex(), std::min(3, maxTop) - 1);
   // Dragging the thumb to the bottom shows the last rows.
-  Point thumb = barPart(VerticalScrollBar::Part::Thumb);
+  Point thumb = barPart(ScrollBar::Part::Thumb);
   driver.mouseDown(thumb);
   driver.moveTo(thumb + Point{0, 400});
   EXPECT_EQ(f.tree->topItem()->absoluteIndex(), maxTop) << "the view follows the thumb while it is dragged";

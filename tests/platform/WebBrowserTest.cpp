@@ -1,6 +1,6 @@
 // The page viewer control: requests and the latest one winning, the viewer's own pages for
-// missing and damaged files, letter case, scrolling to the end, links, selection and copying, the
-// pointer's shape over links and text.
+// missing and damaged files, letter case, scrolling to the end (down, and right on a page wider
+// than the viewer), links, selection and copying, the pointer's shape over links and text.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -75,7 +75,7 @@ class WebBrowserTest : public ::testing::Test {
   Point runPoint(const std::string& text) {
     auto* doc = const_cast<PageDocument*>(viewer().document());
     for (const auto& run : doc->textRuns()) {
-      if (run.text == text) return {(run.box.left + run.box.right) / 2, (run.box.top + run.box.bottom) / 2 - viewer().scrollY()};
+      if (run.text == text) return {(run.box.left + run.box.right) / 2 - viewer().scrollX(), (run.box.top + run.box.bottom) / 2 - viewer().scrollY()};
     }
     ADD_FAILURE() << "no run " << text;
     return {};
@@ -189,7 +189,7 @@ TEST_F(WebBrowserTest, ScrollingReachesTheEndOfALongPage) {
   inject(wheel);
   EXPECT_EQ(viewer().scrollY(), end - (viewer().clientHeight() - TWebBrowser::kLineStep) - 3 * TWebBrowser::kLineStep);
   // Dragging the thumb to the bottom of the bar shows the end as well.
-  Rect thumb = viewer().scrollBar().partRect(VerticalScrollBar::Part::Thumb);
+  Rect thumb = viewer().scrollBar().partRect(ScrollBar::Part::Thumb);
   Point grab = viewer().window()->screenOrigin() + Point{(thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2};
   inject(InputEvent::mouse(InputEvent::Kind::MouseDown, grab));
   inject(InputEvent::mouse(InputEvent::Kind::MouseMove, grab + Point{0, 1000}));
@@ -199,6 +199,93 @@ TEST_F(WebBrowserTest, ScrollingReachesTheEndOfALongPage) {
   form_->viewer->setWidth(200);
   EXPECT_EQ(viewer().document()->layoutWidth(), viewer().clientWidth());
   EXPECT_LE(viewer().scrollY(), viewer().scrollBar().maxPosition());
+}
+
+TEST_F(WebBrowserTest, APageWiderThanTheViewerScrollsSidewaysAndOnlyThen) {
+  viewer().Navigate(write("narrow.mht", "<p>Узкая страница</p>"));
+  settle();
+  ASSERT_NE(viewer().document(), nullptr);
+  EXPECT_FALSE(viewer().horizontalScrollBar().shown()) << "a page that fits has no horizontal bar";
+  int narrowHeight = viewer().clientHeight();
+  viewer().setFocus();
+  key(VK_RIGHT);
+  EXPECT_EQ(viewer().scrollX(), 0);
+
+  viewer().Navigate(write("wide.mht",
+                          "<div style=\"width:1200px\"><a href=\"http://example.org/left\">слева</a>"
+                          "<div style=\"margin-left:1100px\"><a href=\"http://example.org/right\">справа</a></div></div>"));
+  settle();
+  ASSERT_NE(viewer().document(), nullptr);
+  const ScrollBar& bar = viewer().horizontalScrollBar();
+  ASSERT_TRUE(bar.shown());
+  EXPECT_EQ(viewer().clientHeight(), narrowHeight - bar.barRect().height()) << "the bar takes a row at the bottom";
+  EXPECT_EQ(bar.barRect().top, viewer().window()->clientRect().bottom);
+  EXPECT_EQ(bar.barRect().right, viewer().scrollBar().barRect().left) << "it ends where the vertical bar begins";
+  Rect corner = ScrollBar::cornerRect(viewer().scrollBar(), bar);
+  EXPECT_EQ(corner, (Rect{viewer().scrollBar().barRect().left, bar.barRect().top, viewer().scrollBar().barRect().right, bar.barRect().bottom}));
+  int end = viewer().document()->width() - viewer().clientWidth();
+  ASSERT_GT(end, 700);
+  EXPECT_EQ(bar.maxPosition(), end);
+  EXPECT_EQ(viewer().scrollBar().maxPosition(), std::max(0, viewer().document()->height() - viewer().clientHeight())) << "the vertical range is unchanged by the row";
+
+  // Keys, the wheel with Shift, and the bar's requests.
+  key(VK_RIGHT);
+  EXPECT_EQ(viewer().scrollX(), TWebBrowser::kLineStep);
+  EXPECT_EQ(viewer().scrollY(), 0);
+  key(VK_LEFT);
+  EXPECT_EQ(viewer().scrollX(), 0);
+  InputEvent wheel = InputEvent::mouse(InputEvent::Kind::MouseWheel, screenOf({50, 20}), MouseButton::Left, kModShift);
+  wheel.wheelDelta = -120;
+  inject(wheel);
+  EXPECT_EQ(viewer().scrollX(), 3 * TWebBrowser::kLineStep);
+  EXPECT_EQ(viewer().scrollY(), 0) << "Shift+wheel does not scroll down";
+  viewer().window()->send(WM_HSCROLL, SB_PAGERIGHT, 0);
+  EXPECT_EQ(viewer().scrollX(), 3 * TWebBrowser::kLineStep + viewer().clientWidth() - TWebBrowser::kLineStep);
+  viewer().window()->send(WM_HSCROLL, SB_RIGHT, 0);
+  EXPECT_EQ(viewer().scrollX(), end) << "the right end and no further";
+  viewer().window()->send(WM_HSCROLL, SB_LINERIGHT, 0);
+  EXPECT_EQ(viewer().scrollX(), end);
+  EXPECT_EQ(bar.position(), end);
+
+  // A link hit after scrolling right opens the link drawn there.
+  std::vector<std::string> opened;
+  setShellOpenHandler([&](const std::string& url) {
+    opened.push_back(url);
+    return true;
+  });
+  click(runPoint("справа"));
+  EXPECT_EQ(opened, (std::vector<std::string>{"http://example.org/right"}));
+
+  // The bar itself: its left arrow, its track left of the thumb, and the thumb dragged right.
+  Point origin = viewer().window()->screenOrigin();
+  auto middle = [&](ScrollBar::Part part) {
+    Rect r = bar.partRect(part);
+    return origin + Point{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  };
+  Point leftArrow = middle(ScrollBar::Part::LineBack);
+  inject(InputEvent::mouse(InputEvent::Kind::MouseDown, leftArrow));
+  inject(InputEvent::mouse(InputEvent::Kind::MouseUp, leftArrow));
+  EXPECT_EQ(viewer().scrollX(), end - TWebBrowser::kLineStep);
+  Point track = middle(ScrollBar::Part::PageBack);
+  inject(InputEvent::mouse(InputEvent::Kind::MouseDown, track));
+  inject(InputEvent::mouse(InputEvent::Kind::MouseUp, track));
+  EXPECT_EQ(viewer().scrollX(), end - TWebBrowser::kLineStep - (viewer().clientWidth() - TWebBrowser::kLineStep));
+  viewer().window()->send(WM_HSCROLL, SB_LEFT, 0);
+  EXPECT_EQ(viewer().scrollX(), 0);
+  Point grab = middle(ScrollBar::Part::Thumb);
+  inject(InputEvent::mouse(InputEvent::Kind::MouseDown, grab));
+  inject(InputEvent::mouse(InputEvent::Kind::MouseMove, grab + Point{1000, 0}));
+  EXPECT_EQ(viewer().scrollX(), end) << "the thumb tracks as it is dragged";
+  inject(InputEvent::mouse(InputEvent::Kind::MouseUp, grab + Point{1000, 0}));
+  EXPECT_EQ(viewer().scrollX(), end);
+  EXPECT_EQ(viewer().scrollY(), 0);
+
+  // Back to a page that fits: no bar, the full height, scrolled to the left edge.
+  viewer().Navigate(write("narrow.mht", "<p>Узкая страница</p>"));
+  settle();
+  EXPECT_FALSE(bar.shown());
+  EXPECT_EQ(viewer().clientHeight(), narrowHeight);
+  EXPECT_EQ(viewer().scrollX(), 0);
 }
 
 TEST_F(WebBrowserTest, LinksScrollToAnchorsOpenPagesHereAndSendTheWebToTheShell) {

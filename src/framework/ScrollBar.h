@@ -1,9 +1,12 @@
 #pragma once
-// A vertical scroll bar inside a windowed control, in the control's non-client area at its
-// right edge, as the platform's WS_VSCROLL bar: two arrows, a track whose parts above and below
-// the thumb page, and a thumb to drag. Held arrows and page parts repeat. The bar scrolls
-// nothing itself: it sends WM_VSCROLL requests (SB_LINEUP … SB_ENDSCROLL) to the control's
-// window, and the control moves its content and sets the new position.
+// A scroll bar inside a windowed control, in the control's non-client area, as the platform's
+// WS_VSCROLL bar (a column at the right edge) or WS_HSCROLL bar (a row at the bottom edge):
+// two arrows, a track whose parts before and after the thumb page, and a thumb to drag. Held
+// arrows and page parts repeat. The bar scrolls nothing itself: it sends WM_VSCROLL or
+// WM_HSCROLL requests (SB_LINEUP … SB_ENDSCROLL; SB_LINELEFT is SB_LINEUP and so on) to the
+// control's window, and the control moves its content and sets the new position.
+// Both bars of one control: the vertical one ends above the horizontal one, which ends left of
+// the vertical one; the square where they meet is the control's to paint (cornerRect).
 #include <functional>
 
 #include "base/Geometry.h"
@@ -14,15 +17,19 @@ namespace tavra {
 
 class TWinControl;
 
-class VerticalScrollBar {
+class ScrollBar {
  public:
   enum class Visibility { WhenNeeded, Always };
-  enum class Part { None, LineUp, PageUp, Thumb, PageDown, LineDown };
+  enum class Orientation { Vertical, Horizontal };
+  // Back: towards position 0 (up or left); Forward: towards the end (down or right).
+  enum class Part { None, LineBack, PageBack, Thumb, PageForward, LineForward };
 
-  VerticalScrollBar(TWinControl& control, Visibility visibility);
-  ~VerticalScrollBar();
-  VerticalScrollBar(const VerticalScrollBar&) = delete;
-  VerticalScrollBar& operator=(const VerticalScrollBar&) = delete;
+  ScrollBar(TWinControl& control, Orientation orientation, Visibility visibility);
+  ~ScrollBar();
+  ScrollBar(const ScrollBar&) = delete;
+  ScrollBar& operator=(const ScrollBar&) = delete;
+
+  Orientation orientation() const { return orientation_; }
 
   // Positions 0 to `maximum` seen through a page of `page` positions; the position stays within
   // 0 to maxPosition().
@@ -34,7 +41,7 @@ class VerticalScrollBar {
   int maxPosition() const;
   // There is more than a page to see.
   bool scrollable() const;
-  // The bar takes its column at the right of the control.
+  // The bar takes its column at the right of the control (a row at the bottom if horizontal).
   bool shown() const;
   // Where the thumb is while it is dragged; the position otherwise.
   int trackPosition() const { return dragging_ ? trackPosition_ : position_; }
@@ -52,6 +59,11 @@ class VerticalScrollBar {
   void paint(Canvas& windowCanvas) const;
 
   static constexpr std::uintptr_t kRepeatTimer = 0xFFF0;
+  static constexpr std::uintptr_t kHorizontalRepeatTimer = 0xFFF1;
+
+  // The square right of the horizontal bar and below the vertical one, in window coordinates,
+  // when both are shown (empty otherwise).
+  static Rect cornerRect(const ScrollBar& vertical, const ScrollBar& horizontal);
 
   // Whole wheel notches of a WM_MOUSEWHEEL (positive away from the user); parts of a notch
   // from fine-grained wheels add up until they make one.
@@ -59,14 +71,23 @@ class VerticalScrollBar {
 
  private:
   int wheelRemainder_ = 0;
+  // Along the bar: window y for a vertical bar, window x for a horizontal one.
   struct Track {
-    int top = 0;      // window y of the track (below the up arrow)
+    int start = 0;    // where the track begins (after the back arrow)
     int length = 0;   // track length
-    int thumbTop = 0;
+    int thumbStart = 0;
     int thumbLength = 0;  // 0: no thumb
   };
   Track track(int position) const;
-  int arrowHeight() const;
+  int thickness() const;
+  int arrowLength() const;
+  int along(Point windowPoint) const { return orientation_ == Orientation::Vertical ? windowPoint.y : windowPoint.x; }
+  int barStart() const;
+  int barLength() const;
+  // The piece of the bar from `from` to `to` along it, across its whole thickness.
+  Rect span(int from, int to) const;
+  LResult hitCode() const { return orientation_ == Orientation::Vertical ? HTVSCROLL : HTHSCROLL; }
+  std::uintptr_t repeatTimer() const { return orientation_ == Orientation::Vertical ? kRepeatTimer : kHorizontalRepeatTimer; }
   void request(unsigned code);
   void press(Part part, Point windowPoint);
   void mouseMoved(Point windowPoint);
@@ -77,6 +98,7 @@ class VerticalScrollBar {
   Point toWindow(Point clientPoint) const;
 
   TWinControl& control_;
+  Orientation orientation_;
   Visibility visibility_;
   int maximum_ = 0;
   int page_ = 0;
@@ -85,7 +107,7 @@ class VerticalScrollBar {
   bool pressedInside_ = false;    // the pointer is still over the held part
   bool dragging_ = false;
   int trackPosition_ = 0;
-  int dragOffset_ = 0;            // pointer y minus thumb top when the drag began
+  int dragOffset_ = 0;            // pointer minus thumb start, along the bar, when the drag began
   Point pointer_;                 // window coordinates, while a press lasts
 };
 
