@@ -25,21 +25,30 @@ void drawEdge(Canvas& c, Rect r, bool raised) {
   }
 }
 
+enum class Glyph { Close, Minimize, Maximize, Restore };
+
 //  Caption button glyphs, drawn as shapes in the middle of the face:
 //   close ×: two 2-pixel diagonals; minimise _: a 6 × 2 bar at the bottom;
-//   maximise □: a 9 × 8 box with a 2-pixel top.
-void drawGlyph(Canvas& c, const Rect& face, LResult kind, bool pushed, bool enabled) {
+//   maximise □: a 9 × 8 box with a 2-pixel top; restore: two 6 × 6 boxes, the front one
+//   lower left, each with a 2-pixel top.
+void drawGlyph(Canvas& c, const Rect& face, Glyph kind, bool pushed, bool enabled) {
   int ox = face.left + (face.width() - 8) / 2 + (pushed ? 1 : 0);
   int oy = face.top + (face.height() - 7) / 2 + (pushed ? 1 : 0);
   auto draw = [&](int dx, int dy, Color col) {
     int x = ox + dx, y = oy + dy;
-    if (kind == HTCLOSE) {
+    if (kind == Glyph::Close) {
       for (int i = 0; i < 7; ++i) {
         c.fillRect(Rect::fromSize(x + i, y + i, 2, 1), col);
         c.fillRect(Rect::fromSize(x + 6 - i, y + i, 2, 1), col);
       }
-    } else if (kind == HTMINBUTTON) {
+    } else if (kind == Glyph::Minimize) {
       c.fillRect(Rect::fromSize(x + 1, y + 5, 6, 2), col);
+    } else if (kind == Glyph::Restore) {
+      c.frameRect(Rect::fromSize(x + 3, y - 1, 6, 6), col);
+      c.fillRect(Rect::fromSize(x + 3, y, 6, 1), col);
+      c.fillRect(Rect::fromSize(x, y + 2, 6, 6), sys(SysColor::BtnFace));
+      c.frameRect(Rect::fromSize(x, y + 2, 6, 6), col);
+      c.fillRect(Rect::fromSize(x, y + 3, 6, 1), col);
     } else {
       c.frameRect(Rect::fromSize(x, y - 1, 9, 8), col);
       c.fillRect(Rect::fromSize(x, y, 9, 1), col);
@@ -156,7 +165,9 @@ void paint(const Window& w, Canvas& c, bool active, LResult pressed) {
       bool enabled = kind == HTCLOSE || (kind == HTMAXBUTTON ? (w.style() & WS_MAXIMIZEBOX) != 0 : (w.style() & WS_MINIMIZEBOX) != 0);
       c.fillRect(b, sys(SysColor::BtnFace));
       drawEdge(c, b, !pushed);
-      drawGlyph(c, b, kind, pushed, enabled);
+      Glyph glyph = kind == HTCLOSE ? Glyph::Close : kind == HTMAXBUTTON ? Glyph::Maximize : Glyph::Minimize;
+      if (kind == HTMINBUTTON && w.className() == kMinimizedBarClass) glyph = Glyph::Restore;
+      drawGlyph(c, b, glyph, pushed, enabled);
     }
     r.top = g.caption.bottom + 1;
   }

@@ -12,6 +12,10 @@ namespace tavra {
 
 class Window;
 
+// The class of the bars that stand for minimised windows when nothing else keeps them: their
+// frame shows a restore button where the minimise button is.
+inline constexpr const char* kMinimizedBarClass = "#32772";
+
 struct FrameGeometry {
   int border = 0;        // frame thickness on each side
   int edge = 0;          // client edge inside the frame

@@ -31,6 +31,12 @@ class DisplayBackend {
   virtual void windowOpacityChanged(Window& w) = 0;
   virtual void windowRaised(Window& w) = 0;
   virtual void windowDestroyed(Window& w) = 0;
+  // The window system's active top-level window (null: none), after it changed and whenever a
+  // click asks for it again. A display with a keyboard focus of its own gives it to that window.
+  virtual void activeWindowChanged(Window* active) { (void)active; }
+  // Whether the display keeps minimised windows where the user can bring them back from (the
+  // taskbar or icons of a window manager). Otherwise the window system shows a bar for each.
+  virtual bool keepsMinimizedWindows() const { return false; }
   // Shows the changed part (window coordinates) of a top-level window's backing bitmap.
   virtual void present(Window& w, const Bitmap& backing, const Region& changed) = 0;
 

@@ -1,6 +1,7 @@
 #include "winsys/SdlBackend.h"
 
 #include <SDL.h>
+#include <poll.h>
 
 #include <algorithm>
 #include <cmath>
@@ -10,13 +11,14 @@
 #include <vector>
 
 #include "winsys/Messages.h"
+#include "winsys/QuitSignals.h"
 #include "winsys/SdlKeyMap.h"
 
 namespace tavra {
 namespace {
 
-// Longest single wait, so that a loop without timers still comes round regularly.
-constexpr int kMaxWaitMs = 100;
+// Longest single wait, so that a loop without timers still comes round now and then.
+constexpr int kMaxWaitMs = 1000;
 constexpr std::uint32_t kUnmanagedKinds = SDL_WINDOW_POPUP_MENU | SDL_WINDOW_TOOLTIP;
 
 // SDL creation flags that follow from a window's styles: popup menus and other windows that are
@@ -97,6 +99,11 @@ std::unique_ptr<SdlBackend> SdlBackend::create(std::string* error) {
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
   // Plain window surfaces: no 3-D context per window, pixels go straight to the display.
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  // Quit signals wake our own event wait (QuitSignals); SDL's handlers could not.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  // Polling stops when the queue is empty; no marker events in it.
+  SDL_SetHint(SDL_HINT_POLL_SENTINEL, "0");
+  QuitSignals::install();
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
     const char* display = std::getenv("DISPLAY");
     std::string where = display && *display ? std::string(" (DISPLAY=") + display + ")" : std::string();
@@ -235,6 +242,7 @@ void SdlBackend::windowShown(Window& w) {
   if (activatable(nw->kindFlags)) SDL_RaiseWindow(nw->window.get());
   nw->shown = true;
   nw->needsFullCopy = true;
+  syncInputFocus();
 }
 
 void SdlBackend::windowHidden(Window& w) {
@@ -249,6 +257,7 @@ void SdlBackend::windowHidden(Window& w) {
   } else {
     SDL_HideWindow(nw->window.get());
   }
+  syncInputFocus();
 }
 
 void SdlBackend::windowMovedOrResized(Window& w) {
@@ -269,6 +278,18 @@ void SdlBackend::windowDestroyed(Window& w) {
   if (it == windows_.end()) return;
   handles_.erase(it->second.id);
   windows_.erase(it);
+  syncInputFocus();
+}
+
+void SdlBackend::activeWindowChanged(Window* active) {
+  active_ = active ? active->handle() : 0;
+  syncInputFocus();
+}
+
+void SdlBackend::syncInputFocus() {
+  auto it = windows_.find(active_);
+  if (it == windows_.end() || !it->second.shown) return;
+  server_.focusWindow(it->second.window.get());
 }
 
 void SdlBackend::present(Window& w, const Bitmap& backing, const Region& changed) {
@@ -302,6 +323,11 @@ void SdlBackend::present(Window& w, const Bitmap& backing, const Region& changed
 // --- Input -----------------------------------------------------------------------------------
 
 std::optional<InputEvent> SdlBackend::pollEvent() {
+  if (QuitSignals::takePending()) {
+    InputEvent quit;
+    quit.kind = InputEvent::Kind::Quit;
+    return quit;
+  }
   if (!pending_.empty()) {
     InputEvent ev = std::move(pending_.front());
     pending_.pop_front();
@@ -314,15 +340,27 @@ std::optional<InputEvent> SdlBackend::pollEvent() {
   return std::nullopt;
 }
 
+// Waits on the display connection and the quit-signal pipe ourselves. SDL's own wait wakes
+// itself by sending an event to the newest window over a second connection; when that window is
+// destroyed meanwhile (a message box closing on a busy machine) the request fails on the server.
 bool SdlBackend::wait(std::optional<TimeMs> deadline) {
   if (!pending_.empty()) return true;
   TimeMs timeout = kMaxWaitMs;
   if (deadline) timeout = std::min<TimeMs>(timeout, *deadline - clock_.now());
   if (timeout <= 0) return true;
-  SDL_Event ev;
-  if (SDL_WaitEventTimeout(&ev, static_cast<int>(timeout))) {
-    if (auto in = translate(ev)) pending_.push_back(std::move(*in));
+  SDL_PumpEvents();
+  if (SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT)) return true;
+  int displayFd = server_.connectionFd();
+  if (displayFd < 0) {
+    SDL_Event ev;
+    if (SDL_WaitEventTimeout(&ev, static_cast<int>(timeout))) {
+      if (auto in = translate(ev)) pending_.push_back(std::move(*in));
+    }
+    return true;
   }
+  if (server_.flushAndCheckQueued()) return true;
+  pollfd fds[2] = {{displayFd, POLLIN, 0}, {QuitSignals::wakeFd(), POLLIN, 0}};
+  ::poll(fds, fds[1].fd >= 0 ? 2 : 1, static_cast<int>(timeout));
   return true;
 }
 

@@ -37,6 +37,8 @@ class SdlBackend final : public DisplayBackend {
   void windowOpacityChanged(Window& w) override;
   void windowRaised(Window& w) override;
   void windowDestroyed(Window& w) override;
+  void activeWindowChanged(Window* active) override;
+  bool keepsMinimizedWindows() const override { return server_.hasWindowManager(); }
   void present(Window& w, const Bitmap& backing, const Region& changed) override;
 
   std::optional<InputEvent> pollEvent() override;
@@ -81,11 +83,15 @@ class SdlBackend final : public DisplayBackend {
   std::optional<InputEvent> translateWindowEvent(const SDL_Event& ev);
   bool pointerOverOurWindows(Point screen) const;
   bool laterMoveQueued() const;
+  // Keeps the display's keyboard focus on the active window: SDL gives it to every window it
+  // maps when no window manager runs, and nobody gives it back when that window goes.
+  void syncInputFocus();
 
   RealClock clock_;
   SdlDisplayServer server_;
   std::unordered_map<WindowHandle, NativeWindow> windows_;
   std::unordered_map<std::uint32_t, WindowHandle> handles_;  // SDL window id → window
+  WindowHandle active_ = 0;
   std::deque<InputEvent> pending_;  // translated by wait, handed out by pollEvent
   bool opacityWorks_ = false;
   std::array<std::unique_ptr<SDL_Cursor, CursorDeleter>, kCursorShapeCount> cursors_;  // made when first shown

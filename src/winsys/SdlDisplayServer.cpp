@@ -3,8 +3,14 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <set>
+#include <utility>
 #include <vector>
 
 // Last: the X11 headers define macros (None, Bool, Status) that clash with ordinary names.
@@ -16,6 +22,48 @@
 
 namespace tavra {
 
+namespace {
+std::atomic<int> gIgnoredErrors{0};
+}  // namespace
+
+int SdlDisplayServer::ignoredErrorCount() { return gIgnoredErrors.load(); }
+
+#if defined(SDL_VIDEO_DRIVER_X11)
+namespace {
+
+// An error names a request that failed on the server, most often one that names a window the
+// program has just destroyed (a raise, focus or property request still on its way). Such an error
+// costs nothing; Xlib's own handler would end the process. Each kind is reported once.
+int reportDisplayError(Display* display, XErrorEvent* error) {
+  static std::mutex guard;
+  static std::set<std::pair<int, int>> reported;
+  ++gIgnoredErrors;
+  std::lock_guard lock(guard);
+  if (!reported.insert({error->error_code, error->request_code}).second) return 0;
+  char text[160] = {};
+  XGetErrorText(display, error->error_code, text, sizeof text);
+  std::fprintf(stderr, "tavra: the display refused a request (%s; request %d.%d, resource 0x%lx); going on\n", text,
+               error->request_code, error->minor_code, error->resourceid);
+  return 0;
+}
+
+// Without its display the program cannot go on; Xlib expects this handler not to return.
+int reportLostDisplay(Display*) {
+  std::fputs("tavra: the connection to the display was lost; the program ends.\n", stderr);
+  std::fflush(stderr);
+  std::_Exit(1);
+}
+
+::Window x11WindowOf(SDL_Window* window) {
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (!window || !SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return 0;
+  return info.info.x11.window;
+}
+
+}  // namespace
+#endif
+
 SdlDisplayServer::~SdlDisplayServer() { disconnect(); }
 
 void SdlDisplayServer::connect(SDL_Window* window) {
@@ -24,6 +72,10 @@ void SdlDisplayServer::connect(SDL_Window* window) {
   SDL_VERSION(&info.version);
   if (!window || !SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return;
   x11Display_ = info.info.x11.display;
+  // SDL installs a handler of its own at start-up that ends in Xlib's; ours replaces it, and SDL's
+  // temporary handlers put ours back when they are done.
+  XSetErrorHandler(&reportDisplayError);
+  XSetIOErrorHandler(&reportLostDisplay);
   int event = 0;
   int error = 0;
   if (!XQueryExtension(info.info.x11.display, "XInputExtension", &inputExtension_, &event, &error)) inputExtension_ = -1;
@@ -37,6 +89,54 @@ void SdlDisplayServer::disconnect() {
   if (watching_) SDL_DelEventWatch(&SdlDisplayServer::rewriteExtensionEvent, this);
   watching_ = false;
   x11Display_ = nullptr;
+}
+
+int SdlDisplayServer::connectionFd() const {
+#if defined(SDL_VIDEO_DRIVER_X11)
+  if (x11Display_) return ConnectionNumber(static_cast<Display*>(x11Display_));
+#endif
+  return -1;
+}
+
+bool SdlDisplayServer::flushAndCheckQueued() const {
+#if defined(SDL_VIDEO_DRIVER_X11)
+  if (x11Display_) {
+    auto* display = static_cast<Display*>(x11Display_);
+    XFlush(display);
+    return XEventsQueued(display, QueuedAlready) > 0;
+  }
+#endif
+  return false;
+}
+
+void SdlDisplayServer::focusWindow(SDL_Window* window) const {
+#if defined(SDL_VIDEO_DRIVER_X11)
+  ::Window xwindow = x11WindowOf(window);
+  if (!x11Display_ || !xwindow) return;
+  auto* display = static_cast<Display*>(x11Display_);
+  XWindowAttributes attributes;
+  if (!XGetWindowAttributes(display, xwindow, &attributes) || attributes.map_state != IsViewable) return;
+  ::Window current = 0;
+  int revert = 0;
+  XGetInputFocus(display, &current, &revert);
+  if (current == xwindow) return;
+  if (!hasWindowManager()) {
+    // Reverting to the parent (the root) keeps the keyboard somewhere if this window goes.
+    XSetInputFocus(display, xwindow, RevertToParent, CurrentTime);
+  } else {
+    XEvent e{};
+    e.xclient.type = ClientMessage;
+    e.xclient.window = xwindow;
+    e.xclient.message_type = XInternAtom(display, "_NET_ACTIVE_WINDOW", False);
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = 1;  // a request of the application itself
+    e.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, DefaultRootWindow(display), False, SubstructureNotifyMask | SubstructureRedirectMask, &e);
+  }
+  XFlush(display);
+#else
+  (void)window;
+#endif
 }
 
 PointerState SdlDisplayServer::pointer() const {
@@ -84,12 +184,11 @@ bool SdlDisplayServer::hasWindowManager() const {
 
 bool SdlDisplayServer::setShape(SDL_Window* window, const std::optional<Region>& region) const {
 #if defined(SDL_VIDEO_DRIVER_X11)
-  SDL_SysWMinfo info;
-  SDL_VERSION(&info.version);
-  if (!x11Display_ || !shapeExtension_ || !SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return false;
+  ::Window xwindow = x11WindowOf(window);
+  if (!x11Display_ || !shapeExtension_ || !xwindow) return false;
   auto* display = static_cast<Display*>(x11Display_);
   if (!region) {
-    XShapeCombineMask(display, info.info.x11.window, ShapeBounding, 0, 0, None, ShapeSet);
+    XShapeCombineMask(display, xwindow, ShapeBounding, 0, 0, None, ShapeSet);
   } else {
     // X rectangles are 16-bit; windows are far smaller.
     auto clamp16 = [](int v) { return static_cast<short>(std::clamp(v, -32768, 32767)); };
@@ -98,7 +197,7 @@ bool SdlDisplayServer::setShape(SDL_Window* window, const std::optional<Region>&
       rects.push_back({clamp16(r.left), clamp16(r.top), static_cast<unsigned short>(std::clamp(r.width(), 0, 65535)),
                        static_cast<unsigned short>(std::clamp(r.height(), 0, 65535))});
     }
-    XShapeCombineRectangles(display, info.info.x11.window, ShapeBounding, 0, 0, rects.data(), static_cast<int>(rects.size()), ShapeSet, Unsorted);
+    XShapeCombineRectangles(display, xwindow, ShapeBounding, 0, 0, rects.data(), static_cast<int>(rects.size()), ShapeSet, Unsorted);
   }
   XFlush(display);
   return true;

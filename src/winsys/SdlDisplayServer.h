@@ -7,8 +7,11 @@
 //   behind a window that moves under the pointer, and it drops moves whose window coordinates
 //   did not change (exactly what happens while a window follows the pointer);
 // - whether a window manager runs;
-// - the shape of a window with a region (SDL shapes only windows it created as shaped ones).
-// Elsewhere SDL's own answers.
+// - the shape of a window with a region (SDL shapes only windows it created as shaped ones);
+// - the input focus: without a window manager nobody moves it when a window closes;
+// - the connection itself, so that waiting for events is one poll on it and on nothing of SDL's.
+// Display errors never end the program (each kind is reported once); a lost connection ends it
+// with a clear message. Elsewhere SDL's own answers.
 #include <optional>
 
 #include "base/Geometry.h"
@@ -43,12 +46,23 @@ class SdlDisplayServer {
   // Before SDL quits.
   void disconnect();
 
+  // The display connection's file descriptor, readable when events arrive; -1 when unknown.
+  int connectionFd() const;
+  // Sends what is buffered and tells whether events were read from the connection but not yet
+  // taken by SDL (then waiting on the descriptor would sleep over them).
+  bool flushAndCheckQueued() const;
+
   PointerState pointer() const;
   // Whether something manages windows: minimised windows have somewhere to go back from.
   bool hasWindowManager() const;
   // Limits a window to a region (window coordinates): outside it the window is neither seen nor
   // hit. Without a region the whole rectangle counts again. False where shaping is impossible.
   bool setShape(SDL_Window* window, const std::optional<Region>& region) const;
+  // Gives the keyboard to a shown window unless it has it: directly without a window manager,
+  // by asking the window manager otherwise. Nothing happens for a window that is not viewable.
+  void focusWindow(SDL_Window* window) const;
+  // How many failed requests the display reported to the process and the program went on.
+  static int ignoredErrorCount();
 
   // Turns on SDL's pass-through of the display server's own events (SDL_SYSWMEVENT); from then on
   // `nativePointerEvent` reads pointer positions out of them. False where that is not possible.

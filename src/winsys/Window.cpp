@@ -151,7 +151,10 @@ void Window::setEnabled(bool enabled) {
     // A disabled window loses the focus and the capture.
     Window* f = system_.focus();
     if (f && (f == this || isAncestorOf(*f))) system_.setFocus(parent_ ? &topLevel() : nullptr);
-    if (system_.capture() == this) system_.releaseCapture();
+    // A modal box disables the window whose button opened it while that button still holds
+    // the mouse: the capture of any window inside goes too, or the box could not be clicked.
+    Window* c = system_.capture();
+    if (c && (c == this || isAncestorOf(*c))) system_.releaseCapture();
   }
   send(WM_ENABLE, enabled ? 1 : 0, 0);
 }

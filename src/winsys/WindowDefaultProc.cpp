@@ -9,6 +9,7 @@
 #include "base/Text.h"
 #include "winsys/ClassicFrame.h"
 #include "winsys/Keys.h"
+#include "winsys/MinimizedBars.h"
 #include "winsys/SystemMetrics.h"
 #include "winsys/WindowSystemDetail.h"
 
@@ -58,11 +59,17 @@ LResult WindowSystem::defWindowProc(Window& w, MessageId msg, WParam wParam, LPa
               }
             }
             send(w, WM_SIZE, SIZE_MINIMIZED, 0);
+            // Nothing of the display keeps it: a bar at the bottom of the screen does.
+            if (w.minimized_ && w.isVisible() && !backend_->keepsMinimizedWindows()) {
+              if (!minimizedBars_) minimizedBars_ = std::make_unique<MinimizedBars>(*this);
+              minimizedBars_->add(w);
+            }
           }
           return 0;
         case SC_RESTORE:
           if (w.minimized_) {
             w.minimized_ = false;
+            if (minimizedBars_) minimizedBars_->remove(w.handle());
             if (w.isVisible()) {
               backend_->windowShown(w);
               w.invalidateFrame();
@@ -114,6 +121,9 @@ LResult WindowSystem::defWindowProc(Window& w, MessageId msg, WParam wParam, LPa
       return 1;
     case WM_MOUSEACTIVATE:
       return MA_ACTIVATE;
+    case WM_MOUSEWHEEL:
+      // A window that does not scroll hands the wheel to its parent.
+      return w.parent_ ? send(*w.parent_, msg, wParam, lParam) : 0;
     case WM_ACTIVATE:
       if (loWord(wParam) != WA_INACTIVE && !w.minimized_) {
         Window* f = focus();

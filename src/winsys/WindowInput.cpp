@@ -86,6 +86,7 @@ void WindowSystem::activate(Window* topLevel) {
     send(*topLevel, WM_NCACTIVATE, 1, 0);
     send(*topLevel, WM_ACTIVATE, WA_ACTIVE, static_cast<LParam>(old ? old->handle() : 0));
   }
+  backend_->activeWindowChanged(activeWindow());
 }
 
 // --- Mouse -------------------------------------------------------------------------------------
@@ -195,7 +196,6 @@ void WindowSystem::dispatchMouse(const InputEvent& ev) {
       askCursor(target, hit);
       if (h && !find(h)) return;
     }
-    if (!target) return;
   }
 
   WParam keys = buttons_;
@@ -203,11 +203,15 @@ void WindowSystem::dispatchMouse(const InputEvent& ev) {
   if (modifiers_ & kModControl) keys |= MK_CONTROL;
 
   if (ev.kind == K::MouseWheel) {
-    Window* to = focus() ? focus() : target;
+    // The wheel turns what is under the pointer, as on current desktops; over nothing of ours
+    // (or over a disabled window) it goes to the focus. Unhandled, it climbs to the parents.
+    Window* to = target ? target : focus();
+    if (!to) return;
     send(*to, WM_MOUSEWHEEL, makeWParam(static_cast<unsigned>(keys), static_cast<unsigned>(ev.wheelDelta & 0xFFFF)),
          makeLParam(ev.screen.x, ev.screen.y));
     return;
   }
+  if (!target) return;
 
   bool doubleClick = false;
   if (ev.kind == K::MouseDown) {
@@ -220,6 +224,9 @@ void WindowSystem::dispatchMouse(const InputEvent& ev) {
       }
       if (!find(target->handle())) return;
     }
+    // A click on a window gives the display's keyboard focus back to the active window, wherever
+    // it had gone.
+    backend_->activeWindowChanged(activeWindow());
     TimeMs t = now();
     bool sameSpot = std::abs(ev.screen.x - lastClick_.screen.x) <= systemMetric(Metric::DoubleClickWidth) / 2 &&
                     std::abs(ev.screen.y - lastClick_.screen.y) <= systemMetric(Metric::DoubleClickHeight) / 2;

@@ -9,6 +9,7 @@
 #include "base/Text.h"
 #include "winsys/ClassicFrame.h"
 #include "winsys/Keys.h"
+#include "winsys/MinimizedBars.h"
 #include "winsys/SystemMetrics.h"
 #include "winsys/WindowSystemDetail.h"
 
@@ -30,6 +31,7 @@ WindowSystem::WindowSystem(std::unique_ptr<DisplayBackend> backend) : backend_(s
 }
 
 WindowSystem::~WindowSystem() {
+  minimizedBars_.reset();
   // Windows still alive belong to owners that outlive us only by mistake; detach them.
   for (auto& [handle, w] : windows_) w->parent_ = nullptr;
   gInstance = previousInstance_;
@@ -112,8 +114,12 @@ void WindowSystem::windowDestroyed(Window& w) {
         break;
       }
     }
+    if (active_ == 0) backend_->activeWindowChanged(nullptr);
   }
+  if (minimizedBars_) minimizedBars_->remove(w.handle_);
 }
+
+Window* WindowSystem::minimizedBarOf(const Window& w) const { return minimizedBars_ ? minimizedBars_->barOf(w.handle()) : nullptr; }
 
 Window* WindowSystem::topLevelAt(Point screen) const {
   for (auto it = topLevels_.rbegin(); it != topLevels_.rend(); ++it) {
@@ -310,6 +316,7 @@ void WindowSystem::windowShownChanged(Window& w, bool visible, bool activateIt) 
       if (activateIt && !(w.exStyle() & WS_EX_NOACTIVATE) && w.isEnabled()) activate(&w);
     } else {
       backend_->windowHidden(w);
+      if (minimizedBars_) minimizedBars_->remove(w.handle());
       if (Window* c = capture(); c && (&c->topLevel() == &w)) releaseCapture();
       if (frameTracking_.window == w.handle()) frameTracking_ = {};
       if (active_ == w.handle()) {

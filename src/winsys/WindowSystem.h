@@ -57,6 +57,8 @@ struct WindowHook {
   std::function<void(Window&)> onActivate;
 };
 
+class MinimizedBars;
+
 class WindowSystem {
  public:
   explicit WindowSystem(std::unique_ptr<DisplayBackend> backend);
@@ -155,6 +157,8 @@ class WindowSystem {
   Region visibleRegion(const Window& w, bool wholeWindow, bool clipChildren) const;
   // Screen capture of what the program's own windows show there (desktop colour elsewhere).
   Bitmap captureScreen(const Rect& screenRect) const;
+  // The bar standing for a minimised window where the display keeps no place for it (null: none).
+  Window* minimizedBarOf(const Window& w) const;
   // The non-client button being pressed in a window (HTCLOSE, HTMINBUTTON) for its frame painter.
   LResult pressedFrameButton(const Window& w) const;
 
@@ -245,6 +249,7 @@ class WindowSystem {
   std::map<int, WindowHook> hooks_;
   int nextHookId_ = 1;
   std::unordered_map<WindowHandle, Region> presentPending_;
+  std::unique_ptr<MinimizedBars> minimizedBars_;  // made when first needed
 };
 
 }  // namespace tavra

@@ -136,3 +136,37 @@ TEST_F(FrameworkTest, FormsAreBuiltThenLoadedThenCreated) {
 
 }  // namespace
 }  // namespace tavra::test
+
+namespace tavra::test {
+
+TEST_F(FrameworkTest, AMessageBoxOpenedByAButtonClosesByAClickOnItsOwnButton) {
+  TForm& main = driver.app().CreateForm<TForm>();
+  auto& opener = main.make<TButton>();
+  opener.setParent(&main);
+  opener.setBounds(10, 10, 90, 25);
+  // The box opens inside the opener's click, while the opener still holds the mouse.
+  opener.OnClick = [](TComponent&) { ShowMessage("Для данного раздела приложений нет"); };
+  main.Show();
+  driver.settle();
+  int resultAfterClick = 0;
+  bool sawButton = false;
+  driver.setWhileBoxOpen([&](const RecordedBox&) {
+    Window* box = driver.ws().activeWindow();
+    ASSERT_NE(box, nullptr);
+    for (Window* child : box->children()) {
+      auto* button = dynamic_cast<TButton*>(TWinControl::fromWindow(child));
+      if (!button) continue;
+      sawButton = true;
+      driver.click(*button);
+    }
+    auto* form = dynamic_cast<TCustomForm*>(TWinControl::fromWindow(box));
+    ASSERT_NE(form, nullptr);
+    resultAfterClick = form->modalResult();
+  });
+  driver.click(opener);
+  ASSERT_EQ(driver.boxes.size(), 1u);
+  EXPECT_TRUE(sawButton);
+  EXPECT_EQ(resultAfterClick, mrOk) << "the click on OK answers the box";
+}
+
+}  // namespace tavra::test

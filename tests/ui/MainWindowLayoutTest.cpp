@@ -107,6 +107,42 @@ TEST_F(MainWindowTest, TabOrderStartsWithTheTree) {
   EXPECT_TRUE(f.f1b3->focused());
 }
 
+TEST_F(MainWindowTest, TabReachesEveryButtonAndThePageViewerAndComesRound) {
+  TForm1& f = main();
+  ASSERT_TRUE(f.tv->focused());
+  std::vector<std::string> visited;
+  for (int i = 0; i < 8; ++i) {
+    driver.pressKey(VK_TAB);
+    Window* focus = driver.ws().focus();
+    TWinControl* c = TWinControl::fromWindow(focus);
+    visited.push_back(c ? c->name() : "?");
+  }
+  // The panel gives the focus to the page viewer inside it.
+  EXPECT_EQ(visited, (std::vector<std::string>{"f1b2", "f1b3", "f1b5", "f1b1", "f1b4", "wb1", "sBitBtn1", "tv"}));
+  driver.pressKey(VK_TAB, kModShift);
+  EXPECT_TRUE(f.sBitBtn1->focused()) << "Shift+Tab goes back";
+}
+
+TEST_F(MainWindowTest, AFocusedButtonShowsItsFocusRectangle) {
+  TForm1& f = main();
+  driver.pressKey(VK_TAB);
+  driver.pressKey(VK_TAB);
+  driver.pressKey(VK_TAB);
+  ASSERT_TRUE(f.f1b5->focused());
+  driver.settle();
+  // The dotted focus rectangle runs 4 pixels inside the button's edge: along its top row some
+  // pixels are the text colour (black), which an unfocused button never has there.
+  auto darkPixelsOnFocusRow = [&](TWinControl& b) {
+    Bitmap shot = driver.screenshot();
+    Point origin = b.clientToScreen({0, 0});
+    int dark = 0;
+    for (int x = 6; x < b.width() - 6; ++x) dark += (shot.colorAt(origin.x + x, origin.y + 4) == clBlack) ? 1 : 0;
+    return dark;
+  };
+  EXPECT_GT(darkPixelsOnFocusRow(*f.f1b5), 10);
+  EXPECT_EQ(darkPixelsOnFocusRow(*f.f1b1), 0);
+}
+
 TEST_F(MainWindowTest, TheMenuBarHoldsViewHelpAndExit) {
   TForm1& f = main();
   ASSERT_EQ(f.Menu(), f.mm1);

@@ -148,6 +148,12 @@ class SdlBackendTest : public ::testing::Test {
 
   // The X window showing an SDL window, as xprop and xwininfo take it.
   static std::string x11WindowId(std::uint32_t sdlId);
+  // The X window that has the keyboard now, in the same form ("" for none).
+  static std::string focusedX11Window();
+  // Takes the keyboard away from every window, as closing the focused one does without a manager.
+  static void dropKeyboardFocus(std::uint32_t anySdlId);
+  // Sends the display a request that names a window that does not exist and waits for the answer.
+  static void requestOnAMissingWindow(std::uint32_t anySdlId);
 
   static void requirePrograms(std::initializer_list<const char*> names) {
     for (const char* name : names) {
@@ -182,6 +188,58 @@ TEST_F(SdlBackendTest, ShowsWindowsWhereTheyAreAndFollowsMovesResizesAndHiding) 
 
   w.show();
   EXPECT_TRUE(screenShows([&](const Screenshot& s) { return showsRedAt(s, resized); })) << "shown again";
+}
+
+TEST_F(SdlBackendTest, KeyboardFocusStaysWithTheActiveWindowAsPopupsAndDialogsComeAndGo) {
+  // No window manager runs on the test display: nobody but the program moves the focus.
+  Window& main = makeWindow(Rect::fromSize(50, 50, 300, 200), "Главное окно");
+  main.show();
+  std::string mainId = x11WindowId(backend_->sdlWindowId(main));
+  ASSERT_TRUE(runUntil([&] { return focusedX11Window() == mainId; })) << "a shown window has the keyboard";
+
+  // SDL hands the keyboard to every window it maps; a menu never keeps it.
+  Window& menu = makeWindow(Rect::fromSize(60, 80, 120, 100), "", WS_EX_NOACTIVATE);
+  menu.showNoActivate();
+  system_->processMessages();
+  EXPECT_TRUE(runUntil([&] { return focusedX11Window() == mainId; })) << "while the menu is open";
+  menu.hide();
+  EXPECT_TRUE(runUntil([&] { return focusedX11Window() == mainId; })) << "after the menu closed";
+
+  Window& box = makeWindow(Rect::fromSize(120, 120, 200, 100), "Tavra", 0, WS_POPUP | WS_CAPTION);
+  box.show();
+  std::string boxId = x11WindowId(backend_->sdlWindowId(box));
+  EXPECT_TRUE(runUntil([&] { return focusedX11Window() == boxId; })) << "the box takes the keyboard";
+  windows_.pop_back();  // the box is destroyed
+  EXPECT_TRUE(runUntil([&] { return focusedX11Window() == mainId; })) << "after the box closed";
+  EXPECT_EQ(system_->activeWindow(), &main);
+
+  // Wherever the keyboard went meanwhile, a click on a window of ours brings it back.
+  dropKeyboardFocus(backend_->sdlWindowId(main));
+  ASSERT_NE(focusedX11Window(), mainId);
+  system_->dispatchInput(InputEvent::mouse(InputEvent::Kind::MouseDown, {100, 100}));
+  system_->dispatchInput(InputEvent::mouse(InputEvent::Kind::MouseUp, {100, 100}));
+  EXPECT_TRUE(runUntil([&] { return focusedX11Window() == mainId; })) << "after a click";
+}
+
+TEST_F(SdlBackendTest, DisplayErrorsAreReportedOnceAndTheProgramGoesOn) {
+  Window& w = makeWindow(Rect::fromSize(50, 50, 100, 100), "Окно");
+  w.show();
+  system_->processMessages();
+  int before = SdlDisplayServer::ignoredErrorCount();
+  testing::internal::CaptureStderr();
+  // Xlib's own handler would end the process at the first of these.
+  requestOnAMissingWindow(backend_->sdlWindowId(w));
+  requestOnAMissingWindow(backend_->sdlWindowId(w));
+  std::string said = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(SdlDisplayServer::ignoredErrorCount(), before + 2);
+  // Each kind of error is reported once per process.
+  size_t first = said.find("the display refused a request");
+  if (before == 0) EXPECT_NE(first, std::string::npos) << said;
+  if (first != std::string::npos) EXPECT_EQ(said.find("the display refused a request", first + 1), std::string::npos) << said;
+  // The window system still works.
+  w.setBounds(Rect::fromSize(60, 60, 100, 100));
+  system_->processMessages();
+  EXPECT_TRUE(w.isShowing());
 }
 
 TEST_F(SdlBackendTest, WindowRegionShapesTheWindow) {
@@ -495,6 +553,38 @@ std::string SdlBackendTest::x11WindowId(std::uint32_t sdlId) {
   SDL_VERSION(&info.version);
   if (!window || !SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return {};
   return std::to_string(info.info.x11.window);
+}
+
+std::string SdlBackendTest::focusedX11Window() {
+  std::string out;
+  if (runProgram({"xdotool", "getwindowfocus"}, &out) != 0) return {};
+  while (!out.empty() && (out.back() == '\n' || out.back() == ' ')) out.pop_back();
+  return out;
+}
+
+void SdlBackendTest::dropKeyboardFocus(std::uint32_t anySdlId) {
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  SDL_Window* window = SDL_GetWindowFromID(anySdlId);
+  ASSERT_TRUE(window && SDL_GetWindowWMInfo(window, &info) && info.subsystem == SDL_SYSWM_X11);
+  XSetInputFocus(info.info.x11.display, None, RevertToNone, CurrentTime);
+  XSync(info.info.x11.display, False);
+}
+
+void SdlBackendTest::requestOnAMissingWindow(std::uint32_t anySdlId) {
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  SDL_Window* window = SDL_GetWindowFromID(anySdlId);
+  ASSERT_TRUE(window && SDL_GetWindowWMInfo(window, &info) && info.subsystem == SDL_SYSWM_X11);
+  Display* display = info.info.x11.display;
+  // An id of our own connection that names no window: the server answers BadWindow.
+  ::Window missing = info.info.x11.window + 0x7FFF;
+  XEvent e{};
+  e.xclient.type = ClientMessage;
+  e.xclient.window = missing;
+  e.xclient.format = 32;
+  XSendEvent(display, missing, False, NoEventMask, &e);
+  XSync(display, False);
 }
 
 }  // namespace
