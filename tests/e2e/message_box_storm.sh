@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # End to end: with both cores busy, open and close the box "Для данного раздела приложений нет"
-# 100 times (with Enter, Space and the mouse in turn); the program must survive every round, and
-# the keyboard must still reach it afterwards.
+# 100 times (with Enter, Space and the mouse in turn); the program must survive every round; then
+# the keyboard still reaches it after a box and after a menu (no window manager runs), and the
+# wheel scrolls the page under the pointer while the tree has the focus.
 # Usage: message_box_storm.sh PATH/TO/tavra [ROUNDS] [SCREENSHOT_DIR]
 set -u
 export TAVRA_E2E_PROGRAM=$(readlink -f "$1") TAVRA_E2E_ROUNDS=${2:-100} TAVRA_E2E_SHOTS=${3:-}
@@ -66,6 +67,12 @@ exec xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   xdotool key Down; sleep 0.5
   after=$(import -window root -crop 265x80+20+95 png:- | md5sum)
   [ "$before" != "$after" ] || fail "the keyboard no longer reaches the tree after a menu"
+  # The wheel turns the page under the pointer although the tree has the focus.
+  xdotool mousemove 640 450; sleep 0.3
+  before=$(import -window root -crop 680x560+300+140 png:- | md5sum)
+  xdotool click --repeat 3 --delay 50 5; sleep 0.5
+  after=$(import -window root -crop 680x560+300+140 png:- | md5sum)
+  [ "$before" != "$after" ] || fail "three notches of the wheel over the page did not scroll it"
   if grep -q "X Error" /tmp/tavra-storm-stderr.$$; then fail "Xlib reported an error it would have died of"; fi
   echo "survived $TAVRA_E2E_ROUNDS boxes"
   exit 0
