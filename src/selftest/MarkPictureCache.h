@@ -3,8 +3,8 @@
 // time: the status tick asks for them a hundred times a second, and a changed file still shows
 // at the next tick. A file that is missing or cannot be decoded has no picture (and, unchanged,
 // is not tried again).
+#include <chrono>
 #include <cstdint>
-#include <filesystem>
 #include <map>
 #include <memory>
 #include <string>
@@ -23,7 +23,7 @@ class MarkPictureCache {
  private:
   struct Entry {
     std::uintmax_t size = 0;
-    std::filesystem::file_time_type modified;
+    std::chrono::nanoseconds modified{0};  // the file's modification time
     std::shared_ptr<const Bitmap> picture;
   };
   std::map<std::string, Entry> entries_;

@@ -1,5 +1,7 @@
 #include "selftest/Unit2.h"
 
+#include <map>
+
 #include "app/HandOver.h"
 #include "app/ProgramWindows.h"
 #include "base/Text.h"
@@ -175,6 +177,14 @@ TForm2::TForm2(TComponent* owner) : TForm(owner) {
   Timer1->setName("Timer1");
   Timer1->setInterval(1);
   Timer1->setOnTimer([this](TComponent& s) { Timer1Timer(s); });
+  // Nobody sees the mark pictures of a hidden window: the tick runs only while the window shows,
+  // and showing it brings the pictures up to date before its first paint.
+  Timer1->setEnabled(false);
+  OnShow = [this](TComponent& s) {
+    Timer1Timer(s);
+    Timer1->setEnabled(true);
+  };
+  OnHide = [this](TComponent&) { Timer1->setEnabled(false); };
 
   OnCreate = [this](TComponent& s) { FormCreate(s); };
   OnClose = [this](TComponent& s, TCloseAction& a) { FormClose(s, a); };
@@ -262,9 +272,13 @@ void TForm2::rg1Click(TComponent&) {
 void TForm2::Timer1Timer(TComponent&) {
   const std::array<TsEdit*, 3> fields = {e1, e2, e3};
   const std::array<TImage*, 3> images = {im1, im2, im3};
+  // Each file is looked at once a tick, however many fields show it.
+  std::map<std::string_view, std::shared_ptr<const Bitmap>> thisTick;
   for (size_t i = 0; i < 3; ++i) {
     std::string_view path = fields[i]->text().empty() ? content::kMarkNo : content::kMarkOk;
-    std::shared_ptr<const Bitmap> mark = marks_.load(std::string(path));
+    auto known = thisTick.find(path);
+    if (known == thisTick.end()) known = thisTick.emplace(path, marks_.load(std::string(path))).first;
+    std::shared_ptr<const Bitmap> mark = known->second;
     if (marksLoaded_[i] && mark == shownMarks_[i]) continue;
     marksLoaded_[i] = true;
     shownMarks_[i] = mark;

@@ -333,10 +333,19 @@ std::optional<InputEvent> SdlBackend::pollEvent() {
     pending_.pop_front();
     return ev;
   }
+  int displayFd = server_.connectionFd();
+  if (displayFd >= 0 && !displayMayHaveData_ && !SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT) && !server_.hasQueuedEvents()) {
+    // Right after a quiet wait nothing can have come; later one look at the connection tells.
+    if (std::exchange(quietSinceWait_, false)) return std::nullopt;
+    pollfd fd{displayFd, POLLIN, 0};
+    if (::poll(&fd, 1, 0) == 0) return std::nullopt;
+  }
+  quietSinceWait_ = false;
   SDL_Event ev;
   while (SDL_PollEvent(&ev)) {
     if (auto in = translate(ev)) return in;
   }
+  displayMayHaveData_ = false;
   return std::nullopt;
 }
 
@@ -348,10 +357,13 @@ bool SdlBackend::wait(std::optional<TimeMs> deadline) {
   TimeMs timeout = kMaxWaitMs;
   if (deadline) timeout = std::min<TimeMs>(timeout, *deadline - clock_.now());
   if (timeout <= 0) return true;
-  SDL_PumpEvents();
+  // The loop polled SDL until it had nothing left just before; what may have come since is in
+  // SDL's queue (events SDL made itself) or read into Xlib's by a request with a reply.
   if (SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT)) return true;
   int displayFd = server_.connectionFd();
   if (displayFd < 0) {
+    SDL_PumpEvents();
+    if (SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT)) return true;
     SDL_Event ev;
     if (SDL_WaitEventTimeout(&ev, static_cast<int>(timeout))) {
       if (auto in = translate(ev)) pending_.push_back(std::move(*in));
@@ -360,7 +372,9 @@ bool SdlBackend::wait(std::optional<TimeMs> deadline) {
   }
   if (server_.flushAndCheckQueued()) return true;
   pollfd fds[2] = {{displayFd, POLLIN, 0}, {QuitSignals::wakeFd(), POLLIN, 0}};
-  ::poll(fds, fds[1].fd >= 0 ? 2 : 1, static_cast<int>(timeout));
+  int ready = ::poll(fds, fds[1].fd >= 0 ? 2 : 1, static_cast<int>(timeout));
+  if (ready != 0 || timeout == kMaxWaitMs) displayMayHaveData_ = true;
+  quietSinceWait_ = !displayMayHaveData_;
   return true;
 }
 

@@ -92,6 +92,11 @@ class SdlBackend final : public DisplayBackend {
   std::unordered_map<WindowHandle, NativeWindow> windows_;
   std::unordered_map<std::uint32_t, WindowHandle> handles_;  // SDL window id → window
   WindowHandle active_ = 0;
+  // Whether the display connection may hold something SDL has not read: set when the wait saw the
+  // connection readable (or slept its longest), cleared when SDL was polled empty. Asking SDL
+  // costs several reads of the connection; an idle tick of a timer need not pay them.
+  bool displayMayHaveData_ = true;
+  bool quietSinceWait_ = false;  // the wait just ended by time with nothing on the connection
   std::deque<InputEvent> pending_;  // translated by wait, handed out by pollEvent
   bool opacityWorks_ = false;
   std::array<std::unique_ptr<SDL_Cursor, CursorDeleter>, kCursorShapeCount> cursors_;  // made when first shown

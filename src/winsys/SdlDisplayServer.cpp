@@ -18,6 +18,8 @@
 #if defined(SDL_VIDEO_DRIVER_X11)
 #include <X11/extensions/XInput2.h>
 #include <X11/extensions/shape.h>
+// The display structure itself: whether requests wait in the output buffer.
+#include <X11/Xlibint.h>
 #endif
 
 namespace tavra {
@@ -102,9 +104,17 @@ bool SdlDisplayServer::flushAndCheckQueued() const {
 #if defined(SDL_VIDEO_DRIVER_X11)
   if (x11Display_) {
     auto* display = static_cast<Display*>(x11Display_);
-    XFlush(display);
+    // Flushing also reads the connection; only requests still in the buffer are worth it.
+    if (display->bufptr != display->buffer) XFlush(display);
     return XEventsQueued(display, QueuedAlready) > 0;
   }
+#endif
+  return false;
+}
+
+bool SdlDisplayServer::hasQueuedEvents() const {
+#if defined(SDL_VIDEO_DRIVER_X11)
+  if (x11Display_) return XEventsQueued(static_cast<Display*>(x11Display_), QueuedAlready) > 0;
 #endif
   return false;
 }

@@ -51,6 +51,8 @@ class SdlDisplayServer {
   // Sends what is buffered and tells whether events were read from the connection but not yet
   // taken by SDL (then waiting on the descriptor would sleep over them).
   bool flushAndCheckQueued() const;
+  // Whether events were read from the connection but not yet taken by SDL (no input or output).
+  bool hasQueuedEvents() const;
 
   PointerState pointer() const;
   // Whether something manages windows: minimised windows have somewhere to go back from.

@@ -220,6 +220,7 @@ void Window::invalidateRegion(const Region& clientRegion, bool erase) {
   r.intersect(clientRect_);
   if (r.isEmpty()) return;
   update_.unite(r);
+  system_.maybeInvalid_ = true;
   erasePending_ = erasePending_ || erase;
   // A parent that does not clip its children paints over them: they repaint too.
   if (!(style_ & WS_CLIPCHILDREN)) {
@@ -229,7 +230,10 @@ void Window::invalidateRegion(const Region& clientRegion, bool erase) {
       Region part = client.intersected(c->bounds_);
       if (part.isEmpty()) continue;
       part.translate(-c->bounds_.left, -c->bounds_.top);
-      if (!part.subtracted(Region(c->clientRect_)).isEmpty()) c->framePending_ = true;
+      if (!part.subtracted(Region(c->clientRect_)).isEmpty()) {
+        c->framePending_ = true;
+        system_.maybeInvalid_ = true;
+      }
       Region inner = part.translated(-c->clientRect_.left, -c->clientRect_.top);
       c->invalidateRegion(inner, erase);
     }
@@ -239,6 +243,7 @@ void Window::invalidateRegion(const Region& clientRegion, bool erase) {
 void Window::invalidateFrame() {
   if (clientRect_ == Rect::fromSize(0, 0, bounds_.width(), bounds_.height())) return;
   framePending_ = true;
+  system_.maybeInvalid_ = true;
 }
 
 void Window::invalidateTree() {

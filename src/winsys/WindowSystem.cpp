@@ -195,16 +195,22 @@ bool WindowSystem::pumpOnce() {
     dispatchInput(*ev);
     did = true;
   }
-  bool anyInvalid = false;
-  for (auto& [h, w] : windows_) {
-    if ((!w->update_.isEmpty() || w->framePending_) && w->isShowing()) {
-      anyInvalid = true;
-      break;
+  // Looking through every window costs; it is done only when something was invalidated since
+  // the last look that found nothing.
+  if (maybeInvalid_) {
+    bool anyInvalid = false;
+    for (auto& [h, w] : windows_) {
+      if ((!w->update_.isEmpty() || w->framePending_) && w->isShowing()) {
+        anyInvalid = true;
+        break;
+      }
     }
-  }
-  if (anyInvalid) {
-    paintPending();
-    did = true;
+    if (anyInvalid) {
+      paintPending();
+      did = true;
+    } else {
+      maybeInvalid_ = false;
+    }
   }
   if (fireDueTimers()) did = true;
   presentPending();
@@ -349,6 +355,7 @@ void WindowSystem::invalidateUnder(Window& parent, const Rect& rect) {
     if (!s->isVisible() || !s->bounds_.intersects(rect)) continue;
     Rect part = rect.intersected(s->bounds_).offsetBy(-s->bounds_.left, -s->bounds_.top);
     s->framePending_ = s->framePending_ || !Region(part).subtracted(Region(s->clientRect_)).isEmpty();
+    maybeInvalid_ = maybeInvalid_ || s->framePending_;
     s->invalidateRect(part.offsetBy(-s->clientRect_.left, -s->clientRect_.top));
   }
 }

@@ -250,6 +250,7 @@ class WindowSystem {
   int nextHookId_ = 1;
   std::unordered_map<WindowHandle, Region> presentPending_;
   std::unique_ptr<MinimizedBars> minimizedBars_;  // made when first needed
+  bool maybeInvalid_ = true;  // some window may wait for painting (set by every invalidation)
 };
 
 }  // namespace tavra

@@ -45,6 +45,27 @@ TEST_F(SelfTest, AChangedFileShowsAtTheNextTick) {
   EXPECT_EQ(form().im1->picture().width(), 20);
 }
 
+TEST_F(SelfTest, TheTickSleepsWhileTheWindowIsHiddenAndShowingCatchesUpBeforeTheFirstPaint) {
+  driver.advance(10);
+  EXPECT_EQ(shownColor(*form().im1), kNo);
+  form().f2b1Click(form());  // back to the textbook
+  driver.settle();
+  ASSERT_FALSE(form().visible());
+  EXPECT_FALSE(form().Timer1->enabled()) << "a hidden window's tick wakes nobody";
+  // The file changes while nobody looks.
+  constexpr Color kBlue = rgb(0, 0, 255);
+  savePng(markPicture(kBlue, 20), "dmat/no.png");
+  driver.advance(1000);
+  EXPECT_EQ(shownColor(*form().im1), kNo) << "nothing was read while hidden";
+
+  // Shown again with no time passing: the pictures are already the current ones, on screen too.
+  openTesting();
+  EXPECT_TRUE(form().Timer1->enabled());
+  EXPECT_EQ(shownColor(*form().im1), kBlue);
+  Point corner = form().im1->clientToScreen({2, 2});
+  EXPECT_EQ(driver.screenshot().colorAt(corner.x, corner.y), kBlue);
+}
+
 TEST_F(SelfTest, AFileThatCannotBeLoadedLeavesThePictureEmptyWithoutBoxes) {
   driver.advance(10);
   std::filesystem::remove("dmat/no.png");
