@@ -1,8 +1,10 @@
 #include "platform/SwfRenderer.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
+#include "platform/SwfDrawList.h"
 #include "platform/SwfMovie.h"
 #include "platform/SwfTimeline.h"
 
@@ -47,6 +49,16 @@ void SwfRenderer::drawTimeline(const SwfTimeline& timeline, const SwfMatrix& wor
   if (depth_ > SwfTimeline::kMaxNesting) return;
   ++depth_;
   drawObjects(timeline.objects().begin(), timeline.objects().end(), world);
+  --depth_;
+}
+
+void SwfRenderer::drawDepths(const SwfTimeline& timeline, const SwfMatrix& world, int fromDepth, int toDepth) {
+  const auto& objects = timeline.objects();
+  auto first = objects.lower_bound(static_cast<std::uint16_t>(std::clamp(fromDepth, 0, 0xFFFF)));
+  auto last = toDepth > 0xFFFF ? objects.end() : objects.lower_bound(static_cast<std::uint16_t>(std::max(toDepth, 0)));
+  if (fromDepth >= toDepth) return;
+  ++depth_;
+  drawObjects(first, last, world);
   --depth_;
 }
 
@@ -107,6 +119,7 @@ SwfRgba SwfRenderer::transformed(SwfRgba c) const {
 }
 
 void SwfRenderer::drawShape(const SwfShape& shape, const SwfMatrix& world) {
+  if (area_ && !area_->intersects(SwfDrawList::deviceBounds(shape, world))) return;
   cairo_matrix_t m = toCairo(world);
   cairo_set_matrix(cr_, &m);
   // One device pixel in shape units: the thinnest stroke drawn.
