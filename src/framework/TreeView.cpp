@@ -515,6 +515,8 @@ void TCustomTreeView::pointerMoved(int x, int y, bool buttonHeld) {
 
 void TCustomTreeView::showTip() {
   if (!tipNode_ || !showing() || !handleAllocated() || !isCut(*tipNode_)) return;
+  // One tip at a time: the view's own hint gives way to the item's.
+  if (TApplication::exists()) Application().CancelHint();
   if (!tip_) tip_ = &make<TreeViewTip>();
   Rect label = labelRect(*tipNode_);
   Point origin = clientToScreen(label.topLeft());

@@ -9,8 +9,8 @@
 //   toggles; the wheel scrolls three rows.
 // When the pointer rests on an item whose text the view cuts off, the whole text shows in a tip
 // laid over the item (TreeViewTip) after the application's hint pause (the short pause when
-// moving on from another such tip); it goes when the pointer leaves the item, on a click, a
-// key or a scroll, and when the rows change.
+// moving on from another such tip), in place of the view's own hint; it goes when the pointer
+// leaves the item, on a click, a key or a scroll, and when the rows change.
 // The first time it gets the focus with nothing selected it selects its first row. Collapsing
 // a branch that holds the selection selects the collapsed node. With HideSelection the
 // selection is highlighted only while the view has the focus.

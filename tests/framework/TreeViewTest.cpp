@@ -325,6 +325,8 @@ class TreeTipTest : public TreeViewTest {
   void SetUp() override {
     TreeForm& f = form();
     f.tree->setBounds(10, 10, 120, 150);
+    f.tree->setHint("Choose a section");
+    f.tree->setShowHint(true);
     longNode = f.tree->items().AddFirst(f.node(0), kLongTitle);
     f.Show();
     // The focus elsewhere: no selection highlight under the text.
@@ -353,6 +355,7 @@ TEST_F(TreeTipTest, RestingOnACutOffItemShowsItsWholeTextOverIt) {
   driver.advance(100);
   ASSERT_TRUE(f.tree->tipShowing());
   EXPECT_EQ(f.tree->tipNode(), longNode);
+  EXPECT_FALSE(Application().hints().showing()) << "the view's own hint gives way";
 
   // The tip's client area is the label, in screen coordinates: the text lies on the item's text
   // and runs on past the view's right edge.
