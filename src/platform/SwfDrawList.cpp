@@ -26,7 +26,7 @@ bool SwfDrawList::Item::drawsSameAs(const Item& other) const {
          masks == other.masks;
 }
 
-Rect SwfDrawList::deviceBounds(const SwfShape& shape, const SwfMatrix& world) {
+Rect SwfDrawList::deviceBounds(const SwfShape& shape, const SwfMatrix& world, double stageScale) {
   const SwfBox& b = shape.drawnBounds;
   if (b.isEmpty() || !world.isDrawable()) return {};
   SwfBox device;
@@ -35,7 +35,11 @@ Rect SwfDrawList::deviceBounds(const SwfShape& shape, const SwfMatrix& world) {
       device.add(world.scaleX * x + world.skew1 * y + world.tx, world.skew0 * x + world.scaleY * y + world.ty);
     }
   }
-  device = device.inflated(kDeviceMargin + shape.fixedStrokeWidth);
+  // A stroke of a fixed width reaches its width through the stage's scale, or through the
+  // object's scale in one direction when only the other is fixed.
+  double axisScale = std::max({stageScale, std::hypot(world.scaleX, world.skew0), std::hypot(world.skew1, world.scaleY)});
+  double fixedReach = shape.fixedStrokeReach * (std::isfinite(axisScale) ? axisScale : 0.0);
+  device = device.inflated(kDeviceMargin + std::min(fixedReach, kDeviceLimit));
   return {clampedFloor(device.xMin), clampedFloor(device.yMin), clampedCeil(device.xMax), clampedCeil(device.yMax)};
 }
 
@@ -49,6 +53,7 @@ struct SwfDrawList::Walk {
   std::vector<SwfColorTransform> colors;
   bool inMask = false;
   int nesting = 0;
+  double stageScale = 1;  // device pixels per stage twip
 
   using Iterator = std::map<std::uint16_t, SwfTimeline::Object>::const_iterator;
 
@@ -96,7 +101,7 @@ struct SwfDrawList::Walk {
                          .world = objectWorld,
                          .colors = colors,
                          .mask = asMask,
-                         .bounds = deviceBounds(*shape, objectWorld)});
+                         .bounds = deviceBounds(*shape, objectWorld, stageScale)});
     }
     colors.pop_back();
     key.pop_back();
@@ -105,7 +110,14 @@ struct SwfDrawList::Walk {
 };
 
 SwfDrawList::SwfDrawList(const SwfMovie& movie, const SwfTimeline& root, const SwfMatrix& world) {
-  Walk walk{.movie = movie, .out = items_, .key = {}, .masks = {}, .colors = {}};
+  Walk walk{.movie = movie,
+            .out = items_,
+            .key = {},
+            .masks = {},
+            .colors = {},
+            .inMask = false,
+            .nesting = 0,
+            .stageScale = std::sqrt(std::fabs(world.determinant()))};
   walk.timeline(root, world);
 }
 

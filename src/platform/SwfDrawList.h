@@ -32,8 +32,9 @@ class SwfDrawList {
     bool drawsSameAs(const Item& other) const;
   };
 
-  // The pixels (device space) a shape drawn through `world` can touch, antialiasing included.
-  static Rect deviceBounds(const SwfShape& shape, const SwfMatrix& world);
+  // The pixels (device space) a shape drawn through `world` can touch, antialiasing included;
+  // `stageScale` is device pixels per stage twip (for strokes of a fixed width).
+  static Rect deviceBounds(const SwfShape& shape, const SwfMatrix& world, double stageScale);
 
   SwfDrawList() = default;
   SwfDrawList(const SwfMovie& movie, const SwfTimeline& root, const SwfMatrix& world);

@@ -45,12 +45,16 @@ class SwfRenderer {
   bool setSource(const SwfFillStyle& fill);
   bool setGradientSource(const SwfFillStyle& fill);
   void addPath(const SwfPath& path);
+  // Device pixels per stage twip.
+  double stageScale() const;
+  double fixedStrokeWidth(const SwfLineStyle& style, const SwfMatrix& world) const;
   SwfRgba transformed(SwfRgba c) const;
 
   cairo_t* cr_;
   const SwfMovie& movie_;
   const Region* area_ = nullptr;
   std::vector<SwfColorTransform> colorChain_;  // outermost first
+  SwfMatrix stage_;  // stage twips to device: the world of the root timeline
   std::size_t edgeBudget_ = kMaxEdgesPerFrame;
   int depth_ = 0;
   bool maskMode_ = false;  // drawing a mask: every fill and stroke opaque

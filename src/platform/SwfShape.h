@@ -77,10 +77,10 @@ struct SwfShape {
   std::uint16_t id = 0;
   SwfRect bounds;  // as the file declares them
   // Every point a fill or a stroke of the shape can touch, measured from the geometry (the
-  // declared bounds may be wrong); strokes drawn at a fixed width on screen are left out and
-  // counted in fixedStrokeWidth (pixels) instead.
+  // declared bounds may be wrong). Strokes that do not scale with the object reach past it by
+  // up to fixedStrokeReach twips of the stage.
   SwfBox drawnBounds;
-  double fixedStrokeWidth = 0;
+  double fixedStrokeReach = 0;
   bool nonZeroWinding = false;
   std::vector<SwfShapeLayer> layers;
   std::size_t edgeCount = 0;

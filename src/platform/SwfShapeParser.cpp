@@ -162,7 +162,11 @@ void measure(SwfShape& shape) {
     for (const SwfFillPath& fill : layer.fills) shape.drawnBounds.add(pathBox(fill.path));
     for (const SwfStrokePath& stroke : layer.strokes) {
       const SwfLineStyle& style = layer.lineStyles[stroke.style];
-      shape.drawnBounds.add(pathBox(stroke.path).inflated(style.width * strokeReach(style)));
+      double reach = style.width * strokeReach(style);
+      bool fixed = style.noHScale && style.noVScale;
+      shape.drawnBounds.add(pathBox(stroke.path).inflated(fixed ? 0.0 : reach));
+      // A width fixed in one direction follows the other: count it both ways.
+      if (style.noHScale || style.noVScale) shape.fixedStrokeReach = std::max(shape.fixedStrokeReach, reach);
     }
   }
 }
