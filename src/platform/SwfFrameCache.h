@@ -21,6 +21,9 @@ class SwfPlayer;
 
 class SwfFrameCache {
  public:
+  // `memoryBytes`: how much the remembered frames may take (0: none are kept).
+  explicit SwfFrameCache(std::size_t memoryBytes = SwfFrameMemory::kDefaultBudgetBytes) : memory_(memoryBytes) {}
+
   // Brings the bitmap to the player's current frame at `size`, redrawing only what changed
   // since the last update (everything after clear(), a new size or a new movie). Returns the
   // pixels redrawn.

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <ostream>
 #include <string>
@@ -63,6 +64,55 @@ Bytes busyMovie() {
                 moveTo(2, 65 * kPx, 5 * kPx), moveTo(4, 60 * kPx, 60 * kPx), showFrame(), end()});
 }
 
+// 100 × 50, looping over three frames: a stroke 3 px wide that does not scale, drawn through a
+// quarter scale, moving right and down.
+Bytes fixedStrokeMovie() {
+  BitWriter w;
+  w.u16(1);
+  w.rect(0, 100 * kPx, 0, 0);
+  w.rect(0, 100 * kPx, 0, 0);
+  w.u8(0);
+  w.u8(0);
+  w.u8(1);
+  w.u16(3 * kPx);
+  w.ub(0, 2);
+  w.ub(0, 2);
+  w.ub(0, 1);
+  w.ub(1, 1);  // no horizontal scale
+  w.ub(1, 1);  // no vertical scale
+  w.ub(0, 1);
+  w.ub(0, 5);
+  w.ub(0, 1);
+  w.ub(0, 2);
+  w.rgba(0, 0, 0, 255);
+  w.u8(0x01);
+  w.ub(0, 1);
+  w.ub(0x09, 5);
+  w.ub(2, 5);
+  w.sb(0, 2);
+  w.sb(0, 2);
+  w.ub(1, 1);
+  int bits = signedBits(100 * kPx);
+  w.ub(3, 2);
+  w.ub(static_cast<std::uint32_t>(bits - 2), 4);
+  w.ub(1, 1);  // general line: down and right
+  w.sb(100 * kPx, bits);
+  w.sb(100 * kPx, bits);
+  w.ub(0, 6);
+  auto placeQuarter = [](bool move, int tx, int ty) {
+    BitWriter p;
+    p.u8(move ? 0x05 : 0x06);
+    p.u16(1);
+    if (!move) p.u16(1);
+    p.matrix(0.25, 0.25, 0, 0, tx, ty);
+    return tag(PlaceObject2, p.take());
+  };
+  return movie(100, 50,
+               {background(255, 255, 255), tag(DefineShape4, w.take()), placeQuarter(false, 5 * kPx, 2 * kPx), showFrame(),
+                placeQuarter(true, 30 * kPx, 10 * kPx), showFrame(), placeQuarter(true, 60 * kPx, 20 * kPx), showFrame(),
+                end()});
+}
+
 struct EqualityCase {
   std::string name;
   Bytes movie;        // empty: the banner the build writes
@@ -100,7 +150,8 @@ INSTANTIATE_TEST_SUITE_P(
     Movies, SwfFrameCacheEquality,
     ::testing::Values(EqualityCase{"banner", {}, {480, 102}, 150}, EqualityCase{"banner_scaled", {}, {301, 77}, 80},
                       EqualityCase{"masked_sprites", busyMovie(), {100, 100}, 12},
-                      EqualityCase{"masked_sprites_letterboxed", busyMovie(), {130, 90}, 12}),
+                      EqualityCase{"masked_sprites_letterboxed", busyMovie(), {130, 90}, 12},
+                      EqualityCase{"fixed_width_stroke", fixedStrokeMovie(), {200, 100}, 7}),
     [](const auto& info) { return info.param.name; });
 
 TEST(SwfFrameCache, RedrawsWhereTheSquareWasAndIsOnly) {
