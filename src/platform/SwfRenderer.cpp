@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <utility>
 #include <vector>
-#include <cmath>
 
 #include "platform/SwfDrawList.h"
 #include "platform/SwfMovie.h"
@@ -78,11 +78,11 @@ void SwfRenderer::drawTimeline(const SwfTimeline& timeline, const SwfMatrix& wor
 }
 
 void SwfRenderer::drawDepths(const SwfTimeline& timeline, const SwfMatrix& world, int fromDepth, int toDepth) {
+  if (fromDepth >= toDepth) return;
+  if (depth_ == 0) stage_ = world;
   const auto& objects = timeline.objects();
   auto first = objects.lower_bound(static_cast<std::uint16_t>(std::clamp(fromDepth, 0, 0xFFFF)));
   auto last = toDepth > 0xFFFF ? objects.end() : objects.lower_bound(static_cast<std::uint16_t>(std::max(toDepth, 0)));
-  if (fromDepth >= toDepth) return;
-  if (depth_ == 0) stage_ = world;
   ++depth_;
   drawObjects(first, last, world);
   --depth_;

@@ -44,8 +44,11 @@ void TShockwaveFlash::startIfShowing() {
 }
 
 void TShockwaveFlash::tick() {
-  if (!playing_ || !showing() || !handleAllocated() || !window()->isShowing()) {
+  bool onScreen = showing() && handleAllocated() && window()->isShowing();
+  if (!playing_ || !onScreen) {
     timer_->setEnabled(false);
+    // Hidden: the remembered frames are let go; the next paint draws the frame whole.
+    if (!onScreen) frame_.clear();
     return;
   }
   if (!loop_ && atLastFrame()) {

@@ -4,7 +4,8 @@
 // and antialiased. It ticks only while it is showing: a tick that finds its window hidden stops
 // the timer, and the next paint (the window shown again) starts it. Each frame is drawn into a
 // kept bitmap only where it differs from the one before, and only that part of the control is
-// repainted. A missing or damaged file leaves the player's background.
+// repainted, and the frames of a looping movie are remembered while it shows. A missing or
+// damaged file leaves the player's background.
 #include <string>
 
 #include "framework/CustomControl.h"

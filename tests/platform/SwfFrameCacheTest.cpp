@@ -191,6 +191,11 @@ TEST(SwfFrameCache, LoopingMovieIsCopiedFromItsSecondRound) {
 
   cache.update(player, {50, 50});
   EXPECT_EQ(cache.memory().frames(), 1u) << "a new size forgets the pictures of the old one";
+
+  cache.clear();
+  EXPECT_EQ(cache.memory().frames(), 0u);
+  EXPECT_EQ(cache.memory().bytes(), 0u);
+  EXPECT_EQ(cache.update(player, {50, 50}).bounds(), (Rect{0, 0, 50, 50})) << "after clear() the frame is drawn whole";
 }
 
 TEST(SwfFrameMemory, KeepsFramesUpToItsBudgetAndFindsOnlyEqualOnes) {
