@@ -1,11 +1,13 @@
 // One frame of the About window's banner (build/bin/flash.swf) at its size, 480 × 102: the tick
-// (display list step) and the render, and loading the movie.
+// (display list step) and the render, whole or through the frame cache (only what changed
+// drawn again, as the control does), and loading the movie.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
 #include <string>
 
 #include "gfx/Bitmap.h"
+#include "platform/SwfFrameCache.h"
 #include "platform/SwfPlayer.h"
 
 namespace {
@@ -32,6 +34,29 @@ void BM_BannerFrame(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_BannerFrame)->Unit(benchmark::kMillisecond);
+
+// Through the frame cache as the control uses it; with the argument 0 no frames are remembered,
+// so every frame draws its changed area (the first round of a loop).
+void BM_BannerFrameCached(benchmark::State& state) {
+  tavra::SwfPlayer player;
+  if (!player.load(bannerPath())) {
+    state.SkipWithError(("cannot load the banner: " + player.loadError()).c_str());
+    return;
+  }
+  tavra::SwfFrameCache cache(static_cast<std::size_t>(state.range(0)));
+  cache.update(player, {480, 102});
+  std::int64_t pixels = 0;
+  for (auto _ : state) {
+    player.advance();
+    tavra::Region changed = cache.update(player, {480, 102});
+    for (const tavra::Rect& r : changed.rects()) pixels += static_cast<std::int64_t>(r.width()) * r.height();
+    benchmark::DoNotOptimize(cache.bitmap().data());
+  }
+  // Share of the banner redrawn per frame.
+  state.counters["redrawn"] =
+      benchmark::Counter(static_cast<double>(pixels) / (480.0 * 102.0), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_BannerFrameCached)->Arg(0)->Arg(tavra::SwfFrameMemory::kDefaultBudgetBytes)->Unit(benchmark::kMillisecond);
 
 void BM_BannerLoad(benchmark::State& state) {
   std::string path = bannerPath();

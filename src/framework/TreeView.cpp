@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "base/Text.h"
+#include "framework/Application.h"
 #include "framework/Draw3D.h"
+#include "framework/TreeViewTip.h"
 #include "winsys/Keys.h"
 
 namespace tavra {
@@ -13,6 +15,7 @@ constexpr int kWheelRows = 3;
 constexpr TimeMs kTypeAheadPause = 1000;
 constexpr int kButtonBox = 9;
 constexpr int kLabelPadding = 2;
+constexpr std::uintptr_t kTipTimer = 0x54495031;  // 'TIP1'
 
 int measureText(const Font& font, const std::string& text) {
   Bitmap scratch(1, 1);
@@ -238,6 +241,7 @@ THitTest TCustomTreeView::GetHitTestInfoAt(int x, int y) const {
 // --- Changes -------------------------------------------------------------------------------------
 
 void TCustomTreeView::nodeChanged(const TTreeNode& node) {
+  if (&node == tipNode_) hideTip();
   labelWidths_.erase(&node);
   Rect row = rowRect(node);
   if (Window* w = window(); w && !row.isEmpty()) w->invalidateRect(row);
@@ -246,11 +250,13 @@ void TCustomTreeView::nodeChanged(const TTreeNode& node) {
 void TCustomTreeView::structureChanged() {
   rowsValid_ = false;
   if (isDestroying()) return;
+  hideTip();
   updateScrollRange();
   Invalidate();
 }
 
 void TCustomTreeView::nodeDeleting(TTreeNode& node) {
+  if (tipNode_ && (tipNode_ == &node || tipNode_->hasAsParent(&node))) hideTip();
   if (selected_ && (selected_ == &node || selected_->hasAsParent(&node))) selected_ = nullptr;
   labelWidths_.clear();
 }
@@ -291,6 +297,7 @@ bool TCustomTreeView::expandNode(TTreeNode& node, bool expand, ExpandCause cause
   if (!expand && OnCollapsing) OnCollapsing(*this, &node, allow);
   if (!allow) return false;
   node.expanded_ = expand;
+  hideTip();
   rowsValid_ = false;
   updateScrollRange();
   Invalidate();
@@ -336,6 +343,7 @@ void TCustomTreeView::scrollTo(int topRow) {
   topRow = std::clamp(topRow, 0, std::max(0, n - visibleCount()));
   if (topRow == topRow_) return;
   topRow_ = topRow;
+  hideTip();
   scrollBar_.setPosition(topRow_);
   Invalidate();
 }
@@ -479,7 +487,80 @@ void TCustomTreeView::typeAhead(char32_t ch) {
   if (found) changeSelection(found);
 }
 
+// --- Tips for cut-off items ----------------------------------------------------------------------
+
+bool TCustomTreeView::tipShowing() const { return tip_ && tip_->shownNow(); }
+
+// Cut off: the label runs past the right edge of the client area.
+bool TCustomTreeView::isCut(const TTreeNode& node) const {
+  Rect label = labelRect(node);
+  return !label.isEmpty() && label.right > clientWidth();
+}
+
+void TCustomTreeView::pointerMoved(int x, int y, bool buttonHeld) {
+  TTreeNode* node = nullptr;
+  if (!buttonHeld && GetHitTestInfoAt(x, y) == THitTest::htOnLabel) {
+    node = GetNodeAt(x, y);
+    if (node && !isCut(*node)) node = nullptr;
+  }
+  if (node == tipNode_) return;
+  bool wasShowing = tipShowing();
+  hideTip();
+  if (!node || !handleAllocated()) return;
+  tipNode_ = node;
+  int pause = 500;
+  if (TApplication::exists()) pause = wasShowing ? Application().HintShortPause : Application().HintPause;
+  WindowSystem::instance().setTimer(*window(), kTipTimer, std::max(pause, 1));
+}
+
+void TCustomTreeView::showTip() {
+  if (!tipNode_ || !showing() || !handleAllocated() || !isCut(*tipNode_)) return;
+  // One tip at a time: the view's own hint gives way to the item's.
+  if (TApplication::exists()) Application().CancelHint();
+  if (!tip_) tip_ = &make<TreeViewTip>();
+  Rect label = labelRect(*tipNode_);
+  Point origin = clientToScreen(label.topLeft());
+  tip_->showOver(Rect::fromSize(origin, label.size()), tipNode_->text(), font(), kLabelPadding);
+}
+
+void TCustomTreeView::hideTip() {
+  if (handleAllocated() && WindowSystem::exists()) WindowSystem::instance().killTimer(*window(), kTipTimer);
+  tipNode_ = nullptr;
+  if (tip_ && tip_->visible()) tip_->ReleaseHandle();
+}
+
 void TCustomTreeView::WndProc(TMessage& m) {
+  switch (m.Msg) {
+    case WM_MOUSEMOVE:
+      pointerMoved(xFromLParam(m.LParam_), yFromLParam(m.LParam_), (m.WParam_ & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) != 0);
+      break;
+    case WM_TIMER:
+      if (m.WParam_ != kTipTimer) break;
+      WindowSystem::instance().killTimer(*window(), kTipTimer);
+      showTip();
+      return;
+    case CM_MOUSELEAVE:
+      // The pointer left the view itself (not one of its parts).
+      if (m.LParam_ == 0) hideTip();
+      break;
+    case WM_NCMOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_NCLBUTTONDOWN:
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_VSCROLL:
+    case WM_MOUSEWHEEL:
+    case WM_SIZE:
+    case WM_DESTROY:
+      hideTip();
+      break;
+    default:
+      break;
+  }
   if (scrollBar_.handleMessage(m, [this](TMessage& msg) { msg.Result = DefaultHandler(msg); })) return;
   switch (m.Msg) {
     case WM_VSCROLL:

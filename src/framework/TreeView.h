@@ -7,6 +7,10 @@
 //   branch; Backspace goes to the parent; typing selects the next node whose text starts so.
 //   A click on a button toggles it, a click on a picture or label selects, a double click
 //   toggles; the wheel scrolls three rows.
+// When the pointer rests on an item whose text the view cuts off, the whole text shows in a tip
+// laid over the item (TreeViewTip) after the application's hint pause (the short pause when
+// moving on from another such tip), in place of the view's own hint; it goes when the pointer
+// leaves the item, on a click, a key or a scroll, and when the rows change.
 // The first time it gets the focus with nothing selected it selects its first row. Collapsing
 // a branch that holds the selection selects the collapsed node. With HideSelection the
 // selection is highlighted only while the view has the focus.
@@ -22,6 +26,8 @@
 #include "framework/ScrollBar.h"
 
 namespace tavra {
+
+class TreeViewTip;
 
 using TTVChangedEvent = std::function<void(TComponent& sender, TTreeNode* node)>;
 using TTVChangingEvent = std::function<void(TComponent& sender, TTreeNode* node, bool& allowChange)>;
@@ -78,6 +84,11 @@ class TCustomTreeView : public TCustomControl {
   Rect iconRect(const TTreeNode& node) const;
   Rect labelRect(const TTreeNode& node) const;
 
+  // The item whose cut-off text the tip shows or is about to show; the tip window, once made.
+  TTreeNode* tipNode() const { return tipNode_; }
+  const TreeViewTip* tip() const { return tip_; }
+  bool tipShowing() const;
+
   TTVChangedEvent OnChange;
   TTVChangingEvent OnChanging;
   TTVExpandingEvent OnExpanding;
@@ -122,6 +133,11 @@ class TCustomTreeView : public TCustomControl {
   void toggle(TTreeNode& node);
   void typeAhead(char32_t ch);
   void mousePressed(int x, int y, bool doubleClick);
+  // Tips for cut-off items.
+  bool isCut(const TTreeNode& node) const;
+  void pointerMoved(int x, int y, bool buttonHeld);
+  void showTip();
+  void hideTip();
 
   std::unique_ptr<TTreeNodes> items_;
   ScrollBar scrollBar_;
@@ -141,6 +157,8 @@ class TCustomTreeView : public TCustomControl {
   mutable bool rowsValid_ = false;
   mutable std::unordered_map<const TTreeNode*, int> labelWidths_;
   mutable int itemHeight_ = 0;  // measured when first needed
+  TTreeNode* tipNode_ = nullptr;
+  TreeViewTip* tip_ = nullptr;   // made when first shown; owned as a component
 };
 
 class TTreeView : public TCustomTreeView {

@@ -10,16 +10,29 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 
 #include "base/Color.h"
 #include "base/Geometry.h"
 #include "gfx/Bitmap.h"
+#include "gfx/Region.h"
+#include "platform/SwfDrawList.h"
 #include "platform/SwfMovie.h"
 #include "platform/SwfTimeline.h"
 
 namespace tavra {
+
+// What one render draws: by default everything. A pass can stop at an area (device pixels: only
+// the shapes that touch it, clipped to it), take only the root timeline's depths in
+// [fromDepth, toDepth), and leave out the background colour (drawing over an earlier pass).
+struct SwfRenderPass {
+  const Region* area = nullptr;
+  int fromDepth = 0;
+  int toDepth = 0x10000;
+  bool background = true;
+};
 
 class SwfPlayer {
  public:
@@ -56,9 +69,14 @@ class SwfPlayer {
   void rewind();
 
   // Draws the current frame "show all" into `target` (in the context's user space / the
-  // bitmap's pixels), clipped to it.
-  void render(cairo_t* cr, const Rect& target) const;
-  void render(Bitmap& bitmap, const Rect& target) const;
+  // bitmap's pixels), clipped to it; a pass draws only part of it.
+  void render(cairo_t* cr, const Rect& target, const SwfRenderPass& pass = {}) const;
+  void render(Bitmap& bitmap, const Rect& target, const SwfRenderPass& pass = {}) const;
+
+  // Stage twips to the pixels of `target`, "show all"; none without a movie or with an empty stage.
+  std::optional<SwfMatrix> stageMatrix(const Rect& target) const;
+  // What the current frame draws into `target` (bitmap pixels).
+  SwfDrawList drawList(const Rect& target) const;
 
  private:
   std::shared_ptr<const SwfMovie> movie_;

@@ -74,9 +74,9 @@ std::optional<SwfGradient> readGradient(SwfReader& in, int shapeVersion, bool fo
     default: g.spread = SwfSpread::Pad; break;
   }
   g.interpolation = in.ub(2) == 1 ? SwfInterpolation::LinearRgb : SwfInterpolation::Rgb;
+  // Older shape versions are documented with at most 8 stops, but movies hold more and the
+  // 4-bit count says how many follow: read them all.
   unsigned count = in.ub(4);
-  unsigned limit = shapeVersion >= 4 ? 15u : 8u;
-  if (count > limit) return std::nullopt;
   for (unsigned i = 0; i < count && in.ok(); ++i) {
     SwfGradientStop stop;
     stop.ratio = in.u8();
@@ -161,7 +161,9 @@ std::optional<std::vector<SwfLineStyle>> readLineStyles(SwfReader& in, int shape
       std::uint32_t join = in.ub(2);
       s.join = join == 1 ? SwfJoin::Bevel : join == 2 ? SwfJoin::Miter : SwfJoin::Round;
       s.hasFill = in.ub(1) != 0;
-      in.ub(3);  // no horizontal scale, no vertical scale, pixel hinting
+      s.noHScale = in.ub(1) != 0;
+      s.noVScale = in.ub(1) != 0;
+      in.ub(1);  // pixel hinting
       in.ub(5);  // reserved
       s.noClose = in.ub(1) != 0;
       s.endCap = capFrom(in.ub(2));

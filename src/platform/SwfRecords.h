@@ -107,6 +107,10 @@ struct SwfLineStyle {
   SwfJoin join = SwfJoin::Round;
   double miterLimit = 3;
   bool noClose = false;
+  // The width does not follow the object's horizontal / vertical scale (both: a fixed width in
+  // the stage's twips).
+  bool noHScale = false;
+  bool noVScale = false;
   bool hasFill = false;
   SwfFillStyle fill;  // used when hasFill
 };

@@ -1,8 +1,12 @@
 #include "platform/SwfRenderer.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <utility>
+#include <vector>
 
+#include "platform/SwfDrawList.h"
 #include "platform/SwfMovie.h"
 #include "platform/SwfTimeline.h"
 
@@ -41,12 +45,46 @@ cairo_line_join_t joinOf(SwfJoin j) {
   return CAIRO_LINE_JOIN_ROUND;
 }
 
+// Gradient stops as cairo offsets. Stops that share a ratio behave as in a 256-entry colour ramp:
+// the entry at the ratio takes the first of them, so its colour shows as a band one entry wide
+// and the next entries run on from the last of them; at the last ratio the first of them is
+// also the colour padded beyond the end.
+std::vector<std::pair<double, SwfGradientStop>> cairoStops(const std::vector<SwfGradientStop>& stops) {
+  constexpr double kEntry = 1.0 / 255.0;
+  std::vector<std::pair<double, SwfGradientStop>> out;
+  out.reserve(stops.size() + 2);
+  for (std::size_t i = 0; i < stops.size();) {
+    std::size_t j = i;
+    while (j + 1 < stops.size() && stops[j + 1].ratio == stops[i].ratio) ++j;
+    double at = stops[i].ratio * kEntry;
+    out.emplace_back(at, stops[i]);
+    if (j > i && stops[i].ratio < 255) {
+      out.emplace_back(at + kEntry, stops[i]);
+      out.emplace_back(at + kEntry, stops[j]);
+    }
+    i = j + 1;
+  }
+  return out;
+}
+
 }  // namespace
 
 void SwfRenderer::drawTimeline(const SwfTimeline& timeline, const SwfMatrix& world) {
+  if (depth_ == 0) stage_ = world;
   if (depth_ > SwfTimeline::kMaxNesting) return;
   ++depth_;
   drawObjects(timeline.objects().begin(), timeline.objects().end(), world);
+  --depth_;
+}
+
+void SwfRenderer::drawDepths(const SwfTimeline& timeline, const SwfMatrix& world, int fromDepth, int toDepth) {
+  if (fromDepth >= toDepth) return;
+  if (depth_ == 0) stage_ = world;
+  const auto& objects = timeline.objects();
+  auto first = objects.lower_bound(static_cast<std::uint16_t>(std::clamp(fromDepth, 0, 0xFFFF)));
+  auto last = toDepth > 0xFFFF ? objects.end() : objects.lower_bound(static_cast<std::uint16_t>(std::max(toDepth, 0)));
+  ++depth_;
+  drawObjects(first, last, world);
   --depth_;
 }
 
@@ -58,10 +96,12 @@ void SwfRenderer::drawObjects(ObjectIterator begin, ObjectIterator end, const Sw
       drawObject(object, world);
       continue;
     }
-    // A mask: the objects above it up to its clip depth are drawn through it.
+    // A mask: the objects above it up to its clip depth are drawn through it. Inside a mask
+    // (a mask sprite with its own clip layer) this makes the mask's covered area the part of
+    // its content that its inner mask lets through.
     auto last = it;
     while (last != end && last->first <= object.clipDepth) ++last;
-    if (!maskMode_) drawMasked(object, it, last, world);
+    drawMasked(object, it, last, world);
     it = last;
   }
 }
@@ -88,9 +128,10 @@ void SwfRenderer::drawMasked(const SwfTimeline::Object& mask, ObjectIterator beg
   cairo_pattern_t* content = cairo_pop_group(cr_);
 
   cairo_push_group_with_content(cr_, CAIRO_CONTENT_ALPHA);
+  bool wasMask = maskMode_;
   maskMode_ = true;
   drawObject(mask, world);
-  maskMode_ = false;
+  maskMode_ = wasMask;
   cairo_identity_matrix(cr_);
   cairo_pattern_t* shape = cairo_pop_group(cr_);
 
@@ -107,6 +148,7 @@ SwfRgba SwfRenderer::transformed(SwfRgba c) const {
 }
 
 void SwfRenderer::drawShape(const SwfShape& shape, const SwfMatrix& world) {
+  if (area_ && !area_->intersects(SwfDrawList::deviceBounds(shape, world, stageScale()))) return;
   cairo_matrix_t m = toCairo(world);
   cairo_set_matrix(cr_, &m);
   // One device pixel in shape units: the thinnest stroke drawn.
@@ -128,14 +170,43 @@ void SwfRenderer::drawShape(const SwfShape& shape, const SwfMatrix& world) {
         SwfRgba c = transformed(style.color);
         cairo_set_source_rgba(cr_, channel(c.r), channel(c.g), channel(c.b), channel(c.a));
       }
-      cairo_set_line_width(cr_, std::max(static_cast<double>(style.width), minStroke));
       cairo_set_line_cap(cr_, capOf(style.startCap));
       cairo_set_line_join(cr_, joinOf(style.join));
       cairo_set_miter_limit(cr_, style.miterLimit);
       addPath(stroke.path);
-      cairo_stroke(cr_);
+      if (style.noHScale || style.noVScale) {
+        // A fixed width: a round pen in device pixels, whatever the object's transform.
+        cairo_identity_matrix(cr_);
+        cairo_set_line_width(cr_, std::max(fixedStrokeWidth(style, world), 1.0));
+        cairo_stroke(cr_);
+        cairo_set_matrix(cr_, &m);
+      } else {
+        cairo_set_line_width(cr_, std::max(static_cast<double>(style.width), minStroke));
+        cairo_stroke(cr_);
+      }
     }
   }
+}
+
+double SwfRenderer::stageScale() const { return std::sqrt(std::fabs(stage_.determinant())); }
+
+// The device width of a stroke that does not scale with its object: its width in the stage's
+// twips (times the object's vertical or horizontal scale when only the other direction is
+// fixed), through the stage's scale.
+double SwfRenderer::fixedStrokeWidth(const SwfLineStyle& style, const SwfMatrix& world) const {
+  double width = style.width;
+  if (!style.noHScale || !style.noVScale) {
+    // The object's own transform: the world without the stage's.
+    cairo_matrix_t inverseStage = toCairo(stage_);
+    if (cairo_matrix_invert(&inverseStage) == CAIRO_STATUS_SUCCESS) {
+      const cairo_matrix_t& i = inverseStage;
+      SwfMatrix object = SwfMatrix{i.xx, i.yx, i.xy, i.yy, i.x0, i.y0} * world;
+      if (!style.noHScale) width *= std::hypot(object.scaleX, object.skew0);
+      if (!style.noVScale) width *= std::hypot(object.skew1, object.scaleY);
+    }
+  }
+  double device = width * stageScale();
+  return std::isfinite(device) ? device : 0.0;
 }
 
 bool SwfRenderer::setSource(const SwfFillStyle& fill) {
@@ -192,10 +263,9 @@ bool SwfRenderer::setGradientSource(const SwfFillStyle& fill) {
                                         channel(a.a) * (1 - t) + channel(b.a) * t);
     }
   } else {
-    for (const SwfGradientStop& stop : g.stops) {
+    for (const auto& [offset, stop] : cairoStops(g.stops)) {
       SwfRgba c = transformed(stop.color);
-      cairo_pattern_add_color_stop_rgba(pattern, stop.ratio / 255.0, channel(c.r), channel(c.g), channel(c.b),
-                                        channel(c.a));
+      cairo_pattern_add_color_stop_rgba(pattern, offset, channel(c.r), channel(c.g), channel(c.b), channel(c.a));
     }
   }
   switch (g.spread) {

@@ -138,6 +138,39 @@ SwfPoint clampedPoint(std::int64_t x, std::int64_t y) {
           static_cast<std::int32_t>(std::clamp(y, -kCoordinateLimit, kCoordinateLimit))};
 }
 
+SwfBox pathBox(const SwfPath& path) {
+  SwfBox box;
+  for (const SwfPathOp& op : path.ops) {
+    box.add(op.to.x, op.to.y);
+    // A quadratic curve stays within the triangle of its ends and control point.
+    if (op.kind == SwfPathOp::Kind::CurveTo) box.add(op.control.x, op.control.y);
+  }
+  return box;
+}
+
+// How far a stroke reaches past its path, in widths: half a width, more at miter joins and
+// square caps.
+double strokeReach(const SwfLineStyle& style) {
+  double reach = 0.5;
+  if (style.startCap == SwfCap::Square || style.endCap == SwfCap::Square) reach = 0.75;
+  if (style.join == SwfJoin::Miter) reach = std::max(reach, 0.5 * std::max(style.miterLimit, 1.0));
+  return reach;
+}
+
+void measure(SwfShape& shape) {
+  for (const SwfShapeLayer& layer : shape.layers) {
+    for (const SwfFillPath& fill : layer.fills) shape.drawnBounds.add(pathBox(fill.path));
+    for (const SwfStrokePath& stroke : layer.strokes) {
+      const SwfLineStyle& style = layer.lineStyles[stroke.style];
+      double reach = style.width * strokeReach(style);
+      bool fixed = style.noHScale && style.noVScale;
+      shape.drawnBounds.add(pathBox(stroke.path).inflated(fixed ? 0.0 : reach));
+      // A width fixed in one direction follows the other: count it both ways.
+      if (style.noHScale || style.noVScale) shape.fixedStrokeReach = std::max(shape.fixedStrokeReach, reach);
+    }
+  }
+}
+
 }  // namespace
 
 std::optional<SwfShape> SwfShapeParser::parse(std::span<const std::uint8_t> body, int version) {
@@ -257,6 +290,7 @@ std::optional<SwfShape> SwfShapeParser::parse(std::span<const std::uint8_t> body
   }
   flushAll();
   shape.layers.push_back(std::move(layer).finish());
+  measure(shape);
   return shape;
 }
 

@@ -15,6 +15,7 @@ TShockwaveFlash::TShockwaveFlash(TComponent* owner) : TCustomControl(owner) {
 void TShockwaveFlash::setMovie(const std::string& path) {
   movie_ = path;
   player_.load(path);
+  frame_.clear();
   timer_->setEnabled(false);
   timer_->setInterval(player_.frameIntervalMs());
   Invalidate();
@@ -43,8 +44,11 @@ void TShockwaveFlash::startIfShowing() {
 }
 
 void TShockwaveFlash::tick() {
-  if (!playing_ || !showing() || !handleAllocated() || !window()->isShowing()) {
+  bool onScreen = showing() && handleAllocated() && window()->isShowing();
+  if (!playing_ || !onScreen) {
     timer_->setEnabled(false);
+    // Hidden: the remembered frames are let go; the next paint draws the frame whole.
+    if (!onScreen) frame_.clear();
     return;
   }
   if (!loop_ && atLastFrame()) {
@@ -52,11 +56,14 @@ void TShockwaveFlash::tick() {
     return;
   }
   player_.advance();
-  Invalidate();
+  // Only where the new frame differs is drawn again and repainted.
+  Region changed = frame_.update(player_, clientRect().size());
+  for (const Rect& r : changed.rects()) window()->invalidateRect(r, false);
 }
 
 void TShockwaveFlash::Paint() {
-  player_.render(canvas()->cairo(), clientRect());
+  frame_.update(player_, clientRect().size());
+  canvas()->drawBitmap(clientRect().topLeft(), frame_.bitmap());
   startIfShowing();
 }
 

@@ -2,12 +2,15 @@
 // The banner control: plays a movie file in its rectangle by itself, frame after frame at the
 // movie's frame rate, looping, scaled "show all" (the whole stage, as large as fits, centred)
 // and antialiased. It ticks only while it is showing: a tick that finds its window hidden stops
-// the timer, and the next paint (the window shown again) starts it. A missing or damaged file
-// leaves the player's background.
+// the timer, and the next paint (the window shown again) starts it. Each frame is drawn into a
+// kept bitmap only where it differs from the one before, and only that part of the control is
+// repainted, and the frames of a looping movie are remembered while it shows. A missing or
+// damaged file leaves the player's background.
 #include <string>
 
 #include "framework/CustomControl.h"
 #include "framework/Timer.h"
+#include "platform/SwfFrameCache.h"
 #include "platform/SwfPlayer.h"
 
 namespace tavra {
@@ -39,6 +42,7 @@ class TShockwaveFlash : public TCustomControl {
   bool atLastFrame() const;
 
   SwfPlayer player_;
+  SwfFrameCache frame_;
   TTimer* timer_ = nullptr;
   std::string movie_;
   bool playing_ = true;

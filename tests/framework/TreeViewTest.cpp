@@ -1,12 +1,15 @@
 // The tree view: absolute indices, first focus, collapsing around the selection, keyboard and
 // mouse, scrolling, the selection's highlight and pictures, typing ahead.
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "FrameworkFixture.h"
 #include "framework/Button.h"
 #include "framework/ImageList.h"
+#include "framework/Application.h"
 #include "framework/TreeView.h"
+#include "framework/TreeViewTip.h"
 #include "winsys/Keys.h"
 
 namespace tavra::test {
@@ -310,6 +313,164 @@ TEST_F(TreeViewTest, TypingSelectsTheNextRowStartingWithTheText) {
   driver.advance(1100);
   driver.typeText("G");
   EXPECT_EQ(f.tree->selected()->text(), "Gamma") << "letter case does not matter";
+}
+
+
+// --- Tips for cut-off items ----------------------------------------------------------------------
+
+// A narrow view (120 × 150 px, fewer rows than the tree has) with a long title first that it
+// cuts off.
+class TreeTipTest : public TreeViewTest {
+ protected:
+  void SetUp() override {
+    TreeForm& f = form();
+    f.tree->setBounds(10, 10, 120, 150);
+    f.tree->setHint("Choose a section");
+    f.tree->setShowHint(true);
+    longNode = f.tree->items().AddFirst(f.node(0), kLongTitle);
+    f.Show();
+    // The focus elsewhere: no selection highlight under the text.
+    f.other->setFocus();
+    driver.settle();
+  }
+  Point labelPoint(const TTreeNode& n, int dx = 4) {
+    Rect r = form().tree->labelRect(n);
+    return form().tree->clientToScreen({r.left + dx, (r.top + r.bottom) / 2});
+  }
+  // Rests the pointer on the long title's label long enough for the tip.
+  void restOnLongTitle() {
+    driver.moveTo(labelPoint(*longNode));
+    driver.advance(Application().HintPause + 20);
+  }
+  static constexpr const char* kLongTitle = "A section title far too long for the narrow view";
+  TTreeNode* longNode = nullptr;
+};
+
+TEST_F(TreeTipTest, RestingOnACutOffItemShowsItsWholeTextOverIt) {
+  TreeForm& f = form();
+  ASSERT_TRUE(f.tree->labelRect(*longNode).right > f.tree->clientWidth()) << "the title is cut off";
+  driver.moveTo(labelPoint(*longNode));
+  driver.advance(Application().HintPause - 50);
+  EXPECT_FALSE(f.tree->tipShowing()) << "not before the hint pause";
+  driver.advance(100);
+  ASSERT_TRUE(f.tree->tipShowing());
+  EXPECT_EQ(f.tree->tipNode(), longNode);
+  EXPECT_FALSE(Application().hints().showing()) << "the view's own hint gives way";
+
+  // The tip's client area is the label, in screen coordinates: the text lies on the item's text
+  // and runs on past the view's right edge.
+  const TreeViewTip& tip = *f.tree->tip();
+  Rect label = f.tree->labelRect(*longNode);
+  Point origin = f.tree->clientToScreen(label.topLeft());
+  EXPECT_EQ(tip.clientToScreen({0, 0}), origin);
+  EXPECT_EQ(tip.clientRect().size(), label.size());
+  EXPECT_EQ(tip.caption(), kLongTitle);
+
+  // Pixels: the tip's background past the view's edge, with dark text in it.
+  Bitmap shot = driver.screenshot();
+  Rect treeScreen = Rect::fromSize(f.tree->clientToScreen({0, 0}), f.tree->clientRect().size());
+  int inkPast = 0;
+  for (int y = origin.y; y < origin.y + label.height(); ++y) {
+    for (int x = treeScreen.right + 4; x < origin.x + label.width() - 4; ++x) {
+      Color c = shot.colorAt(x, y);
+      if (redOf(c) + greenOf(c) + blueOf(c) < 200) ++inkPast;
+    }
+  }
+  EXPECT_GT(inkPast, 20) << "the text continues past the view's edge";
+  EXPECT_EQ(shot.colorAt(origin.x + label.width() - 1, origin.y + 1), resolveColor(systemColor(SysColor::InfoBk)));
+  // The text sits where the view draws it: the same first dark column in the row.
+  auto firstInk = [&](const Bitmap& b, int y) {
+    for (int x = origin.x; x < treeScreen.right; ++x) {
+      Color c = b.colorAt(x, y);
+      if (redOf(c) + greenOf(c) + blueOf(c) < 200) return x;
+    }
+    return -1;
+  };
+  int firstInkInTip = -1;
+  for (int y = origin.y; y < origin.y + label.height() && firstInkInTip < 0; ++y) firstInkInTip = firstInk(shot, y);
+  driver.moveTo(f.tree->clientToScreen({2, 2}));
+  driver.settle();
+  Bitmap plain = driver.screenshot();
+  int firstInkInView = -1;
+  for (int y = origin.y; y < origin.y + label.height() && firstInkInView < 0; ++y) firstInkInView = firstInk(plain, y);
+  EXPECT_NE(firstInkInView, -1);
+  EXPECT_EQ(firstInkInTip, firstInkInView);
+}
+
+TEST_F(TreeTipTest, ItemsThatFitAndPlacesBesideLabelsShowNoTip) {
+  TreeForm& f = form();
+  driver.moveTo(labelPoint(*f.byText("Beta")));
+  driver.advance(Application().HintPause * 2);
+  EXPECT_FALSE(f.tree->tipShowing());
+  EXPECT_EQ(f.tree->tipNode(), nullptr);
+  // Over the long title's picture, not its label.
+  driver.moveTo(f.tree->clientToScreen(f.tree->iconRect(*longNode).topLeft() + Point{3, 3}));
+  driver.advance(Application().HintPause * 2);
+  EXPECT_FALSE(f.tree->tipShowing());
+}
+
+TEST_F(TreeTipTest, TheTipGoesWhenThePointerLeavesOrTheUserActs) {
+  TreeForm& f = form();
+  struct Case {
+    const char* name;
+    std::function<void()> act;
+  };
+  const Case cases[] = {
+      {"pointer to another row", [&] { driver.moveTo(labelPoint(*f.byText("Gamma"))); }},
+      {"pointer out of the view", [&] { driver.moveTo(f.other->clientToScreen({5, 5})); }},
+      {"click on the item",
+       [&] {
+         driver.click(labelPoint(*longNode));
+         EXPECT_EQ(f.tree->selected(), longNode) << "the click reaches the view";
+       }},
+      {"key",
+       [&] {
+         driver.pressKey(VK_DOWN);
+         EXPECT_EQ(f.tree->selected(), f.byText("Alpha")) << "the key reaches the view";
+       }},
+      {"scroll", [&] { f.tree->setTopItem(f.byText("Beta")); }},
+      {"rows change", [&] { f.byText("Alpha")->Expand(false); }},
+      {"text changes", [&] { longNode->setText("Short"); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    f.tree->setTopItem(f.node(0));
+    longNode->setText(kLongTitle);
+    f.byText("Alpha")->Collapse(false);
+    driver.moveTo(f.other->clientToScreen({5, 5}));
+    driver.settle();
+    restOnLongTitle();
+    ASSERT_TRUE(f.tree->tipShowing());
+    c.act();
+    driver.settle();
+    EXPECT_FALSE(f.tree->tipShowing());
+    driver.advance(Application().HintPause * 2);
+    EXPECT_FALSE(f.tree->tipShowing()) << "and does not come back by itself";
+  }
+}
+
+TEST_F(TreeTipTest, MovingToAnotherCutOffItemShowsItsTipAfterTheShortPause) {
+  TreeForm& f = form();
+  TTreeNode* second = f.tree->items().AddFirst(longNode, "Another title that does not fit either");
+  restOnLongTitle();
+  ASSERT_TRUE(f.tree->tipShowing());
+  driver.moveTo(labelPoint(*second));
+  EXPECT_FALSE(f.tree->tipShowing());
+  driver.advance(Application().HintShortPause + 20);
+  EXPECT_TRUE(f.tree->tipShowing());
+  EXPECT_EQ(f.tree->tipNode(), second);
+  EXPECT_EQ(f.tree->tip()->caption(), "Another title that does not fit either");
+}
+
+TEST_F(TreeTipTest, DeletingTheItemBeforeItsTipShowsCancelsIt) {
+  TreeForm& f = form();
+  driver.moveTo(labelPoint(*longNode));
+  driver.advance(Application().HintPause / 2);
+  longNode->Delete();
+  longNode = nullptr;
+  driver.advance(Application().HintPause);
+  EXPECT_FALSE(f.tree->tipShowing());
+  EXPECT_EQ(f.tree->tipNode(), nullptr);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The bit reader and the record readers on byte strings with known values.
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "platform/SwfReader.h"
@@ -98,26 +99,60 @@ TEST(SwfRecordReader, HugeStyleCountWithoutDataIsInvalid) {
   EXPECT_FALSE(swf::readFillStyles(in, 3).has_value());
 }
 
-TEST(SwfRecordReader, GradientRecordLimitDependsOnShapeVersion) {
-  auto gradient = [](int count) {
+TEST(SwfRecordReader, GradientRecordsHoldAsManyStopsAsTheirCountSaysInEveryShapeVersion) {
+  // Movies hold more than the 8 stops documented before DefineShape4: all are read.
+  auto gradient = [](int count, int version) {
     swftest::BitWriter w;
     w.ub(0, 2);
     w.ub(0, 2);
     w.ub(static_cast<std::uint32_t>(count), 4);
     for (int i = 0; i < count; ++i) {
       w.u8(static_cast<std::uint8_t>(i * 16));
-      w.rgba(1, 2, 3, 4);
+      if (version >= 3) w.rgba(1, 2, 3, 4);
+      else w.rgb(1, 2, 3);
     }
     return w.take();
   };
-  Bytes nine = gradient(9);
-  SwfReader v3(nine);
-  EXPECT_FALSE(swf::readGradient(v3, 3, false).has_value());
-  SwfReader v4(nine);
-  auto g = swf::readGradient(v4, 4, false);
-  ASSERT_TRUE(g.has_value());
-  EXPECT_EQ(g->stops.size(), 9u);
-  EXPECT_EQ(g->stops[8].ratio, 128);
+  for (int version : {1, 2, 3, 4}) {
+    for (int count : {9, 15}) {
+      SCOPED_TRACE("version " + std::to_string(version) + ", " + std::to_string(count) + " stops");
+      Bytes bytes = gradient(count, version);
+      SwfReader in(bytes);
+      auto g = swf::readGradient(in, version, false);
+      ASSERT_TRUE(g.has_value());
+      ASSERT_EQ(g->stops.size(), static_cast<std::size_t>(count));
+      EXPECT_EQ(g->stops.back().ratio, (count - 1) * 16);
+      EXPECT_EQ(g->stops.back().color, (SwfRgba{1, 2, 3, static_cast<std::uint8_t>(version >= 3 ? 4 : 255)}));
+      EXPECT_TRUE(in.atEnd());
+    }
+  }
+}
+
+TEST(SwfRecordReader, LineStyle2ScaleFlags) {
+  struct Case {
+    std::uint32_t bits;  // NoHScale, NoVScale, PixelHint
+    bool noH, noV;
+  };
+  for (Case c : {Case{0b000, false, false}, Case{0b100, true, false}, Case{0b010, false, true}, Case{0b111, true, true}}) {
+    swftest::BitWriter w;
+    w.u8(1);
+    w.u16(40);
+    w.ub(0, 2);
+    w.ub(0, 2);
+    w.ub(0, 1);
+    w.ub(c.bits, 3);
+    w.ub(0, 5);
+    w.ub(0, 1);
+    w.ub(0, 2);
+    w.rgba(1, 2, 3, 4);
+    Bytes bytes = w.take();
+    SwfReader in(bytes);
+    auto styles = swf::readLineStyles(in, 4);
+    ASSERT_TRUE(styles.has_value());
+    EXPECT_EQ((*styles)[0].noHScale, c.noH) << c.bits;
+    EXPECT_EQ((*styles)[0].noVScale, c.noV) << c.bits;
+    EXPECT_EQ((*styles)[0].color, (SwfRgba{1, 2, 3, 4}));
+  }
 }
 
 TEST(SwfRecordReader, LineStyle2CapsJoinsAndFill) {
