@@ -248,7 +248,7 @@ Border FramePainter::windowFrame() const {
       cairo_set_source_rgba(shape, 0, 0, 0, 1);
       cairo_rectangle(shape, 0, 0, size, size);
       cairo_fill(shape);
-      const Rgb body = active ? d_.frame : d_.frame.mix(d_.frame.grey(), 0.6).lighter(0.2);
+      const Rgb body = active ? d_.frame : d_.inactiveFrame();
       setColour(paint, body);
       cairo_rectangle(paint, 0, 0, size, size);
       cairo_fill(paint);
@@ -294,7 +294,7 @@ MaskImage FramePainter::caption() const {
       cairo_set_source_rgba(shape, 0, 0, 0, 1);
       roundedRectPath(shape, 0, 0, w, h, r, r, 0, 0);
       cairo_fill(shape);
-      const Rgb body = active ? d_.frame : d_.frame.mix(d_.frame.grey(), 0.6).lighter(0.2);
+      const Rgb body = active ? d_.frame : d_.inactiveFrame();
       cairo_set_line_width(paint, 1);
       if (!d_.roundedWindow) {
         // Square corners: the side pieces are the solid three-pixel frame.

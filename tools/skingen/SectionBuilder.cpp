@@ -55,6 +55,7 @@ std::string SectionBuilder::faceGradient(const Rgb& c) const {
 }
 
 std::string SectionBuilder::areaGradient(const Rgb& c) const {
+  if (d_.material == Material::Bevel || d_.material == Material::Terminal) return {};  // classic flat areas
   switch (d_.gradient) {
     case GradientKind::None: return {};
     case GradientKind::Vertical: return gradientText({{c.lighter(0.18), c, 100}}, 0);
@@ -187,7 +188,7 @@ void SectionBuilder::windowSections() {
   o_->set("BORDERSMASK", a_->border(frame.image.keyed(std::vector<Rgb>{d_.frame}), 2, 0, 3, 0));
 
   o_->section("FORMTITLE");
-  const Rgb inactive = d_.frame.mix(d_.frame.grey(), 0.6).lighter(0.2);
+  const Rgb inactive = d_.inactiveFrame();
   colours(inactive, d_.frame, d_.titleText.mix(inactive, 0.45), d_.titleText);
   auto captionGradient = [&](const Rgb& c) -> std::string {
     switch (d_.caption) {
@@ -341,6 +342,7 @@ void SectionBuilder::panelSections() {
   const Rgb panelFont = readableOn(d_.panel, d_.text, kWhite);
   o_->section("PANEL");
   colours(d_.panel, d_.panel, panelFont, panelFont);
+  o_->set("GIVEOWNFONT", "TRUE");  // labels on panels and bars take the section's text colour
   const std::string area = areaGradient(d_.panel);
   gradients(area, area);
   o_->set("TRANSPARENCY", 0);
@@ -349,7 +351,7 @@ void SectionBuilder::panelSections() {
 
   o_->section("PANEL_LOW");
   o_->set("PARENTCLASS", "PANEL");
-  const Rgb low = d_.panel.darker(0.06);
+  const Rgb low = d_.material == Material::Terminal ? d_.panel : d_.panel.darker(0.06);
   colours(low, low, panelFont, panelFont);
   gradients("", "");
   const Border lowBorder = frames_.control(BorderPart::PanelLow);
@@ -364,6 +366,7 @@ void SectionBuilder::panelSections() {
   o_->section("BAR");
   const Rgb barFont = readableOn(d_.bar, d_.text, kWhite);
   colours(d_.bar, d_.bar, barFont, barFont);
+  o_->set("GIVEOWNFONT", "TRUE");
   const std::string barGradient = areaGradient(d_.bar);
   gradients(barGradient, barGradient);
   o_->set("TRANSPARENCY", 0);
@@ -406,7 +409,7 @@ void SectionBuilder::panelSections() {
 }
 
 void SectionBuilder::tabSections() {
-  const Rgb sheet = d_.panel.lighter(d_.panel.lightness() < 0.45 ? 0.05 : 0.25);
+  const Rgb sheet = d_.material == Material::Terminal ? d_.panel : d_.panel.lighter(d_.panel.lightness() < 0.45 ? 0.05 : 0.25);
   const Rgb sheetFont = readableOn(sheet, d_.text, kWhite);
   o_->section("PAGECONTROL");
   colours(sheet, sheet, sheetFont, sheetFont);
@@ -422,7 +425,7 @@ void SectionBuilder::tabSections() {
   colours(sheet, sheet, sheetFont, sheetFont);
   o_->set("TRANSPARENCY", 0);
 
-  const Rgb tab = d_.panel.darker(0.04);
+  const Rgb tab = d_.material == Material::Terminal ? d_.panel : d_.panel.darker(0.04);
   const Rgb tabHot = sheet.mix(d_.accent, 0.1);
   const char* names[] = {"TABTOP", "TABBOTTOM", "TABLEFT", "TABRIGHT"};
   for (int side = 0; side < 4; ++side) {
@@ -441,7 +444,7 @@ void SectionBuilder::tabSections() {
 }
 
 void SectionBuilder::scrollSections() {
-  const Rgb track = d_.panel.mix(d_.window, 0.5).lighter(d_.window.lightness() < 0.45 ? 0.04 : 0.3);
+  const Rgb track = d_.material == Material::Terminal ? d_.panel : d_.panel.mix(d_.window, 0.5).lighter(d_.window.lightness() < 0.45 ? 0.04 : 0.3);
   o_->section("SCROLLBAR1H");
   colours(track, track.darker(0.08), d_.text, d_.text);
   gradients("", "");

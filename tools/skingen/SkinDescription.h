@@ -54,6 +54,9 @@ struct SkinDescription {
   int shadow = 0;        // text shadow offset of the skin header
   int seed = 1;          // fixed seed of the textures' noise
 
+  // The frame of an inactive window: the frame colour faded towards grey (console grey for
+  // the terminal material, which keeps to the sixteen console colours).
+  Rgb inactiveFrame() const { return material == Material::Terminal ? Rgb{128, 128, 128} : frame.mix(frame.grey(), 0.6).lighter(0.2); }
   bool textureOnPart(std::string_view part) const { return texture != Texture::None && textureOn.count(std::string(part)) > 0; }
 };
 
