@@ -204,7 +204,7 @@ void SectionBuilder::windowSections() {
   };
   gradients(captionGradient(inactive), captionGradient(d_.frame));
   o_->set("TRANSPARENCY", 0);
-  if (d_.textureOnPart("caption")) texture("caption", d_.frame, 45);
+  if (d_.textureOnPart("caption")) texture("caption", d_.frame, 55);
   else if (d_.caption == CaptionLook::Stripes) {
     // Caption stripes: a master tile of light lines over the caption colour.
     const std::string stripes = a_->texture(TexturePainter::alphaMask(textures_.draw(Texture::Pinstripe, d_.frame, 4, 4), d_.frame), 0, 1);
