@@ -185,7 +185,7 @@ Border FramePainter::control(BorderPart part) const {
   }
   Border border{MaskImage(size, size, frames), corner};
   for (int f = 0; f < frames; ++f) {
-    const int state = part == BorderPart::MenuItem ? f : f;
+    const int state = f;
     border.image.drawFrame(f, [&](cairo_t* paint, cairo_t* shape) {
       drawRim(paint, shape, size, size, part == BorderPart::Huge ? 10 : r, state, part);
       if (part == BorderPart::Huge && d_.material != Material::Bevel && d_.material != Material::Terminal) {
@@ -236,8 +236,7 @@ Border FramePainter::tab(int side) const {
       }
     });
   }
-  static constexpr int kTurn[] = {0, 1, 2, 3};
-  return Border{top.turned(kTurn[side]), corner};
+  return Border{top.turned(side), corner};
 }
 
 Border FramePainter::windowFrame() const {

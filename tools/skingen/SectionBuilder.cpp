@@ -78,8 +78,11 @@ void SectionBuilder::colours(const Rgb& normal, const Rgb& hot, const Rgb& font,
 }
 
 void SectionBuilder::gradients(const std::string& normal, const std::string& hot) {
-  o_->set("GRADIENTPERCENT", normal.empty() ? 0 : 100).set("GRADIENTDATA", normal.empty() ? " " : normal);
-  o_->set("HOTGRADIENTPERCENT", hot.empty() ? 0 : 100).set("HOTGRADIENTDATA", hot.empty() ? " " : hot);
+  // Without a gradient the percentage 0 is enough: the section paints its colour.
+  o_->set("GRADIENTPERCENT", normal.empty() ? 0 : 100);
+  if (!normal.empty()) o_->set("GRADIENTDATA", normal);
+  o_->set("HOTGRADIENTPERCENT", hot.empty() ? 0 : 100);
+  if (!hot.empty()) o_->set("HOTGRADIENTDATA", hot);
 }
 
 void SectionBuilder::texture(const std::string& part, const Rgb& base, int imagePercent) {
@@ -207,9 +210,9 @@ void SectionBuilder::windowSections() {
   if (d_.textureOnPart("caption")) texture("caption", d_.frame, 55);
   else if (d_.caption == CaptionLook::Stripes) {
     // Caption stripes: a master tile of light lines over the caption colour.
-    const std::string stripes = a_->texture(TexturePainter::alphaMask(textures_.draw(Texture::Pinstripe, d_.frame, 4, 4), d_.frame), 0, 1);
+    const std::string stripes = a_->texture(TexturePainter::opaque(textures_.draw(Texture::Pinstripe, d_.frame, 4, 4)), 0, 0);
     o_->set("PATTERN", stripes).set("HOTPATTERN", stripes);
-    o_->set("IMAGEPERCENT", 50).set("HOTIMAGEPERCENT", 50).set("GRADIENTPERCENT", 50).set("HOTGRADIENTPERCENT", 50);
+    o_->set("IMAGEPERCENT", 70).set("HOTIMAGEPERCENT", 70).set("GRADIENTPERCENT", 30).set("HOTGRADIENTPERCENT", 30);
   }
   const int corner = frames_.captionCorner();
   const MaskImage caption = frames_.caption();

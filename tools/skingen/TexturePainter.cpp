@@ -185,7 +185,7 @@ PixelBlock TexturePainter::alphaMask(const Tile& tile, const Rgb& base) {
     for (int x = 0; x < tile.width; ++x) {
       std::uint32_t p = tile.pixels[static_cast<size_t>(y) * static_cast<size_t>(tile.width) + static_cast<size_t>(x)] & 0xFFFFFF;
       const double dr = ((p >> 16) & 0xFF) - base.r, dg = ((p >> 8) & 0xFF) - base.g, db = (p & 0xFF) - base.b;
-      const double distance = std::min(1.0, std::sqrt(dr * dr + dg * dg + db * db) / 90.0);
+      const double distance = std::min(1.0, std::sqrt(dr * dr + dg * dg + db * db) / 48.0);
       // What does not stand out of the base lets the background through.
       const auto m = static_cast<std::uint32_t>(std::lround(255 * (1 - distance)));
       if (p == kMagenta) p = 0xFE00FF;
