@@ -91,7 +91,10 @@ void SectionBuilder::texture(const std::string& part, const Rgb& base, int image
   std::string value;
   switch (d_.textureForm) {
     case TextureForm::Master: value = a_->texture(TexturePainter::opaque(textures_.draw(d_.texture, base, t, t)), 0, 0); break;
-    case TextureForm::Alpha: value = a_->texture(TexturePainter::alphaMask(textures_.draw(d_.texture, base, t, t), base), 0, 1); break;
+    case TextureForm::Alpha:
+      // Alpha tiles are drawn in whole rows only: small enough for a caption or a menu bar.
+      value = a_->texture(TexturePainter::alphaMask(textures_.draw(d_.texture, base, 16, 16), base), 0, 1);
+      break;
     case TextureForm::Bmp:
       value = a_->ownImage(upper(part) + ".BMP", encodeBmp24(TexturePainter::opaque(textures_.draw(d_.texture, base, 64, 64))), 1, 0, 1);
       break;
