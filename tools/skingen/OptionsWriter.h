@@ -15,7 +15,6 @@ class OptionsWriter {
   OptionsWriter& set(const std::string& key, const std::string& value);
   OptionsWriter& set(const std::string& key, int value) { return set(key, std::to_string(value)); }
   bool has(const std::string& sectionName) const;
-  size_t sectionCount() const { return sections_.size(); }
   std::string text() const;
 
  private:

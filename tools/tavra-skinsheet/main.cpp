@@ -60,7 +60,7 @@ void startTest(HeadlessDriver& d, TForm1& main, TForm2& test) {
     d.typeText(text);
   };
   type(*test.e1, "Иванов");
-  type(*test.e2, "Пётр");
+  type(*test.e2, "Петр");
   type(*test.e3, "Сергеевич");
   auto clickTab = [&](TCustomTabControl& tabs, int index) {
     for (int guard = 0; guard < 20; ++guard) {
