@@ -5,6 +5,7 @@
 #include "app/HandOver.h"
 #include "app/ProgramWindows.h"
 #include "selftest/Unit2.h"
+#include "skin/builtin/BuiltInSkins.h"
 #include "skin/manager/TsSkinManager.h"
 #include "viewer/ContentPaths.h"
 #include "viewer/MainWindowPictures.h"

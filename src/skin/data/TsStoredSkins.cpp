@@ -1,7 +1,5 @@
 #include "skin/data/TsStoredSkins.h"
 
-#include "skin/data/EmbeddedSkinPackages.h"
-
 namespace tavra {
 
 const TsStoredSkin* TsStoredSkins::find(std::string_view name) const {
@@ -9,16 +7,6 @@ const TsStoredSkin* TsStoredSkins::find(std::string_view name) const {
     if (skin.Name == name) return &skin;
   }
   return nullptr;
-}
-
-TsStoredSkins builtInSkins() {
-  TsStoredSkins skins;
-  for (const EmbeddedSkinPackage& package : embeddedSkinPackages()) {
-    TsStoredSkin& skin = skins.add();
-    skin.Name = std::string(package.name) + " (internal)";
-    skin.Data.assign(package.bytes.begin(), package.bytes.end());
-  }
-  return skins;
 }
 
 }  // namespace tavra

@@ -22,8 +22,4 @@ class TsStoredSkins {
   std::vector<TsStoredSkin> items_;
 };
 
-// The skins built into the program: every embedded package, named "<name> (internal)", in the
-// order of the build's list.
-TsStoredSkins builtInSkins();
-
 }  // namespace tavra

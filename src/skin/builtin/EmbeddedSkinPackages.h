@@ -1,5 +1,6 @@
 #pragma once
-// The skin packages the build embeds into the program (generated from skins/packages/).
+// The skin packages the build embeds into the program (made from skins/sources/ and
+// skins/packages/, in the order of skins/packages/order.txt).
 #include <cstdint>
 #include <span>
 #include <string_view>

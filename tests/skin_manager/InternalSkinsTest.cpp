@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "skin/data/EmbeddedSkinPackages.h"
+#include "skin/builtin/BuiltInSkins.h"
+#include "skin/builtin/EmbeddedSkinPackages.h"
 #include "skin/data/TacSkinConvertor.h"
 #include "skin/data/TsStoredSkins.h"
 

@@ -1,0 +1,65 @@
+// The program's own skins: the largest internal skin read into a model (package, masks,
+// patterns, sections), and the same skin chosen in the running program (load, announcement and
+// repaint of the main window).
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "app/ProgramWindows.h"
+#include "driver/HeadlessDriver.h"
+#include "skin/builtin/BuiltInSkins.h"
+#include "skin/data/SkinLoader.h"
+#include "skin/data/SkinSource.h"
+#include "skin/manager/TsSkinManager.h"
+#include "viewer/Unit1.h"
+
+namespace {
+
+using namespace tavra;
+
+const TsStoredSkin* largestOf(const TsStoredSkins& skins) {
+  const TsStoredSkin* largest = nullptr;
+  for (const TsStoredSkin& skin : skins.items()) {
+    if (!largest || skin.Data.size() > largest->Data.size()) largest = &skin;
+  }
+  return largest;
+}
+
+void BM_ReadLargestInternalSkin(benchmark::State& state) {
+  const TsStoredSkins skins = builtInSkins();
+  const TsStoredSkin* largest = largestOf(skins);
+  if (!largest) {
+    state.SkipWithError("no internal skins");
+    return;
+  }
+  for (auto _ : state) {
+    auto source = SkinSource::fromPackageBytes(largest->Data);
+    SkinModel model;
+    const SkinStatus loaded = SkinLoader(model, source->loadInput()).LoadAll();
+    benchmark::DoNotOptimize(loaded);
+    benchmark::DoNotOptimize(model.Masks.size());
+  }
+  state.SetLabel(largest->Name + ", " + std::to_string(largest->Data.size()) + " bytes");
+}
+BENCHMARK(BM_ReadLargestInternalSkin)->Unit(benchmark::kMillisecond);
+
+void BM_ChooseLargestInternalSkinInTheProgram(benchmark::State& state) {
+  HeadlessDriver driver;
+  driver.startProgram();
+  driver.advanceUntil([] { return programWindows().Form1 && programWindows().Form1->visible(); }, 20000, 100);
+  TsSkinManager& sm = *programWindows().Form1->sm;
+  const TsStoredSkin* largest = largestOf(sm.InternalSkins());
+  if (!largest) {
+    state.SkipWithError("no internal skins");
+    return;
+  }
+  const std::string name = largest->Name;
+  for (auto _ : state) {
+    sm.setSkinName(name);
+    driver.settle();
+  }
+  state.SetLabel(name);
+}
+BENCHMARK(BM_ChooseLargestInternalSkinInTheProgram)->Unit(benchmark::kMillisecond);
+
+}  // namespace

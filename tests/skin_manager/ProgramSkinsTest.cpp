@@ -1,0 +1,146 @@
+// The program's own 51 skins: the internal list, the packages beside the program, and which
+// skin start-up ends in with and without the skin folder.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "driver/HeadlessDriver.h"
+#include "skin/builtin/BuiltInSkins.h"
+#include "skin/data/SkinModel.h"
+#include "skin/manager/TsSkinManager.h"
+#include "viewer/ContentPaths.h"
+#include "viewer/Unit1.h"
+
+namespace tavra {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The covers menu's names, in its order.
+const std::vector<std::string> kCovers = {
+    "Acryl", "Beijing", "BlueGauze", "BlueGlass", "Bluelce", "BluePlastic", "Calcium", "Cappuccino", "Cold", "DarkGlass",
+    "Desert", "Elegant", "FalloutStyle", "Golden", "GrayPlastic", "HeroesStyle", "Ledenets", "LikeOperaStyle", "LongHorn",
+    "MacMetal", "MacOS2", "MacOS", "Neutral2", "Neutral3", "Neutral4", "Neutral", "Next Alpha2", "Next Alpha",
+    "Office 12Style ", "Office2003", "Office2007 Black", "Office2007 Blue", "Opus", "Pulsar", "Retro", "Rhombus", "Sand",
+    "SoapSky - Blue", "SoapSky - Lime", "Steam", "Terminal4bit", "TheFrog", "Topaz", "Vista", "Winter2003", "WLM", "WMP11",
+    "WMP 2008", "Wood", "XPLuna", "XPSilver"};
+
+// The internal name of a cover: the same name with " (internal)", four of them spelt otherwise.
+std::string internalName(const std::string& cover) {
+  if (cover == "Bluelce") return "BlueIce (internal)";
+  if (cover == "Next Alpha2") return "NextAlpha2 (internal)";
+  if (cover == "Next Alpha") return "NextAlpha (internal)";
+  if (cover == "Office 12Style ") return "Office12Style (internal)";
+  return cover + " (internal)";
+}
+
+TsSkinManager* mainManager(HeadlessDriver& driver) {
+  for (TComponent* c : driver.app().components()) {
+    if (auto* form = dynamic_cast<TForm1*>(c)) return form->sm;
+  }
+  return nullptr;
+}
+
+const TsGeneralData* section(const SkinModel& model, const std::string& name) {
+  for (const TsGeneralData& s : model.Sections) {
+    if (s.SectionName == name) return &s;
+  }
+  return nullptr;
+}
+
+TEST(ProgramSkins, InternalSkinsAreTheFiftyOneCoversInMenuOrder) {
+  const TsStoredSkins skins = builtInSkins();
+  ASSERT_EQ(skins.count(), 51);
+  EXPECT_EQ(skins.items().front().Name, "Acryl (internal)");
+  for (size_t i = 0; i < kCovers.size(); ++i) EXPECT_EQ(skins.items()[i].Name, internalName(kCovers[i])) << "cover " << i + 1;
+  EXPECT_EQ(skins.items()[4].Name, "BlueIce (internal)");
+  EXPECT_EQ(skins.items()[26].Name, "NextAlpha2 (internal)");
+  EXPECT_EQ(skins.items()[27].Name, "NextAlpha (internal)");
+  EXPECT_EQ(skins.items()[28].Name, "Office12Style (internal)");
+}
+
+TEST(ProgramSkins, EveryInternalSkinLoadsWithTheSectionsTheWindowsName) {
+  HeadlessDriver driver;
+  driver.startProgram();
+  TsSkinManager* sm = mainManager(driver);
+  ASSERT_NE(sm, nullptr);
+  int withIconLine = 0;
+  std::set<std::tuple<std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t>> looks;
+  for (const TsStoredSkin& skin : sm->InternalSkins().items()) {
+    SCOPED_TRACE(skin.Name);
+    sm->setSkinName(skin.Name);
+    ASSERT_EQ(sm->SkinName(), skin.Name);
+    const SkinModel& model = sm->model();
+    EXPECT_EQ(sm->SkinInfo(), "6.14");
+    EXPECT_FALSE(model.MasterBitmap.isEmpty());
+    for (const char* name : {"GLOBALINFO", "FORM", "FORMTITLE", "EDIT", "BAR", "BUTTON", "BUTTON_HUGE", "PANEL", "SPEEDBUTTON",
+                             "GROUPBOX", "PAGECONTROL", "TABTOP", "TABBOTTOM", "HINT", "MAINMENU", "MENUITEM", "MENULINE"}) {
+      EXPECT_NE(section(model, name), nullptr) << name;
+    }
+    // The border masks every window frame, button and edit is drawn with.
+    for (const char* name : {"FORM", "FORMTITLE", "BUTTON", "BUTTON_HUGE", "EDIT", "TABTOP"}) {
+      const TsGeneralData* s = section(model, name);
+      ASSERT_NE(s, nullptr) << name;
+      EXPECT_GE(s->BorderMask, 0) << name;
+    }
+    if (section(model, "ICOLINE")) ++withIconLine;
+    const TsGeneralData* title = section(model, "FORMTITLE");
+    const TsGeneralData* button = section(model, "BUTTON");
+    const TsGeneralData* global = section(model, "GLOBALINFO");
+    const TsGeneralData* panel = section(model, "PANEL");
+    looks.insert({title->HotColor, button->Color, global->Color, panel->Color});
+  }
+  EXPECT_EQ(withIconLine, 25);
+  // No two skins share their caption, button, window and panel colours.
+  EXPECT_EQ(looks.size(), 51u);
+}
+
+TEST(ProgramSkins, StartUpEndsInAcrylWithoutTheSkinFolderAndInRhombusWithIt) {
+  const fs::path folder = content::root() + "skins";
+  const fs::path built = fs::path(TAVRA_BIN_DIR) / "skins";
+  fs::remove_all(folder);  // the test's own folder, should an earlier run have been cut short
+  {
+    HeadlessDriver driver;
+    driver.startProgram();
+    TsSkinManager* sm = mainManager(driver);
+    ASSERT_NE(sm, nullptr);
+    EXPECT_EQ(sm->SkinName(), "Acryl (internal)");
+    EXPECT_TRUE(sm->Active());
+    EXPECT_EQ(sm->model().SkinData.SkinPath, "");
+    EXPECT_EQ(sm->model().SkinData.Description, "Light frosted acrylic: pale blue-grey panels, glassy buttons with a white upper rim");
+  }
+
+  // The skin folder beside the program, as the build makes it.
+  fs::create_directories(folder);
+  for (const std::string& cover : kCovers) fs::copy_file(built / (cover + ".asz"), folder / (cover + ".asz"));
+  struct RemoveFolder {
+    fs::path path;
+    ~RemoveFolder() { fs::remove_all(path); }
+  } removeFolder{folder};
+
+  HeadlessDriver driver;
+  driver.startProgram();
+  TsSkinManager* sm = mainManager(driver);
+  ASSERT_NE(sm, nullptr);
+  EXPECT_EQ(sm->SkinName(), "Rhombus");
+  EXPECT_TRUE(sm->IsPacked());
+  EXPECT_NE(sm->model().SkinData.SkinPath, "");
+  EXPECT_EQ(sm->model().SkinData.Description, "Teal frames with a rhombus lattice, grey-green panels, glassy buttons");
+
+  // Every cover finds its own package: no name falls back to the first internal skin.
+  std::set<std::string> descriptions;
+  for (const std::string& cover : kCovers) {
+    sm->setSkinName(cover);
+    EXPECT_EQ(sm->SkinName(), cover);
+    EXPECT_TRUE(sm->IsPacked()) << cover;
+    descriptions.insert(sm->model().SkinData.Description);
+  }
+  EXPECT_EQ(descriptions.size(), 51u);
+}
+
+}  // namespace
+}  // namespace tavra

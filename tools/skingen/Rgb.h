@@ -1,0 +1,36 @@
+#pragma once
+// Colours of the generator: channels as doubles 0..255, mixed and shaded freely, and written
+// out as the skin's 0x00BBGGRR integers or as pixels.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tavra::skingen {
+
+struct Rgb {
+  double r = 0, g = 0, b = 0;
+
+  // "#RRGGBB"; nothing for any other text.
+  static std::optional<Rgb> parse(std::string_view text);
+
+  Rgb mix(const Rgb& other, double t) const;  // t = 0 gives this colour, 1 gives `other`
+  Rgb lighter(double t) const { return mix(Rgb{255, 255, 255}, t); }
+  Rgb darker(double t) const { return mix(Rgb{0, 0, 0}, t); }
+  Rgb grey() const;  // the same lightness without hue
+  double lightness() const { return (r * 0.299 + g * 0.587 + b * 0.114) / 255.0; }
+
+  std::uint8_t red() const;
+  std::uint8_t green() const;
+  std::uint8_t blue() const;
+  // The skin's colour value 0x00BBGGRR, never the transparent magenta.
+  std::uint32_t colorRef() const;
+  std::string decimal() const { return std::to_string(colorRef()); }
+  // 0xAARRGGBB with the given alpha (straight, not premultiplied).
+  std::uint32_t argb(std::uint8_t alpha = 255) const;
+};
+
+// Text readable on `background`: `dark` or `light`, whichever contrasts more.
+Rgb readableOn(const Rgb& background, const Rgb& dark, const Rgb& light);
+
+}  // namespace tavra::skingen

@@ -1,0 +1,493 @@
+#include "SectionBuilder.h"
+
+#include <algorithm>
+#include <cctype>
+#include <vector>
+
+namespace tavra::skingen {
+namespace {
+
+const Rgb kWhite{255, 255, 255};
+const Rgb kBlack{0, 0, 0};
+
+std::string upper(std::string s) {
+  for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return s;
+}
+
+}  // namespace
+
+std::string gradientText(std::initializer_list<GradientStep> steps, int mode) {
+  std::string out;
+  for (const GradientStep& s : steps) {
+    if (!out.empty()) out += ";";
+    out += s.from.decimal() + ";" + s.to.decimal() + ";" + std::to_string(s.percent) + ";" + std::to_string(mode) + ";0";
+  }
+  return out;
+}
+
+SectionBuilder::SectionBuilder(const SkinDescription& d) : d_(d), frames_(d), glyphs_(d), textures_(d, d.seed) {}
+
+void SectionBuilder::build(OptionsWriter& options, SkinAssets& assets) {
+  o_ = &options;
+  a_ = &assets;
+  globalInfo();
+  windowSections();
+  menuSections();
+  buttonSections();
+  editSections();
+  panelSections();
+  tabSections();
+  scrollSections();
+}
+
+std::string SectionBuilder::faceGradient(const Rgb& c) const {
+  switch (d_.material) {
+    case Material::Glass: return gradientText({{c.lighter(0.6), c.lighter(0.25), 48}, {c, c.lighter(0.3), 52}}, 0);
+    case Material::Gel: return gradientText({{c.lighter(0.75), c.lighter(0.35), 45}, {c.darker(0.05), c.lighter(0.4), 55}}, 0);
+    case Material::Plastic: return gradientText({{c.lighter(0.45), c, 50}, {c.darker(0.08), c.lighter(0.1), 50}}, 0);
+    case Material::Metal: return gradientText({{c.lighter(0.4), c, 35}, {c, c.darker(0.12), 65}}, 0);
+    case Material::Neon: return gradientText({{c.lighter(0.1), c.darker(0.2), 100}}, 0);
+    case Material::Flat:
+      return d_.gradient == GradientKind::None ? std::string() : gradientText({{c.lighter(0.12), c.darker(0.04), 100}}, 0);
+    default: return {};
+  }
+}
+
+std::string SectionBuilder::areaGradient(const Rgb& c) const {
+  if (d_.material == Material::Bevel || d_.material == Material::Terminal) return {};  // classic flat areas
+  switch (d_.gradient) {
+    case GradientKind::None: return {};
+    case GradientKind::Vertical: return gradientText({{c.lighter(0.18), c, 100}}, 0);
+    case GradientKind::Horizontal: return gradientText({{c.lighter(0.22), c.darker(0.06), 100}}, 1);
+    case GradientKind::Triangles:
+      return gradientText({{c.lighter(0.3), c, 20}, {c, c, 20}, {c.mix(d_.accent, 0.18), c, 20}, {c.darker(0.14), c, 20},
+                           {c.mix(d_.accent, 0.1).lighter(0.1), c, 20}},
+                          2);
+  }
+  return {};
+}
+
+void SectionBuilder::colours(const Rgb& normal, const Rgb& hot, const Rgb& font, const Rgb& hotFont) {
+  o_->set("COLOR", normal.decimal()).set("HOTCOLOR", hot.decimal());
+  o_->set("FONTCOLOR", font.decimal()).set("HOTFONTCOLOR", hotFont.decimal());
+  if (d_.shadow > 0 && d_.window.lightness() < 0.45) {
+    // Dark skins lift their text off the background with a contour on the lower right.
+    o_->set("TCRIGHT", font.darker(0.8).decimal()).set("TCBOTTOM", font.darker(0.8).decimal());
+  }
+}
+
+void SectionBuilder::gradients(const std::string& normal, const std::string& hot) {
+  // Without a gradient the percentage 0 is enough: the section paints its colour.
+  o_->set("GRADIENTPERCENT", normal.empty() ? 0 : 100);
+  if (!normal.empty()) o_->set("GRADIENTDATA", normal);
+  o_->set("HOTGRADIENTPERCENT", hot.empty() ? 0 : 100);
+  if (!hot.empty()) o_->set("HOTGRADIENTDATA", hot);
+}
+
+void SectionBuilder::texture(const std::string& part, const Rgb& base, int imagePercent) {
+  if (!d_.textureOnPart(part)) return;
+  const int t = TexturePainter::tileSize(d_.texture);
+  std::string value;
+  switch (d_.textureForm) {
+    case TextureForm::Master: value = a_->texture(TexturePainter::opaque(textures_.draw(d_.texture, base, t, t)), 0, 0); break;
+    case TextureForm::Alpha:
+      // Alpha tiles are drawn in whole rows only: small enough for a caption or a menu bar.
+      value = a_->texture(TexturePainter::alphaMask(textures_.draw(d_.texture, base, 16, 16), base), 0, 1);
+      break;
+    case TextureForm::Bmp:
+      value = a_->ownImage(upper(part) + ".BMP", encodeBmp24(TexturePainter::opaque(textures_.draw(d_.texture, base, 64, 64))), 1, 0, 1);
+      break;
+    case TextureForm::Jpeg:
+      value = a_->file(upper(part) + ".JPG", encodeJpeg(TexturePainter::opaque(textures_.draw(d_.texture, base, 128, 128)), 90));
+      break;
+    case TextureForm::Pattern:
+      // At least 90000 pixels: the engine keeps it as a JPEG background pattern.
+      value = a_->file(upper(part) + ".JPG", encodeJpeg(TexturePainter::opaque(textures_.draw(d_.texture, base, 320, 320)), 88));
+      break;
+  }
+  o_->set("PATTERN", value).set("HOTPATTERN", value);
+  o_->set("IMAGEPERCENT", imagePercent).set("HOTIMAGEPERCENT", imagePercent);
+  // The gradient covers what the texture leaves.
+  o_->set("GRADIENTPERCENT", 100 - imagePercent).set("HOTGRADIENTPERCENT", 100 - imagePercent);
+}
+
+std::string SectionBuilder::borderOf(const Border& border, std::initializer_list<Rgb> mattes, int stretchMode) {
+  const std::vector<Rgb> m(mattes);
+  const PixelBlock block = border.image.render(d_.masks, m);
+  return a_->border(block, border.image.frames(), d_.masks == MaskKind::Alpha ? 1 : 0, border.corner, stretchMode);
+}
+
+std::string SectionBuilder::glyphOf(const MaskImage& image, std::initializer_list<Rgb> mattes) {
+  const std::vector<Rgb> m(mattes);
+  return a_->glyph(image.render(d_.masks, m), image.frames(), d_.masks == MaskKind::Alpha ? 1 : 0);
+}
+
+std::string SectionBuilder::captionButton(CaptionGlyph glyph, bool large, const char* pngName) {
+  const MaskImage image = glyphs_.captionButton(glyph, large);
+  if (d_.pngGlyphs && large && pngName) {
+    // An opaque PNG with magenta around the button: read by the engine as a keyed glyph.
+    const std::vector<Rgb> mattes{d_.frame};
+    return a_->ownImage(pngName, encodePngRgb(image.keyed(mattes)), image.frames(), 0, 2);
+  }
+  return glyphOf(image, {d_.frame, d_.frame, d_.frame});
+}
+
+void SectionBuilder::globalInfo() {
+  o_->section("GLOBALINFO");
+  o_->set("VERSION", "6.14").set("AUTHOR", d_.author).set("DESCRIPTION", d_.description);
+  o_->set("SHADOW1COLOR", kBlack.decimal()).set("SHADOW1OFFSET", d_.shadow).set("SHADOW1BLUR", d_.shadow > 0 ? 3 : -1);
+  o_->set("SHADOW1TRANSPARENCY", d_.shadow > 0 ? 60 : 0);
+  const bool roundButtons = d_.captionButtons == ButtonShape::Round || d_.glyphs == GlyphStyle::Mac;
+  o_->set("BISPACE", roundButtons ? 3 : d_.captionButtons == ButtonShape::Bare ? 0 : 1);
+  o_->set("BIVALIGN", 0).set("BIRIGHT", roundButtons ? 4 : 2).set("BILEFT", 2);
+  o_->set("BORDERCOLOR", d_.frame.darker(0.45).decimal());
+  const bool glow = d_.glow != Glow::None;
+  o_->set("BICONCLOSEGLOW", glow ? 1 : 0).set("BICONCLOSEGLOWMARGIN", glow ? 4 : 0);
+  o_->set("BICONMAXGLOW", d_.glow == Glow::All ? 1 : 0).set("BICONMAXGLOWMARGIN", d_.glow == Glow::All ? 4 : 0);
+  o_->set("BICONMINGLOW", d_.glow == Glow::All ? 1 : 0).set("BICONMINGLOWMARGIN", d_.glow == Glow::All ? 4 : 0);
+  o_->set("MASTERBITMAP", "MASTER.BMP");  // compared with the upper-cased entry name
+  o_->set("COLOR", d_.window.decimal()).set("HOTCOLOR", d_.window.lighter(0.2).decimal());
+  o_->set("FONTCOLOR", d_.text.decimal()).set("HOTFONTCOLOR", d_.text.decimal());
+
+  const std::initializer_list<Rgb> onWindow{d_.window, d_.window, d_.window};
+  o_->set("BOXCHECKED", glyphOf(glyphs_.box(BoxKind::Checked), onWindow));
+  o_->set("BOXUNCHECKED", glyphOf(glyphs_.box(BoxKind::Unchecked), onWindow));
+  o_->set("BOXGRAYED", glyphOf(glyphs_.box(BoxKind::Grayed), onWindow));
+  o_->set("RADIOCHECKED", glyphOf(glyphs_.box(BoxKind::RadioChecked), onWindow));
+  o_->set("RADIOUNCHECKED", glyphOf(glyphs_.box(BoxKind::RadioUnchecked), onWindow));
+  o_->set("RADIOGRAYED", glyphOf(glyphs_.box(BoxKind::RadioGrayed), onWindow));
+  o_->set("SMALLCHECKED", glyphOf(glyphs_.box(BoxKind::SmallChecked), onWindow));
+  o_->set("SMALLUNCHECKED", glyphOf(glyphs_.box(BoxKind::SmallUnchecked), onWindow));
+  o_->set("SMALLGRAYED", glyphOf(glyphs_.box(BoxKind::SmallGrayed), onWindow));
+  o_->set("CHECK", glyphOf(glyphs_.checkMark(), {d_.window, d_.select}));
+  o_->set("GRIPIMAGE", glyphOf(glyphs_.grip(), {d_.window}));
+  o_->set("TITLEBUTTON", borderOf(frames_.control(BorderPart::TitleButton), {d_.frame, d_.frame.lighter(0.2), d_.frame.darker(0.2)}));
+  o_->set("BICONCLOSE", captionButton(CaptionGlyph::Close, true, "CLOSE.PNG"));
+  o_->set("BICONMAX", captionButton(CaptionGlyph::Maximize, true, "MAXIMIZE.PNG"));
+  o_->set("BICONMIN", captionButton(CaptionGlyph::Minimize, true, "MINIMIZE.PNG"));
+  o_->set("BICONNORM", captionButton(CaptionGlyph::Restore, true, nullptr));
+  o_->set("BICONHELP", captionButton(CaptionGlyph::Help, true, nullptr));
+  o_->set("SICONCLOSE", captionButton(CaptionGlyph::Close, false, nullptr));
+  o_->set("SICONMAX", captionButton(CaptionGlyph::Maximize, false, nullptr));
+  o_->set("SICONMIN", captionButton(CaptionGlyph::Minimize, false, nullptr));
+  o_->set("SICONNORM", captionButton(CaptionGlyph::Restore, false, nullptr));
+  o_->set("SICONHELP", captionButton(CaptionGlyph::Help, false, nullptr));
+  if (glow) {
+    const MaskImage halo = glyphs_.glow(30, d_.glyphs == GlyphStyle::Mac ? Rgb{230, 80, 60} : Rgb{235, 70, 50}.mix(d_.accent, 0.3));
+    o_->set("BICONCLOSEGLOW0", a_->ownImage("CLOSEGLOW.PNG", encodePngArgb(halo.frameWidth(), halo.frameHeight(), halo.straightArgb()), 1, 0, 3));
+  }
+  if (d_.glow == Glow::All) {
+    const MaskImage halo = glyphs_.glow(30, d_.accent.lighter(0.2));
+    const std::string value = a_->ownImage("GLOW.PNG", encodePngArgb(halo.frameWidth(), halo.frameHeight(), halo.straightArgb()), 1, 0, 3);
+    o_->set("BICONMAXGLOW0", value).set("BICONMINGLOW0", value);
+  }
+}
+
+void SectionBuilder::windowSections() {
+  o_->section("FORM");
+  colours(d_.window, d_.window, d_.text, d_.text);
+  gradients("", "");
+  o_->set("TRANSPARENCY", 0);
+  texture("form", d_.window, 100);
+  const Border frame = frames_.windowFrame();
+  o_->set("BORDERSMASK", a_->border(frame.image.keyed(std::vector<Rgb>{d_.frame}), 2, 0, 3, 0));
+
+  o_->section("FORMTITLE");
+  const Rgb inactive = d_.inactiveFrame();
+  colours(inactive, d_.frame, d_.titleText.mix(inactive, 0.45), d_.titleText);
+  auto captionGradient = [&](const Rgb& c) -> std::string {
+    switch (d_.caption) {
+      case CaptionLook::Flat: return {};
+      case CaptionLook::Gradient:
+        return d_.gradient == GradientKind::Horizontal ? gradientText({{c, d_.frame2.mix(c.lighter(0.3), 0.3), 100}}, 1)
+                                                       : gradientText({{c.lighter(0.25), c.darker(0.08), 100}}, 0);
+      case CaptionLook::Reflection: return gradientText({{c.lighter(0.5), c.lighter(0.2), 45}, {c.darker(0.12), c.lighter(0.05), 55}}, 0);
+      case CaptionLook::Stripes: return gradientText({{c.lighter(0.2), c, 100}}, 0);
+      case CaptionLook::Glass: return gradientText({{c.lighter(0.35), c, 50}, {c.darker(0.25), d_.frame2.mix(c, 0.3), 50}}, 0);
+    }
+    return {};
+  };
+  gradients(captionGradient(inactive), captionGradient(d_.frame));
+  o_->set("TRANSPARENCY", 0);
+  if (d_.textureOnPart("caption")) texture("caption", d_.frame, 55);
+  else if (d_.caption == CaptionLook::Stripes) {
+    // Caption stripes: a master tile of light lines over the caption colour.
+    const std::string stripes = a_->texture(TexturePainter::opaque(textures_.draw(Texture::Pinstripe, d_.frame, 4, 4)), 0, 0);
+    o_->set("PATTERN", stripes).set("HOTPATTERN", stripes);
+    o_->set("IMAGEPERCENT", 70).set("HOTIMAGEPERCENT", 70).set("GRADIENTPERCENT", 30).set("HOTGRADIENTPERCENT", 30);
+  }
+  const int corner = frames_.captionCorner();
+  const MaskImage caption = frames_.caption();
+  if (d_.roundedWindow) {
+    o_->set("BORDERSMASK", a_->border(caption.alpha(), 2, 1, corner, corner, corner, 2, 0));
+  } else {
+    const std::vector<Rgb> mattes{inactive, d_.frame};
+    o_->set("BORDERSMASK", a_->border(caption.keyed(mattes), 2, 0, corner, corner, corner, 2, 0));
+  }
+
+  o_->section("DIALOG");
+  o_->set("PARENTCLASS", "FORM");
+  o_->section("MDIAREA");
+  o_->set("PARENTCLASS", "FORM");
+  colours(d_.window.darker(0.2), d_.window.darker(0.2), d_.text, d_.text);
+  o_->section("DRAGBAR");
+  o_->set("PARENTCLASS", "FORMTITLE");
+}
+
+void SectionBuilder::menuSections() {
+  const Rgb menuFont = readableOn(d_.menuBar, d_.text, kWhite);
+  o_->section("MENULINE");
+  colours(d_.menuBar, d_.menuBar, menuFont, menuFont);
+  const std::string bar = areaGradient(d_.menuBar);
+  gradients(bar, bar);
+  texture("menu", d_.menuBar, 50);
+
+  o_->section("MAINMENU");
+  const Rgb popup = d_.material == Material::Terminal ? d_.window : d_.window.lighter(d_.window.lightness() < 0.45 ? 0.08 : 0.45);
+  colours(popup, popup, readableOn(popup, d_.text, kWhite), readableOn(popup, d_.text, kWhite));
+  gradients("", "");
+  o_->set("BORDERSMASK", borderOf(frames_.control(BorderPart::Menu), {popup}));
+
+  o_->section("MENUITEM");
+  colours(popup, d_.select, readableOn(popup, d_.text, kWhite), d_.selectText);
+  o_->set("TRANSPARENCY", 100).set("HOTTRANSPARENCY", 0);
+  gradients("", d_.material == Material::Flat || d_.material == Material::Bevel || d_.material == Material::Terminal
+                    ? std::string()
+                    : gradientText({{d_.select.lighter(0.3), d_.select, 100}}, 0));
+  // Drawn for the selected item only.
+  o_->set("BORDERSMASK", borderOf(frames_.control(BorderPart::MenuItem), {d_.select, d_.select}, 2));
+
+  if (d_.icoLine) {
+    o_->section("ICOLINE");
+    const Rgb column = popup.mix(d_.accent, 0.12).darker(0.04);
+    colours(column, column, d_.text, d_.text);
+    gradients(gradientText({{column.lighter(0.3), column, 100}}, 1), "");
+  }
+
+  o_->section("DIVIDERV");
+  o_->set("COLOR", popup.decimal()).set("TRANSPARENCY", 100);
+  o_->set("BORDERSMASK", a_->border(frames_.dividerLines(false).keyed(std::vector<Rgb>{popup}), 1, 0, 2, 1, 2, 1, 0));
+  o_->section("DIVIDER");
+  o_->set("COLOR", d_.panel.decimal()).set("TRANSPARENCY", 100);
+  o_->set("BORDERSMASK", a_->border(frames_.dividerLines(true).keyed(std::vector<Rgb>{d_.panel}), 1, 0, 1, 2, 1, 2, 0));
+
+  o_->section("EXTRALINE");
+  colours(d_.frame, d_.frame, d_.titleText, d_.titleText);
+  gradients(gradientText({{d_.frame.lighter(0.3), d_.frame.darker(0.2), 100}}, 0), "");
+}
+
+void SectionBuilder::buttonSections() {
+  const Rgb font = readableOn(d_.face, d_.text, kWhite);
+  const Rgb hotFont = readableOn(d_.hot, d_.text, kWhite);
+  o_->section("BUTTON");
+  colours(d_.face, d_.hot, font, hotFont);
+  gradients(faceGradient(d_.face), faceGradient(d_.hot));
+  o_->set("TRANSPARENCY", 0).set("SHOWFOCUS", "TRUE");
+  o_->set("FADINGENABLED", d_.fading ? "TRUE" : "FALSE").set("FADINGITERATIONS", d_.fading ? 6 : 5);
+  if (d_.fading) o_->set("FADINGINTERVALIN", 20).set("FADINGINTERVALOUT", 30);
+  texture("button", d_.face, 30);
+  o_->set("BORDERSMASK", borderOf(frames_.control(BorderPart::Button), {d_.face, d_.hot, d_.pressed}));
+  if (d_.glow == Glow::All) {
+    const MaskImage halo = glyphs_.glow(30, d_.accent.lighter(0.2));
+    o_->set("GLOW", 1).set("GLOWMARGIN", 3);
+    o_->set("GLOW0", a_->ownImage("GLOW.PNG", encodePngArgb(halo.frameWidth(), halo.frameHeight(), halo.straightArgb()), 1, 0, 3));
+  }
+
+  o_->section("BUTTON_HUGE");
+  o_->set("PARENTCLASS", "BUTTON");
+  // A BMP named by itself: three frames over a row of opacities.
+  const Border huge = frames_.control(BorderPart::Huge);
+  o_->set("BORDERSMASK", a_->file("ButtonHuge.bmp", encodeBmp24(huge.image.alpha())));
+  o_->section("BUTTON_BIG");
+  o_->set("PARENTCLASS", "BUTTON");
+  o_->section("COLHEADER");
+  o_->set("PARENTCLASS", "BUTTON");
+
+  o_->section("SPEEDBUTTON");
+  o_->set("PARENTCLASS", "BUTTON");
+  colours(d_.bar, d_.hot, readableOn(d_.bar, d_.text, kWhite), hotFont);
+  o_->set("TRANSPARENCY", 100).set("HOTTRANSPARENCY", 0);
+  o_->set("SHOWFOCUS", "FALSE");
+  // The frame shows only under the pointer and while pressed.
+  o_->set("BORDERSMASK", borderOf(frames_.control(BorderPart::Button), {d_.bar, d_.hot, d_.pressed}, 2));
+  o_->section("SPEEDBUTTON_SMALL");
+  o_->set("PARENTCLASS", "SPEEDBUTTON");
+  o_->section("TOOLBUTTON");
+  o_->set("PARENTCLASS", "SPEEDBUTTON");
+  o_->section("TOOLBAR");
+  colours(d_.menuBar, d_.menuBar, readableOn(d_.menuBar, d_.text, kWhite), readableOn(d_.menuBar, d_.text, kWhite));
+  const std::string bar = areaGradient(d_.menuBar);
+  gradients(bar, bar);
+  o_->section("WEBBUTTON");
+  colours(d_.window, d_.window, d_.link, d_.link.lighter(0.3));
+  o_->set("TRANSPARENCY", 100).set("HOTTRANSPARENCY", 100);
+
+  o_->section("CHECKBOX");
+  colours(d_.window, d_.window, d_.text, d_.text.mix(d_.accent, 0.5));
+  o_->set("TRANSPARENCY", 100).set("HOTTRANSPARENCY", 100);
+  o_->section("RADIOBUTTON");
+  o_->set("PARENTCLASS", "CHECKBOX");
+}
+
+void SectionBuilder::editSections() {
+  o_->section("EDIT");
+  colours(d_.edit, d_.edit.mix(d_.accent, 0.04), d_.editText, d_.editText);
+  gradients("", "");
+  o_->set("TRANSPARENCY", 0);
+  o_->set("BORDERSMASK", borderOf(frames_.control(BorderPart::Edit), {d_.edit, d_.edit}));
+  o_->section("COMBOBOX");
+  o_->set("PARENTCLASS", "EDIT");
+  o_->set("GLYPHMASK", glyphOf(glyphs_.arrow(Arrow::Down), {d_.edit, d_.edit, d_.edit}));
+  o_->section("COMBOBTN");
+  o_->set("PARENTCLASS", "BUTTON");
+  o_->set("BORDERSMASK", borderOf(frames_.control(BorderPart::ScrollButton), {d_.face, d_.hot, d_.pressed}));
+}
+
+void SectionBuilder::panelSections() {
+  const Rgb panelFont = readableOn(d_.panel, d_.text, kWhite);
+  o_->section("PANEL");
+  colours(d_.panel, d_.panel, panelFont, panelFont);
+  o_->set("GIVEOWNFONT", "TRUE");  // labels on panels and bars take the section's text colour
+  const std::string area = areaGradient(d_.panel);
+  gradients(area, area);
+  o_->set("TRANSPARENCY", 0);
+  texture("panel", d_.panel, 60);
+  o_->set("BORDERSMASK", borderOf(frames_.control(BorderPart::Panel), {d_.panel}));
+
+  o_->section("PANEL_LOW");
+  o_->set("PARENTCLASS", "PANEL");
+  const Rgb low = d_.material == Material::Terminal ? d_.panel : d_.panel.darker(0.06);
+  colours(low, low, panelFont, panelFont);
+  gradients("", "");
+  const Border lowBorder = frames_.control(BorderPart::PanelLow);
+  if (d_.regionForm) {
+    const std::vector<Rgb> mattes{low};
+    o_->set("BORDERSMASK", a_->region("PANEL_LOW", lowBorder.image.render(d_.masks, mattes), 1, d_.masks == MaskKind::Alpha ? 1 : 0,
+                                      lowBorder.corner, 0));
+  } else {
+    o_->set("BORDERSMASK", borderOf(lowBorder, {low}));
+  }
+
+  o_->section("BAR");
+  const Rgb barFont = readableOn(d_.bar, d_.text, kWhite);
+  colours(d_.bar, d_.bar, barFont, barFont);
+  o_->set("GIVEOWNFONT", "TRUE");
+  const std::string barGradient = areaGradient(d_.bar);
+  gradients(barGradient, barGradient);
+  o_->set("TRANSPARENCY", 0);
+  texture("bar", d_.bar, 55);
+  o_->section("BARPANEL");
+  o_->set("PARENTCLASS", "BAR");
+  o_->section("BARTITLE");
+  colours(d_.frame, d_.frame, d_.titleText, d_.titleText);
+  gradients(gradientText({{d_.frame.lighter(0.2), d_.frame, 100}}, 0), "");
+  o_->section("STATUSBAR");
+  o_->set("PARENTCLASS", "BAR");
+  o_->set("BORDERSMASK", borderOf(frames_.control(BorderPart::PanelLow), {d_.bar}));
+  o_->section("SPLITTER");
+  o_->set("PARENTCLASS", "PANEL");
+  o_->set("BORDERSMASK", "N/A");
+
+  o_->section("GROUPBOX");
+  colours(d_.panel, d_.panel, panelFont, panelFont);
+  o_->set("TRANSPARENCY", d_.transparency);
+  gradients("", "");
+  o_->set("BORDERSMASK", borderOf(frames_.control(BorderPart::GroupBox), {d_.panel}));
+
+  o_->section("HINT");
+  const Rgb hintFont = readableOn(d_.hint, d_.text, kWhite);
+  colours(d_.hint, d_.hint, hintFont, hintFont);
+  gradients(d_.gradient == GradientKind::None ? std::string() : gradientText({{d_.hint.lighter(0.4), d_.hint, 100}}, 0), "");
+  o_->set("BORDERSMASK", borderOf(frames_.control(BorderPart::Hint), {d_.hint}));
+
+  o_->section("GAUGE");
+  colours(d_.edit, d_.accent, d_.text, readableOn(d_.accent, d_.text, kWhite));
+  gradients("", gradientText({{d_.accent.lighter(0.4), d_.accent, 50}, {d_.accent.darker(0.15), d_.accent.lighter(0.1), 50}}, 0));
+  o_->set("BORDERSMASK", borderOf(frames_.control(BorderPart::Gauge), {d_.edit}));
+  o_->section("PROGRESSH");
+  o_->set("PARENTCLASS", "GAUGE");
+  o_->section("PROGRESSV");
+  o_->set("PARENTCLASS", "GAUGE");
+  o_->section("TRACKBAR");
+  colours(d_.panel, d_.panel, panelFont, panelFont);
+  o_->set("TRANSPARENCY", 100);
+}
+
+void SectionBuilder::tabSections() {
+  const Rgb sheet = d_.material == Material::Terminal ? d_.panel : d_.panel.lighter(d_.panel.lightness() < 0.45 ? 0.05 : 0.25);
+  const Rgb sheetFont = readableOn(sheet, d_.text, kWhite);
+  o_->section("PAGECONTROL");
+  colours(sheet, sheet, sheetFont, sheetFont);
+  gradients("", "");
+  o_->set("TRANSPARENCY", 0);
+  o_->set("BORDERSMASK", borderOf(frames_.control(BorderPart::PageControl), {sheet}));
+  for (const char* variant : {"PAGECONTROLBOTTOM", "PAGECONTROLLEFT", "PAGECONTROLRIGHT", "TABCONTROL", "TABCONTROLBOTTOM",
+                              "TABCONTROLLEFT", "TABCONTROLRIGHT"}) {
+    o_->section(variant);
+    o_->set("PARENTCLASS", "PAGECONTROL");
+  }
+  o_->section("TABSHEET");
+  colours(sheet, sheet, sheetFont, sheetFont);
+  o_->set("TRANSPARENCY", 0);
+
+  const Rgb tab = d_.material == Material::Terminal ? d_.panel : d_.panel.darker(0.04);
+  const Rgb tabHot = sheet.mix(d_.accent, 0.1);
+  const char* names[] = {"TABTOP", "TABBOTTOM", "TABLEFT", "TABRIGHT"};
+  for (int side = 0; side < 4; ++side) {
+    o_->section(names[side]);
+    colours(tab, tabHot, readableOn(tab, d_.text, kWhite), readableOn(tabHot, d_.text, kWhite));
+    const int mode = side < 2 ? 0 : 1;
+    const bool shaded = d_.material != Material::Flat && d_.material != Material::Bevel && d_.material != Material::Terminal;
+    gradients(shaded ? gradientText({{side == 0 || side == 2 ? tab.lighter(0.3) : tab, side == 0 || side == 2 ? tab : tab.lighter(0.3), 100}}, mode)
+                     : std::string(),
+              shaded ? gradientText({{side == 0 || side == 2 ? tabHot.lighter(0.4) : tabHot, side == 0 || side == 2 ? tabHot : tabHot.lighter(0.4), 100}}, mode)
+                     : std::string());
+    o_->set("TRANSPARENCY", 0);
+    const Border border = frames_.tab(side);
+    o_->set("BORDERSMASK", borderOf(border, {tab, tabHot, sheet}));
+  }
+}
+
+void SectionBuilder::scrollSections() {
+  const Rgb track = d_.material == Material::Terminal ? d_.panel : d_.panel.mix(d_.window, 0.5).lighter(d_.window.lightness() < 0.45 ? 0.04 : 0.3);
+  o_->section("SCROLLBAR1H");
+  colours(track, track.darker(0.08), d_.text, d_.text);
+  gradients("", "");
+  o_->set("BORDERSMASK", borderOf(frames_.control(BorderPart::ScrollTrack), {track}));
+  o_->section("SCROLLBAR1V");
+  o_->set("PARENTCLASS", "SCROLLBAR1H");
+  o_->section("SCROLLBAR2H");
+  o_->set("PARENTCLASS", "SCROLLBAR1H");
+  o_->section("SCROLLBAR2V");
+  o_->set("PARENTCLASS", "SCROLLBAR1V");
+
+  const char* buttons[] = {"SCROLLBTNTOP", "SCROLLBTNBOTTOM", "SCROLLBTNLEFT", "SCROLLBTNRIGHT"};
+  const Arrow arrows[] = {Arrow::Up, Arrow::Down, Arrow::Left, Arrow::Right};
+  for (int i = 0; i < 4; ++i) {
+    o_->section(buttons[i]);
+    colours(d_.face, d_.hot, d_.text, d_.text);
+    gradients(faceGradient(d_.face), faceGradient(d_.hot));
+    if (i == 0) o_->set("BORDERSMASK", borderOf(frames_.control(BorderPart::ScrollButton), {d_.face, d_.hot, d_.pressed}));
+    else o_->set("PARENTCLASS", "SCROLLBTNTOP");
+    o_->set("GLYPHMASK", glyphOf(glyphs_.arrow(arrows[i]), {d_.face, d_.hot, d_.pressed}));
+  }
+  o_->section("UPDOWNBTN");
+  o_->set("PARENTCLASS", "SCROLLBTNTOP");
+
+  o_->section("SCROLLSLIDERH");
+  colours(d_.face, d_.hot, d_.text, d_.text);
+  gradients(faceGradient(d_.face), faceGradient(d_.hot));
+  o_->set("BORDERSMASK", borderOf(frames_.control(BorderPart::Slider), {d_.face, d_.hot, d_.pressed}));
+  o_->set("GLYPHMASK", glyphOf(glyphs_.sliderGrip(false), {d_.face, d_.hot, d_.pressed}));
+  o_->section("SCROLLSLIDERV");
+  o_->set("PARENTCLASS", "SCROLLSLIDERH");
+  const std::string sideways = d_.material == Material::Flat || d_.material == Material::Bevel || d_.material == Material::Terminal
+                                   ? std::string()
+                                   : gradientText({{d_.face.lighter(0.45), d_.face, 50}, {d_.face.darker(0.06), d_.face.lighter(0.1), 50}}, 1);
+  gradients(sideways, sideways.empty() ? std::string()
+                                        : gradientText({{d_.hot.lighter(0.45), d_.hot, 50}, {d_.hot.darker(0.06), d_.hot.lighter(0.1), 50}}, 1));
+  o_->set("GLYPHMASK", glyphOf(glyphs_.sliderGrip(true), {d_.face, d_.hot, d_.pressed}));
+}
+
+}  // namespace tavra::skingen

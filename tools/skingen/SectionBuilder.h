@@ -1,0 +1,60 @@
+#pragma once
+// Builds a skin from its description: every section the engine reads, with colours, gradients,
+// textures and the masks drawn by the painters, into an options text and the skin's pictures.
+#include <string>
+
+#include "FramePainter.h"
+#include "GlyphPainter.h"
+#include "OptionsWriter.h"
+#include "SkinAssets.h"
+#include "SkinDescription.h"
+#include "TexturePainter.h"
+
+namespace tavra::skingen {
+
+class SectionBuilder {
+ public:
+  explicit SectionBuilder(const SkinDescription& d);
+
+  // Fills `options` and `assets`.
+  void build(OptionsWriter& options, SkinAssets& assets);
+
+ private:
+  void globalInfo();
+  void windowSections();
+  void menuSections();
+  void buttonSections();
+  void editSections();
+  void panelSections();
+  void tabSections();
+  void scrollSections();
+
+  // The gradient of a control face in the skin's material, empty for flat materials.
+  std::string faceGradient(const Rgb& c) const;
+  std::string areaGradient(const Rgb& c) const;
+  // Sets COLOR/HOTCOLOR, gradients and font colours of the current section.
+  void colours(const Rgb& normal, const Rgb& hot, const Rgb& font, const Rgb& hotFont);
+  void gradients(const std::string& normal, const std::string& hot);
+  // PATTERN and HOTPATTERN of the current section for `part`, when the skin textures it.
+  void texture(const std::string& part, const Rgb& base, int imagePercent);
+  std::string borderOf(const Border& border, std::initializer_list<Rgb> mattes, int stretchMode = 0);
+  std::string glyphOf(const MaskImage& image, std::initializer_list<Rgb> mattes);
+  std::string captionButton(CaptionGlyph glyph, bool large, const char* pngName);
+
+  const SkinDescription& d_;
+  FramePainter frames_;
+  GlyphPainter glyphs_;
+  TexturePainter textures_;
+  OptionsWriter* o_ = nullptr;
+  SkinAssets* a_ = nullptr;
+  int textureFiles_ = 0;
+};
+
+// "c1;c2;percent;mode;0" groups of one gradient.
+struct GradientStep {
+  Rgb from, to;
+  int percent;
+};
+std::string gradientText(std::initializer_list<GradientStep> steps, int mode);
+
+}  // namespace tavra::skingen

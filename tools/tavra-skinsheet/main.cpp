@@ -1,0 +1,123 @@
+// tavra-skinsheet DIR: writes DIR/main.png, the main window in each of the 51 skins of the
+// covers menu (in its order, 8 per row), and DIR/testing.png, the testing window during a test
+// in each skin. The skins are the packages of the folder "skins" beside the program; the
+// windows are drawn by the engine on the headless display.
+#include <filesystem>
+#include <functional>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "ContactSheet.h"
+#include "app/ProgramWindows.h"
+#include "driver/HeadlessDriver.h"
+#include "framework/TabControl.h"
+#include "framework/TabScroller.h"
+#include "gfx/ImageCodec.h"
+#include "selftest/Unit2.h"
+#include "skin/manager/TsSkinManager.h"
+#include "viewer/Unit1.h"
+
+namespace {
+
+using namespace tavra;
+
+const std::vector<std::string> kCovers = {
+    "Acryl", "Beijing", "BlueGauze", "BlueGlass", "Bluelce", "BluePlastic", "Calcium", "Cappuccino", "Cold", "DarkGlass",
+    "Desert", "Elegant", "FalloutStyle", "Golden", "GrayPlastic", "HeroesStyle", "Ledenets", "LikeOperaStyle", "LongHorn",
+    "MacMetal", "MacOS2", "MacOS", "Neutral2", "Neutral3", "Neutral4", "Neutral", "Next Alpha2", "Next Alpha",
+    "Office 12Style ", "Office2003", "Office2007 Black", "Office2007 Blue", "Opus", "Pulsar", "Retro", "Rhombus", "Sand",
+    "SoapSky - Blue", "SoapSky - Lime", "Steam", "Terminal4bit", "TheFrog", "Topaz", "Vista", "Winter2003", "WLM", "WMP11",
+    "WMP 2008", "Wood", "XPLuna", "XPSilver"};
+
+constexpr int kColumns = 8;
+constexpr int kScale = 4;  // thumbnails are a quarter of the window's size
+
+Rect screenRectOf(const TControl& form) { return Rect{form.left(), form.top(), form.left() + form.width(), form.top() + form.height()}; }
+
+// Each skin in turn, the window `form` photographed after the skin has settled.
+Bitmap sheetOf(HeadlessDriver& d, TsSkinManager& sm, const TControl& form) {
+  const Rect r = screenRectOf(form);
+  ContactSheet sheet(kColumns, r.width() / kScale, r.height() / kScale, static_cast<int>(kCovers.size()));
+  for (size_t i = 0; i < kCovers.size(); ++i) {
+    sm.setSkinName(kCovers[i]);
+    d.settle();
+    d.advance(400);  // fades and animations come to rest
+    const Bitmap screen = d.screenshot();
+    std::string caption = std::to_string(i + 1) + " " + kCovers[i];
+    if (sm.SkinName() != kCovers[i]) caption += " (missing: " + sm.SkinName() + ")";
+    sheet.put(static_cast<int>(i), screen.copy(r), caption);
+  }
+  return sheet.bitmap();
+}
+
+// Opens the testing window as a student does: personal data, variant 1, three answers given.
+void startTest(HeadlessDriver& d, TForm1& main, TForm2& test) {
+  main.f1b3Click(main);
+  d.settle();
+  auto type = [&](TControl& field, const std::string& text) {
+    d.click(field);
+    d.typeText(text);
+  };
+  type(*test.e1, "Иванов");
+  type(*test.e2, "Петр");
+  type(*test.e3, "Сергеевич");
+  auto clickTab = [&](TCustomTabControl& tabs, int index) {
+    for (int guard = 0; guard < 20; ++guard) {
+      TTabScroller* arrows = tabs.scroller();
+      if (!arrows || !arrows->visible()) break;
+      const Rect item = tabs.itemRect(index);
+      if (item.left < 0) d.clickAt(*arrows, {2, arrows->height() / 2});
+      else if (item.right > arrows->left()) d.clickAt(*arrows, {arrows->width() - 3, arrows->height() / 2});
+      else break;
+    }
+    const Rect item = tabs.itemRect(index);
+    d.clickAt(tabs, {(item.left + item.right) / 2, (item.top + item.bottom) / 2});
+  };
+  clickTab(*test.tc1, 0);
+  const int answers[3] = {0, 3, 2};
+  for (int q = 0; q < 3; ++q) {
+    clickTab(*test.tc2, q);
+    TRadioButton& b = test.rg1->Buttons(answers[q]);
+    d.clickAt(b, {6, b.height() / 2});
+  }
+  d.settle();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::cerr << "usage: tavra-skinsheet DIR\n";
+    return 2;
+  }
+  const std::filesystem::path dir = argv[1];
+  std::error_code ec;
+  std::filesystem::create_directories(dir, ec);
+
+  HeadlessDriver d;
+  d.startProgram();
+  if (!d.advanceUntil([] { return programWindows().Form1 && programWindows().Form1->visible(); }, 20000, 100)) {
+    std::cerr << "tavra-skinsheet: the main window did not appear\n";
+    return 1;
+  }
+  TForm1& main = *programWindows().Form1;
+  TForm2& test = *programWindows().Form2;
+  TsSkinManager& sm = *main.sm;
+
+  const std::string mainPath = (dir / "main.png").string();
+  if (!savePng(sheetOf(d, sm, main), mainPath)) {
+    std::cerr << "tavra-skinsheet: cannot write " << mainPath << "\n";
+    return 1;
+  }
+  std::cout << mainPath << "\n";
+
+  startTest(d, main, test);
+  const std::string testingPath = (dir / "testing.png").string();
+  if (!savePng(sheetOf(d, sm, test), testingPath)) {
+    std::cerr << "tavra-skinsheet: cannot write " << testingPath << "\n";
+    return 1;
+  }
+  std::cout << testingPath << "\n";
+  return 0;
+}
