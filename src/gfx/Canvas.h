@@ -16,6 +16,7 @@
 #include "base/Color.h"
 #include "base/Geometry.h"
 #include "gfx/Bitmap.h"
+#include "gfx/ClippedRows.h"
 #include "gfx/Font.h"
 #include "gfx/Region.h"
 
@@ -148,6 +149,16 @@ class Canvas {
   // Finishes pending drawing and tells cairo that the target's pixels may change: call it before
   // code reads or writes the target bitmap's rows directly.
   void syncPixels();
+  // Direct row access to the target within the current clip and origin: `fn(ClippedRows&)` may
+  // write the rows it is given and nothing else (pending drawing is finished before, and the
+  // drawing library told after).
+  template <typename Fn>
+  void writeRows(Fn&& fn) {
+    beginPixels();
+    ClippedRows rows(target_, state_.clip, state_.origin);
+    fn(rows);
+    endPixels();
+  }
 
   // Text, in the current font and text colour; an opaque background mode fills the text's box
   // with the background colour first.
