@@ -67,7 +67,7 @@ TEST_F(AboutWindowTest, WindowAndEveryControlAtItsPlace) {
   EXPECT_EQ(f.sPanel1->parent(), &f);
   EXPECT_EQ(f.sPanel1->boundsRect(), Rect::fromSize(0, 0, f.clientWidth(), 102));
   EXPECT_TRUE(f.sPanel1->window()->style() & WS_BORDER);
-  EXPECT_EQ(f.sPanel1->SkinData.SkinSection, "PANEL");
+  EXPECT_EQ(f.sPanel1->SkinData.skinSection(), "PANEL");
   EXPECT_EQ(f.sf1->parent(), f.sPanel1);
   EXPECT_EQ(f.sf1->boundsRect(), f.sPanel1->clientRect());
   EXPECT_EQ(f.sf1->movie(), content::path(content::kBanner));
@@ -175,7 +175,7 @@ TEST_F(AboutWindowTest, PictureFramesShowTheirPicturesAndNeverReact) {
     EXPECT_EQ(frame->glyph().size(), (Size{128, 128}));
     EXPECT_TRUE(frame->flat());
     EXPECT_FALSE(frame->enabled());
-    EXPECT_EQ(frame->SkinData.SkinSection, "SPEEDBUTTON");
+    EXPECT_EQ(frame->SkinData.skinSection(), "SPEEDBUTTON");
     int clicks = 0;
     frame->OnClick = [&](TComponent&) { ++clicks; };
     Bitmap before = grab(*frame);
