@@ -6,8 +6,9 @@
 #include <string>
 
 #include "app/ProgramWindows.h"
-#include "driver/FixtureSkin.h"
+#include "driver/fixtures/FixtureSkin.h"
 #include "driver/HeadlessDriver.h"
+#include "driver/program/ProgramStart.h"
 #include "skin/data/SkinModel.h"
 #include "skin/manager/TsSkinManager.h"
 #include "skin/paint/BorderMask.h"
@@ -94,7 +95,7 @@ BENCHMARK(BM_PaintSectionButton)->Arg(0)->Arg(1)->ArgName("state")->Unit(benchma
 // Every skinned control of the main window told of a skin change (SKC_SETSKIN) and repainted.
 void BM_RecomposeMainWindowAfterSkinChange(benchmark::State& state) {
   HeadlessDriver driver;
-  driver.startProgram();
+  startProgram(driver);
   driver.advanceUntil([] { return programWindows().Form1->visible(); }, 20000, 100);
   TForm1& f = *programWindows().Form1;
   f.sm->InternalSkins().add() = fixtureSkin();

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "PaintFixtures.h"
-#include "driver/FixtureSkin.h"
+#include "driver/fixtures/FixtureSkin.h"
 #include "driver/HeadlessDriver.h"
 #include "framework/Form.h"
 #include "framework/Panel.h"

@@ -8,6 +8,7 @@
 #include "app/HandOver.h"
 #include "app/ProgramWindows.h"
 #include "driver/HeadlessDriver.h"
+#include "driver/program/ProgramStart.h"
 #include "viewer/ContentPaths.h"
 #include "viewer/Unit1.h"
 #include "windows/Unit6.h"
@@ -39,7 +40,7 @@ std::vector<std::string> lines(const std::string& text) {
 class AboutWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    driver.startProgram();
+    startProgram(driver);
     ASSERT_TRUE(driver.advanceUntil([&] { return w().Form1->visible(); }, 20000, 50));
   }
   ProgramWindows& w() { return programWindows(); }

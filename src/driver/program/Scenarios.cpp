@@ -1,9 +1,10 @@
-#include "driver/Scenarios.h"
+#include "driver/program/Scenarios.h"
 
 #include "app/HandOver.h"
 #include "app/ProgramWindows.h"
 #include "app/Unit5.h"
-#include "driver/FixtureSkin.h"
+#include "driver/fixtures/FixtureSkin.h"
+#include "driver/program/ProgramStart.h"
 #include "framework/MenuBar.h"
 #include "framework/MenuTracker.h"
 #include "framework/TabScroller.h"
@@ -19,14 +20,14 @@ namespace tavra {
 namespace {
 
 void splash(HeadlessDriver& d, const std::function<void(const std::string&)>& shot) {
-  d.startProgram();
+  startProgram(d);
   TForm5& splash = *programWindows().Form5;
   d.advanceUntil([&] { return splash.opacity() >= 252; }, 5000);
   shot("1");
 }
 
 void mainWindow(HeadlessDriver& d, const std::function<void(const std::string&)>& shot) {
-  d.startProgram();
+  startProgram(d);
   d.advanceUntil([] { return programWindows().Form1->visible(); }, 20000, 100);
   shot("1");
 }
@@ -34,7 +35,7 @@ void mainWindow(HeadlessDriver& d, const std::function<void(const std::string&)>
 // The main window painted from the small fixture skin: the bar, the panel and the buttons; then
 // a button under the mouse (its hot look) and held down.
 void fixtureSkinned(HeadlessDriver& d, const std::function<void(const std::string&)>& shot) {
-  d.startProgram();
+  startProgram(d);
   d.advanceUntil([] { return programWindows().Form1->visible(); }, 20000, 100);
   TForm1& f = *programWindows().Form1;
   f.sm->InternalSkins().add() = fixtureSkin();
@@ -55,7 +56,7 @@ void fixtureSkinned(HeadlessDriver& d, const std::function<void(const std::strin
 // The main window with a chapter page and its figures in the appendices window beside it; then
 // a page scrolled to its picture, the help menu open, and a button's hint.
 void viewer(HeadlessDriver& d, const std::function<void(const std::string&)>& shot) {
-  d.startProgram();
+  startProgram(d);
   d.advanceUntil([] { return programWindows().Form1->visible(); }, 20000, 100);
   TForm1& f = *programWindows().Form1;
   f.tv->setSelected(f.tv->items().item(10));  // 3.1 Уравнение колебаний струны
@@ -81,7 +82,7 @@ void viewer(HeadlessDriver& d, const std::function<void(const std::string&)>& sh
 }
 
 void aboutWindow(HeadlessDriver& d, const std::function<void(const std::string&)>& shot) {
-  d.startProgram();
+  startProgram(d);
   d.advanceUntil([] { return programWindows().Form1->visible(); }, 20000, 100);
   handover::openAbout();
   // Two seconds of the banner, so that its motifs have moved from their first frame.
@@ -92,7 +93,7 @@ void aboutWindow(HeadlessDriver& d, const std::function<void(const std::string&)
 // The testing window during a test (personal data typed, variant 1, question 3 answered C),
 // then the result window after all ten answers were submitted, and the countdown at 6.
 void selftest(HeadlessDriver& d, const std::function<void(const std::string&)>& shot) {
-  d.startProgram();
+  startProgram(d);
   d.advanceUntil([] { return programWindows().Form1->visible(); }, 20000, 100);
   TForm1& main = *programWindows().Form1;
   TForm2& test = *programWindows().Form2;
