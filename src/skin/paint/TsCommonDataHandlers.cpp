@@ -188,7 +188,7 @@ bool TsCommonData::handleCommand(TMessage& m) {
       BackgroundDirty = BackgroundDirty || varies;
       if (owner_.isWindowed() && argument == 1) {
         if (Window* w = static_cast<TWinControl&>(owner_).window()) {
-          w->invalidate(false);
+          w->invalidate(Erase::No);
           for (Window* child : w->children()) child->invalidateTree();
         }
       }
