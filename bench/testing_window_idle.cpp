@@ -7,6 +7,7 @@
 
 #include "app/ProgramWindows.h"
 #include "driver/HeadlessDriver.h"
+#include "driver/program/ProgramStart.h"
 #include "gfx/ImageCodec.h"
 #include "selftest/Unit2.h"
 #include "viewer/Unit1.h"
@@ -26,7 +27,7 @@ void IdleTestingWindowSecond(benchmark::State& state) {
   savePng(mark, "dmat/no.png");
   {
     HeadlessDriver driver;
-    driver.startProgram();
+    startProgram(driver);
     driver.advanceUntil([] { return programWindows().Form1->visible(); }, 20000, 100);
     TForm1& main = *programWindows().Form1;
     main.f1b3Click(main);

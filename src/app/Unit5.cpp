@@ -28,7 +28,7 @@ TForm5::TForm5(TComponent* owner) : TForm(owner) {
   sPanel1->setName("sPanel1");
   sPanel1->setParent(this);
   sPanel1->setAlign(TAlign::alClient);
-  sPanel1->SkinData.SkinSection = "PANEL";
+  sPanel1->SkinData.setSkinSection("PANEL");
 
   Image1 = &make<TImage>();
   Image1->setName("Image1");

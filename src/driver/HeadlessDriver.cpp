@@ -1,6 +1,5 @@
 #include "driver/HeadlessDriver.h"
 
-#include "app/Startup.h"
 #include "framework/Form.h"
 #include "framework/MenuTracker.h"
 #include "framework/WinControl.h"
@@ -40,12 +39,6 @@ bool HeadlessDriver::menuIdle() {
 HeadlessDriver::~HeadlessDriver() {
   app_.reset();
   ws_.reset();
-}
-
-void HeadlessDriver::startProgram() {
-  createProgramWindows(*app_);
-  if (TCustomForm* main = app_->MainForm()) main->Show();
-  settle();
 }
 
 void HeadlessDriver::settle() { ws_->processMessages(); }

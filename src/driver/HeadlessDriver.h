@@ -34,9 +34,6 @@ class HeadlessDriver {
   HeadlessBackend& backend() { return *backend_; }
   TimeMs now() { return ws_->now(); }
 
-  // Creates the program's six windows and shows the main form, as start-up does before its
-  // event loop runs.
-  void startProgram();
   bool ended() { return ws_->quitRequested(); }
 
   // Handles everything pending at the current time.

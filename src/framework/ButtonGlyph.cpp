@@ -85,7 +85,7 @@ void TButtonGlyph::drawGlyph(Canvas& c, Point at, TButtonState state) const {
   Rect dst = Rect::fromSize(at.x, at.y, gs.width, gs.height);
   bool embossed = state == TButtonState::bsDisabled && numGlyphs_ < 2;
   if (!embossed) {
-    if (glyph_.format() == PixelFormat::Bits32) c.alphaBlend(dst, glyph_, src, 255, true);
+    if (glyph_.format() == PixelFormat::Bits32) c.alphaBlend(dst, glyph_, src, 255, AlphaSource::PerPixel);
     else c.drawBitmapTransparent(dst, glyph_, src, glyph_.transparentColor);
     return;
   }

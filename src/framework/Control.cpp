@@ -53,8 +53,9 @@ void TControl::setBounds(int left, int top, int width, int height) {
 void TControl::boundsChanged(const Rect& oldBounds) {
   if (!parent_ || !visible_) return;
   if (Window* w = parent_->window()) {
-    w->invalidateRect(oldBounds, !(controlStyle_ & csOpaque));
-    w->invalidateRect(bounds_, !(controlStyle_ & csOpaque));
+    const Erase erase = controlStyle_ & csOpaque ? Erase::No : Erase::Yes;
+    w->invalidateRect(oldBounds, erase);
+    w->invalidateRect(bounds_, erase);
   }
 }
 
@@ -76,7 +77,7 @@ void TControl::setVisible(bool v) {
   if (v == visible_) return;
   visible_ = v;
   if (!isWindowed() && parent_) {
-    if (Window* w = parent_->window()) w->invalidateRect(bounds_, true);
+    if (Window* w = parent_->window()) w->invalidateRect(bounds_, Erase::Yes);
   }
   visibilityChanged();
   Perform(CM_VISIBLECHANGED, v ? 1 : 0, 0);
@@ -292,7 +293,7 @@ void TControl::WndProc(TMessage& m) {
 
 void TControl::Invalidate() {
   if (!parent_ || !visible_) return;
-  if (Window* w = parent_->window()) w->invalidateRect(bounds_, !(controlStyle_ & csOpaque));
+  if (Window* w = parent_->window()) w->invalidateRect(bounds_, controlStyle_ & csOpaque ? Erase::No : Erase::Yes);
 }
 
 void TControl::Repaint() {

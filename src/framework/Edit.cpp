@@ -402,7 +402,7 @@ void TCustomEdit::WndProc(TMessage& m) {
     case WM_TIMER:
       if (m.WParam_ == kBlinkTimer) {
         caretOn_ = !caretOn_;
-        if (window()) window()->invalidateRect(caretRect(), false);
+        if (window()) window()->invalidateRect(caretRect(), Erase::No);
         return;
       }
       break;

@@ -94,7 +94,7 @@ void TImage::Paint() {
   if (transparent_) {
     c.drawBitmapTransparent(dst, b, b.bounds(), b.transparentColor);
   } else if (b.format() == PixelFormat::Bits32) {
-    c.alphaBlend(dst, blendable_, blendable_.bounds(), 255, true);
+    c.alphaBlend(dst, blendable_, blendable_.bounds(), 255, AlphaSource::PerPixel);
   } else if (dst.size() == b.size()) {
     c.drawBitmap(dst.topLeft(), b);
   } else {

@@ -69,7 +69,7 @@ void TImageList::draw(Canvas& canvas, int x, int y, int index, DrawStyle style) 
   if (index < 0 || index >= count()) return;
   const Bitmap& img = images_[static_cast<size_t>(index)];
   if (style == DrawStyle::Normal) {
-    canvas.alphaBlend(Rect::fromSize(x, y, width_, height_), img, img.bounds(), 255, true);
+    canvas.alphaBlend(Rect::fromSize(x, y, width_, height_), img, img.bounds(), 255, AlphaSource::PerPixel);
     return;
   }
   // Disabled: the image's grey levels, lightened, at half strength.
@@ -85,7 +85,7 @@ void TImageList::draw(Canvas& canvas, int x, int y, int index, DrawStyle style) 
       dst[col] = (a << 24) | (v << 16) | (v << 8) | v;
     }
   }
-  canvas.alphaBlend(Rect::fromSize(x, y, width_, height_), grey, grey.bounds(), 128, true);
+  canvas.alphaBlend(Rect::fromSize(x, y, width_, height_), grey, grey.bounds(), 128, AlphaSource::PerPixel);
 }
 
 }  // namespace tavra

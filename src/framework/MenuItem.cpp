@@ -245,7 +245,7 @@ void TMenuItem::drawGlyph(Canvas& c, const Rect& column, TOwnerDrawState state) 
   if (!bitmap_.isEmpty()) {
     if (bitmap_.format() == PixelFormat::Bits32) {
       Bitmap blend = premultipliedAlpha(bitmap_, disabled ? 110 : 255);
-      c.alphaBlend(Rect::fromSize(at, glyph), blend, blend.bounds(), 255, true);
+      c.alphaBlend(Rect::fromSize(at, glyph), blend, blend.bounds(), 255, AlphaSource::PerPixel);
     } else if (bitmap_.transparent) {
       c.drawBitmapTransparent(Rect::fromSize(at, glyph), bitmap_, bitmap_.bounds(), bitmap_.transparentColor);
     } else {

@@ -205,7 +205,7 @@ Rect TWinControl::clientRect() const {
 }
 
 void TWinControl::Invalidate() {
-  if (window_) window_->invalidate(!(controlStyle_ & csOpaque));
+  if (window_) window_->invalidate(controlStyle_ & csOpaque ? Erase::No : Erase::Yes);
 }
 
 void TWinControl::boundsChanged(const Rect& oldBounds) {

@@ -230,7 +230,8 @@ void Canvas::drawBitmapTransparent(const Rect& dst, const Bitmap& src, const Rec
   endPixels();
 }
 
-void Canvas::alphaBlend(const Rect& dst, const Bitmap& src, const Rect& srcRect, std::uint8_t constantAlpha, bool perPixelAlpha) {
+void Canvas::alphaBlend(const Rect& dst, const Bitmap& src, const Rect& srcRect, std::uint8_t constantAlpha, AlphaSource alpha) {
+  const bool perPixelAlpha = alpha == AlphaSource::PerPixel;
   if (constantAlpha == 0) return;
   const Bitmap* source = &src;
   Bitmap copy;

@@ -16,6 +16,7 @@
 #include "base/Color.h"
 #include "base/Geometry.h"
 #include "gfx/Bitmap.h"
+#include "gfx/ClippedRows.h"
 #include "gfx/Font.h"
 #include "gfx/Region.h"
 
@@ -46,6 +47,10 @@ enum DrawTextFlags : unsigned {
 };
 
 enum class BackgroundMode { Transparent, Opaque };
+// Whether a blend uses only its constant alpha or also the source's per-pixel alpha.
+enum class AlphaSource { Constant, PerPixel };
+// The direction a two-colour gradient runs in.
+enum class GradientDirection { Horizontal, Vertical };
 
 // A vertex of a smooth-shaded triangle: position and 16-bit colour channels as the platform's
 // GradientFill takes them (0xFF00 is full intensity).
@@ -127,7 +132,7 @@ class Canvas {
   // the vertices' pixels; a 32-bit target also gets the interpolated alpha.
   void gradientFillTriangles(std::span<const TriVertex> vertices, std::span<const std::array<int, 3>> triangles);
   // Horizontal or vertical two-colour gradient over a rectangle.
-  void gradientFillRect(const Rect& r, Color from, Color to, bool vertical);
+  void gradientFillRect(const Rect& r, Color from, Color to, GradientDirection direction);
 
   // Blits. Pixels are copied as they are (alpha byte included) within the clip; a 24-bit source
   // drawn on a 32-bit target comes out opaque. Blits within the same bitmap may overlap.
@@ -139,7 +144,7 @@ class Canvas {
   // Copy leaving out source pixels of the transparent colour; scaled when the sizes differ.
   void drawBitmapTransparent(const Rect& dst, const Bitmap& src, const Rect& srcRect, Color transparent);
   // Blend with a constant alpha (0 to 255), and per-pixel alpha of a 32-bit premultiplied source.
-  void alphaBlend(const Rect& dst, const Bitmap& src, const Rect& srcRect, std::uint8_t constantAlpha, bool perPixelAlpha);
+  void alphaBlend(const Rect& dst, const Bitmap& src, const Rect& srcRect, std::uint8_t constantAlpha, AlphaSource alpha);
   // Copies this canvas' device pixels (logical rectangle) out into a bitmap.
   Bitmap grab(const Rect& logical) const;
   // The same into an existing bitmap at its (0, 0), which keeps its size (no allocation); what
@@ -148,6 +153,16 @@ class Canvas {
   // Finishes pending drawing and tells cairo that the target's pixels may change: call it before
   // code reads or writes the target bitmap's rows directly.
   void syncPixels();
+  // Direct row access to the target within the current clip and origin: `fn(ClippedRows&)` may
+  // write the rows it is given and nothing else (pending drawing is finished before, and the
+  // drawing library told after).
+  template <typename Fn>
+  void writeRows(Fn&& fn) {
+    beginPixels();
+    ClippedRows rows(target_, state_.clip, state_.origin);
+    fn(rows);
+    endPixels();
+  }
 
   // Text, in the current font and text colour; an opaque background mode fills the text's box
   // with the background colour first.

@@ -187,7 +187,8 @@ void Canvas::gradientFillTriangles(std::span<const TriVertex> vertices, std::spa
   endPixels();
 }
 
-void Canvas::gradientFillRect(const Rect& r, Color from, Color to, bool vertical) {
+void Canvas::gradientFillRect(const Rect& r, Color from, Color to, GradientDirection direction) {
+  const bool vertical = direction == GradientDirection::Vertical;
   const Rect d = r.offsetBy(state_.origin);
   if (d.isEmpty()) return;
   const Color c0 = resolveColor(from), c1 = resolveColor(to);

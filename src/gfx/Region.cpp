@@ -1,5 +1,7 @@
 #include "gfx/Region.h"
 
+#include <utility>
+
 namespace tavra {
 namespace {
 
@@ -22,14 +24,21 @@ Region::Region(const Region& other) {
   pixman_region32_copy(&region_, const_cast<pixman_region32_t*>(&other.region_));
 }
 
-Region::Region(Region&& other) noexcept : Region(static_cast<const Region&>(other)) {}
+Region::Region(Region&& other) noexcept : region_(other.region_) {
+  // The pixman record holds no pointer into itself: taking it over and giving the source a fresh
+  // empty one moves the rectangles without copying them.
+  pixman_region32_init(&other.region_);
+}
 
 Region& Region::operator=(const Region& other) {
   if (this != &other) pixman_region32_copy(&region_, const_cast<pixman_region32_t*>(&other.region_));
   return *this;
 }
 
-Region& Region::operator=(Region&& other) noexcept { return *this = static_cast<const Region&>(other); }
+Region& Region::operator=(Region&& other) noexcept {
+  std::swap(region_, other.region_);
+  return *this;
+}
 
 Region::~Region() { pixman_region32_fini(&region_); }
 

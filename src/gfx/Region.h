@@ -1,5 +1,6 @@
 #pragma once
-// A set of pixels as a union of rectangles (pixman regions), with value semantics.
+// A set of pixels as a union of rectangles (pixman regions), with value semantics; a move takes
+// the rectangles over without copying them and leaves the source empty.
 #include <pixman.h>
 
 #include <vector>

@@ -36,7 +36,7 @@ void setUpEffectLabel(TsLabelFX& label, int fontHeight, const std::string& capti
 
 // A picture frame: the picture as a glyph of a disabled flat button, which never reacts.
 void setUpPictureFrame(TsSpeedButton& frame, std::span<const std::uint8_t> png) {
-  frame.SkinData.SkinSection = "SPEEDBUTTON";
+  frame.SkinData.setSkinSection("SPEEDBUTTON");
   frame.setFlat(true);
   frame.setEnabled(false);
   if (auto picture = decodeImage(png)) frame.setGlyph(std::move(picture).value());
@@ -60,7 +60,7 @@ TForm6::TForm6(TComponent* owner) : TForm(owner) {
   sPanel1->setBounds(0, 0, 472, 102);
   sPanel1->setAlign(TAlign::alTop);
   sPanel1->setBorderStyle(TBorderStyle::bsSingle);
-  sPanel1->SkinData.SkinSection = "PANEL";
+  sPanel1->SkinData.setSkinSection("PANEL");
 
   sf1 = &make<TShockwaveFlash>();
   sf1->setName("sf1");

@@ -145,7 +145,7 @@ void paint(const Window& w, Canvas& c, bool active, LResult pressed) {
   if (!g.caption.isEmpty()) {
     Color from = sys(active ? SysColor::ActiveCaption : SysColor::InactiveCaption);
     Color to = sys(active ? SysColor::GradientActiveCaption : SysColor::GradientInactiveCaption);
-    c.gradientFillRect(g.caption, from, to, false);
+    c.gradientFillRect(g.caption, from, to, GradientDirection::Horizontal);
     c.fillRect({g.caption.left, g.caption.bottom, g.caption.right, g.caption.bottom + 1}, sys(SysColor::BtnFace));
     Canvas::StateSaver saver(c);
     Font f = (w.exStyle() & WS_EX_TOOLWINDOW) ? systemFont() : captionFont();

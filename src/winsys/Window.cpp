@@ -186,9 +186,9 @@ void Window::bringToFront() {
   }
 }
 
-void Window::setWindowRegion(std::optional<Region> region, bool redraw) {
+void Window::setWindowRegion(std::optional<Region> region, Redraw redraw) {
   region_ = std::move(region);
-  if (redraw) {
+  if (redraw == Redraw::Yes) {
     if (parent_) {
       system_.invalidateUnder(*parent_, bounds_);
     } else {
@@ -211,17 +211,17 @@ void Window::setPerPixelAlpha(bool on) {
   if (!parent_) system_.backend().windowOpacityChanged(*this);
 }
 
-void Window::invalidate(bool erase) { invalidateRect(Rect::fromSize(0, 0, clientRect_.width(), clientRect_.height()), erase); }
+void Window::invalidate(Erase erase) { invalidateRect(Rect::fromSize(0, 0, clientRect_.width(), clientRect_.height()), erase); }
 
-void Window::invalidateRect(const Rect& clientRect, bool erase) { invalidateRegion(Region(clientRect), erase); }
+void Window::invalidateRect(const Rect& clientRect, Erase erase) { invalidateRegion(Region(clientRect), erase); }
 
-void Window::invalidateRegion(const Region& clientRegion, bool erase) {
+void Window::invalidateRegion(const Region& clientRegion, Erase erase) {
   Region r = clientRegion.translated(clientRect_.left, clientRect_.top);
   r.intersect(clientRect_);
   if (r.isEmpty()) return;
   update_.unite(r);
   system_.maybeInvalid_ = true;
-  erasePending_ = erasePending_ || erase;
+  erasePending_ = erasePending_ || erase == Erase::Yes;
   // A parent that does not clip its children paints over them: they repaint too.
   if (!(style_ & WS_CLIPCHILDREN)) {
     Region client = r.translated(-clientRect_.left, -clientRect_.top);

@@ -23,6 +23,10 @@ class Window;
 class WindowSystem;
 
 using WindowHandle = std::uint64_t;
+// Whether invalidated client pixels get the erase-background step before the paint.
+enum class Erase { No, Yes };
+// Whether a change of the window's shape repaints what it uncovers and the window itself.
+enum class Redraw { No, Yes };
 using WindowProc = std::function<LResult(Window& window, MessageId msg, WParam wParam, LParam lParam)>;
 
 struct WindowParams {
@@ -106,7 +110,7 @@ class Window {
 
   // Region: pixels outside it are neither painted nor hit (window coordinates).
   const std::optional<Region>& windowRegion() const { return region_; }
-  void setWindowRegion(std::optional<Region> region, bool redraw = true);
+  void setWindowRegion(std::optional<Region> region, Redraw redraw = Redraw::Yes);
 
   // Layered windows: whole-window opacity (255 opaque) and per-pixel alpha of the backing bitmap.
   std::uint8_t opacity() const { return opacity_; }
@@ -119,9 +123,9 @@ class Window {
   void setBackground(Color c) { background_ = c; }
 
   // Painting.
-  void invalidate(bool erase = true);
-  void invalidateRect(const Rect& clientRect, bool erase = true);
-  void invalidateRegion(const Region& clientRegion, bool erase = true);
+  void invalidate(Erase erase = Erase::Yes);
+  void invalidateRect(const Rect& clientRect, Erase erase = Erase::Yes);
+  void invalidateRegion(const Region& clientRegion, Erase erase = Erase::Yes);
   void invalidateFrame();  // the non-client area
   void invalidateTree();   // frame and client of this window and of every descendant
   void validate();

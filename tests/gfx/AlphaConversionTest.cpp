@@ -24,7 +24,7 @@ TEST(AlphaConversion, AHalfTransparentWhitePixelBlendsToGreyOverBlack) {
   target.fill(0xFF000000u);
   Canvas c(target);
   Bitmap ready = premultipliedAlpha(straight);
-  c.alphaBlend({0, 0, 1, 1}, ready, ready.bounds(), 255, true);
+  c.alphaBlend({0, 0, 1, 1}, ready, ready.bounds(), 255, AlphaSource::PerPixel);
   EXPECT_EQ(redOf(target.colorAt(0, 0)), 128);
   EXPECT_EQ(greenOf(target.colorAt(0, 0)), 128);
 }

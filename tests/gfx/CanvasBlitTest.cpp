@@ -87,7 +87,7 @@ TEST(CanvasBlit, ConstantAlphaMixesChannels) {
   src.fill(pixelFromColor(rgb(255, 100, 0)));
   Bitmap target(1, 1);
   target.fill(pixelFromColor(rgb(0, 200, 255)));
-  Canvas(target).alphaBlend({0, 0, 1, 1}, src, src.bounds(), 128, false);
+  Canvas(target).alphaBlend({0, 0, 1, 1}, src, src.bounds(), 128, AlphaSource::Constant);
   // 255*128/255 + 0 = 128; (100*128 + 200*127)/255 = 150; (0 + 255*127)/255 = 127
   EXPECT_EQ(target.colorAt(0, 0), rgb(128, 150, 127));
 }
@@ -98,14 +98,14 @@ TEST(CanvasBlit, PerPixelAlphaIsPremultipliedOver) {
   src.setPixel(1, 0, 0x00000000);  // fully transparent
   Bitmap target(2, 1, PixelFormat::Bits32);
   target.fill(0xFFC8C8C8);  // grey 200
-  Canvas(target).alphaBlend({0, 0, 2, 1}, src, src.bounds(), 255, true);
+  Canvas(target).alphaBlend({0, 0, 2, 1}, src, src.bounds(), 255, AlphaSource::PerPixel);
   // red: 128 + 200*127/255 = 228; others 0 + 100 = 100; alpha 128 + 255*127/255 = 255
   EXPECT_EQ(target.pixel(0, 0), 0xFFE46464u);
   EXPECT_EQ(target.pixel(1, 0), 0xFFC8C8C8u);
 
   Bitmap halfTarget(1, 1, PixelFormat::Bits32);
   halfTarget.fill(0xFFC8C8C8);
-  Canvas(halfTarget).alphaBlend({0, 0, 1, 1}, src, {0, 0, 1, 1}, 128, true);
+  Canvas(halfTarget).alphaBlend({0, 0, 1, 1}, src, {0, 0, 1, 1}, 128, AlphaSource::PerPixel);
   // the source scaled by 128/255 first: alpha 64, red 64; then 64 + 200*191/255 = 214, 150
   EXPECT_EQ(halfTarget.pixel(0, 0), 0xFFD69696u);
 }
@@ -116,7 +116,7 @@ TEST(CanvasBlit, AlphaBlendRespectsClip) {
   Bitmap target = whiteBitmap(2, 1);
   Canvas c(target);
   c.intersectClip({1, 0, 2, 1});
-  c.alphaBlend({0, 0, 2, 1}, src, src.bounds(), 255, false);
+  c.alphaBlend({0, 0, 2, 1}, src, src.bounds(), 255, AlphaSource::Constant);
   EXPECT_EQ(target.colorAt(0, 0), clWhite);
   EXPECT_EQ(target.colorAt(1, 0), clBlack);
 }

@@ -144,14 +144,14 @@ TEST(CanvasShapes, TriangleAlphaGoesToThirtyTwoBitTargetsOnly) {
 TEST(CanvasShapes, GradientRectStepsLikeSixteenBitChannels) {
   Bitmap b = whiteBitmap(4, 2);
   Canvas c(b);
-  c.gradientFillRect({0, 0, 4, 2}, clBlack, clWhite, false);
+  c.gradientFillRect({0, 0, 4, 2}, clBlack, clWhite, GradientDirection::Horizontal);
   const Color expected[] = {rgb(0, 0, 0), rgb(63, 63, 63), rgb(127, 127, 127), rgb(191, 191, 191)};
   for (int x = 0; x < 4; ++x) {
     EXPECT_EQ(b.colorAt(x, 0), expected[x]) << x;
     EXPECT_EQ(b.colorAt(x, 1), expected[x]) << x;
   }
   Bitmap v = whiteBitmap(1, 2);
-  Canvas(v).gradientFillRect({0, 0, 1, 2}, rgb(0, 0, 200), rgb(0, 0, 100), true);
+  Canvas(v).gradientFillRect({0, 0, 1, 2}, rgb(0, 0, 200), rgb(0, 0, 100), GradientDirection::Vertical);
   EXPECT_EQ(v.colorAt(0, 0), rgb(0, 0, 200));
   EXPECT_EQ(v.colorAt(0, 1), rgb(0, 0, 150));
 }

@@ -50,5 +50,22 @@ TEST(Region, CopiesAreIndependent) {
   EXPECT_TRUE(c.contains({1, 1}));
 }
 
+TEST(Region, MovingTakesTheRectanglesAndLeavesTheSourceEmpty) {
+  Region a(Rect{0, 0, 10, 10});
+  a.subtract(Rect{2, 2, 8, 8});
+  const Region expected = a;
+  Region b(std::move(a));
+  EXPECT_EQ(b, expected);
+  EXPECT_TRUE(a.isEmpty());  // NOLINT(bugprone-use-after-move): a moved-from region is empty and usable
+  a.unite(Rect{0, 0, 1, 1});
+  EXPECT_EQ(a.bounds(), (Rect{0, 0, 1, 1}));
+
+  Region c(Rect{50, 50, 60, 60});
+  c = std::move(b);
+  EXPECT_EQ(c, expected);
+  b = Region(Rect{3, 3, 4, 4});
+  EXPECT_EQ(b.bounds(), (Rect{3, 3, 4, 4}));
+}
+
 }  // namespace
 }  // namespace tavra

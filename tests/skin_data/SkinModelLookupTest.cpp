@@ -77,6 +77,7 @@ TEST(SkinLookups, FindTextureSeesOnlyTextures) {
   texture.PropertyName = "BORDERSMASK";
   texture.ImgType = TacImgType::itisaTexture;
   m.Masks.push_back(std::move(texture));
+  m.invalidateLookups();
   const int textureIndex = static_cast<int>(m.Masks.size()) - 1;
   EXPECT_EQ(m.FindMask(textured, "TEXTURED", "BORDERSMASK"), m.FindMaskExact("TEXTURED", "BORDERSMASK"));
   EXPECT_NE(m.FindMask(textured, "TEXTURED", "BORDERSMASK"), textureIndex);
@@ -137,11 +138,11 @@ TEST(SkinLookups, MaskGeometry) {
   EXPECT_EQ(m.MaskWidthLeft(bordered), 4);
   EXPECT_EQ(m.MaskWidthBottom(bordered), 4);
   EXPECT_EQ(m.MaskFrameSize(plain), (Size{30, 30}));
-  // ImageCount 0: one frame wide, never a division by zero; MaskWidthLeft raises it to 1.
+  // ImageCount 0: one frame wide, never a division by zero; reading the widths changes nothing.
   EXPECT_EQ(m.MaskFrameSize(zero), (Size{90, 60}));
   EXPECT_EQ(m.MaskWidthRight(zero), 30);
   EXPECT_EQ(m.MaskWidthLeft(zero), 30);
-  EXPECT_EQ(m.Masks[static_cast<size_t>(zero)].ImageCount, 1);
+  EXPECT_EQ(m.Masks[static_cast<size_t>(zero)].ImageCount, 0);
   EXPECT_EQ(m.MaskWidthLeft(99), 0);
   EXPECT_EQ(m.MaskFrameSize(-1), Size{});
 

@@ -1,4 +1,5 @@
 // The hot window, the list of skins, the default manager and the main window's skin settings.
+#include "driver/program/ProgramStart.h"
 #include <algorithm>
 
 #include "ManagerFixture.h"
@@ -124,7 +125,7 @@ TEST_F(DefaultManagerTest, BecomingDefaultAnnouncesTheSkinOrRemovesIt) {
 
 TEST(MainWindowSkin, FormCreatePointsTheManagerAtTheSkinFolderAndSelectsRhombus) {
   HeadlessDriver driver;
-  driver.startProgram();
+  startProgram(driver);
   TForm1* main = nullptr;
   for (TComponent* c : driver.app().components()) {
     if (auto* form = dynamic_cast<TForm1*>(c)) main = form;

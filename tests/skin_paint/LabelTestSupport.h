@@ -1,6 +1,6 @@
 #pragma once
-// Fixtures for the skinned label tests: a skin that answers what labels ask (registered for the
-// test's lifetime), a parent that answers the skin engine's queries, and painting a windowless
+// Fixtures for the skinned label tests: a skin that answers what labels ask (put in place with
+// a ScopedLabelSkin), a parent that answers the skin engine's queries, and painting a windowless
 // label onto a bitmap the way its parent would.
 #include <gtest/gtest.h>
 
@@ -12,6 +12,7 @@
 #include "framework/CustomControl.h"
 #include "gfx/Canvas.h"
 #include "skin/paint/LabelSkin.h"
+#include "skin/paint/ScopedLabelSkin.h"
 #include "skin/manager/SkinCommands.h"
 
 namespace tavra::test {
@@ -54,17 +55,6 @@ class FakeSkin : public LabelSkin {
     painted.push_back({rect, index, &control});
     canvas.fillRect(rect, sectionFill);
   }
-};
-
-class ScopedLabelSkin {
- public:
-  explicit ScopedLabelSkin(LabelSkin& skin) : previous_(setLabelSkin(&skin)) {}
-  ~ScopedLabelSkin() { setLabelSkin(previous_); }
-  ScopedLabelSkin(const ScopedLabelSkin&) = delete;
-  ScopedLabelSkin& operator=(const ScopedLabelSkin&) = delete;
-
- private:
-  LabelSkin* previous_;
 };
 
 // A container that answers the skin engine's queries as a skinned control would.

@@ -88,8 +88,10 @@ TEST_F(ManagerLabelSkinTest, PaintsTheSectionColourOverWhatTheParentShows) {
     return std::pair{out.colorAt(0, 0), out.colorAt(0, 3)};
   };
   EXPECT_EQ(paint("OPAQUE"), std::pair(rgb(255, 0, 0), rgb(1, 2, 3)));
-  EXPECT_EQ(paint("HALF"), std::pair(rgb(100, 50, 0), rgb(1, 2, 3)));
-  EXPECT_EQ(paint("CLEAR"), std::pair(rgb(1, 2, 3), rgb(1, 2, 3)));
+  // Half transparent over the parent's colour: (200 × 127 + 0 × 128 + 127) shr 8 = 99.
+  EXPECT_EQ(paint("HALF"), std::pair(rgb(99, 50, 0), rgb(1, 2, 3)));
+  // Fully transparent: the parent's background, here its colour.
+  EXPECT_EQ(paint("CLEAR"), std::pair(rgb(200, 100, 0), rgb(1, 2, 3)));
 }
 
 TEST_F(ManagerLabelSkinTest, RegisteredAnswersComeFirst) {

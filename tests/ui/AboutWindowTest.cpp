@@ -8,6 +8,7 @@
 #include "app/HandOver.h"
 #include "app/ProgramWindows.h"
 #include "driver/HeadlessDriver.h"
+#include "driver/program/ProgramStart.h"
 #include "viewer/ContentPaths.h"
 #include "viewer/Unit1.h"
 #include "windows/Unit6.h"
@@ -39,7 +40,7 @@ std::vector<std::string> lines(const std::string& text) {
 class AboutWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    driver.startProgram();
+    startProgram(driver);
     ASSERT_TRUE(driver.advanceUntil([&] { return w().Form1->visible(); }, 20000, 50));
   }
   ProgramWindows& w() { return programWindows(); }
@@ -67,7 +68,7 @@ TEST_F(AboutWindowTest, WindowAndEveryControlAtItsPlace) {
   EXPECT_EQ(f.sPanel1->parent(), &f);
   EXPECT_EQ(f.sPanel1->boundsRect(), Rect::fromSize(0, 0, f.clientWidth(), 102));
   EXPECT_TRUE(f.sPanel1->window()->style() & WS_BORDER);
-  EXPECT_EQ(f.sPanel1->SkinData.SkinSection, "PANEL");
+  EXPECT_EQ(f.sPanel1->SkinData.skinSection(), "PANEL");
   EXPECT_EQ(f.sf1->parent(), f.sPanel1);
   EXPECT_EQ(f.sf1->boundsRect(), f.sPanel1->clientRect());
   EXPECT_EQ(f.sf1->movie(), content::path(content::kBanner));
@@ -175,7 +176,7 @@ TEST_F(AboutWindowTest, PictureFramesShowTheirPicturesAndNeverReact) {
     EXPECT_EQ(frame->glyph().size(), (Size{128, 128}));
     EXPECT_TRUE(frame->flat());
     EXPECT_FALSE(frame->enabled());
-    EXPECT_EQ(frame->SkinData.SkinSection, "SPEEDBUTTON");
+    EXPECT_EQ(frame->SkinData.skinSection(), "SPEEDBUTTON");
     int clicks = 0;
     frame->OnClick = [&](TComponent&) { ++clicks; };
     Bitmap before = grab(*frame);

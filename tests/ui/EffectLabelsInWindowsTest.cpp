@@ -4,6 +4,7 @@
 #include "app/ProgramWindows.h"
 #include "app/Unit5.h"
 #include "driver/HeadlessDriver.h"
+#include "driver/program/ProgramStart.h"
 #include "selftest/Unit2.h"
 #include "selftest/Unit3.h"
 #include "windows/Unit6.h"
@@ -13,7 +14,7 @@ namespace {
 
 TEST(EffectLabelsInWindows, KindAndShadowOfEveryLabel) {
   HeadlessDriver driver;
-  driver.startProgram();
+  startProgram(driver);
   ProgramWindows& w = programWindows();
   struct Expect {
     const char* where;

@@ -8,6 +8,7 @@
 
 #include "app/ProgramWindows.h"
 #include "driver/HeadlessDriver.h"
+#include "driver/program/ProgramStart.h"
 #include "viewer/ContentPaths.h"
 #include "viewer/Unit1.h"
 #include "windows/Unit4.h"
@@ -17,7 +18,7 @@ namespace tavra::test {
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    driver.startProgram();
+    startProgram(driver);
     ASSERT_TRUE(driver.advanceUntil([&] { return w().Form1->visible(); }, 20000, 50));
     TForm1& f = main();
     // Every page request of both viewers, as it is made.

@@ -30,7 +30,7 @@ TEST_F(MainWindowTest, EveryControlOfTheLayoutIsInPlace) {
     const char* hint;
     std::string section;
   };
-  auto section = [](auto* c) { return c->SkinData.SkinSection; };
+  auto section = [](auto* c) { return c->SkinData.skinSection(); };
   const std::string tasksHint = "Чтобы просмотреть задания нажмите эту кнопку";
   const Row rows[] = {
       {f.sFrameBar1, "sFrameBar1", &f, Rect::fromSize(0, 0, 1000, 81), "", "", section(f.sFrameBar1)},

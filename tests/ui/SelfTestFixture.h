@@ -11,6 +11,7 @@
 
 #include "app/ProgramWindows.h"
 #include "driver/HeadlessDriver.h"
+#include "driver/program/ProgramStart.h"
 #include "framework/TabScroller.h"
 #include "gfx/ImageCodec.h"
 #include "selftest/Unit2.h"
@@ -38,7 +39,7 @@ class SelfTest : public ::testing::Test {
     std::filesystem::current_path(scratch_);
     savePng(markPicture(kOk), "dmat/ok.png");
     savePng(markPicture(kNo), "dmat/no.png");
-    driver.startProgram();
+    startProgram(driver);
     EXPECT_TRUE(driver.advanceUntil([] { return programWindows().Form1->visible(); }, 20000, 100));
     openTesting();
   }

@@ -5,6 +5,7 @@
 #include "app/ProgramWindows.h"
 #include "app/Unit5.h"
 #include "driver/HeadlessDriver.h"
+#include "driver/program/ProgramStart.h"
 #include "selftest/Unit2.h"
 #include "selftest/Unit3.h"
 #include "viewer/Unit1.h"
@@ -16,7 +17,7 @@ namespace {
 
 class ProgramTest : public ::testing::Test {
  protected:
-  void SetUp() override { driver.startProgram(); }
+  void SetUp() override { startProgram(driver); }
   ProgramWindows& w() { return programWindows(); }
   // Runs the splash show to its end.
   void passSplash() { ASSERT_TRUE(driver.advanceUntil([&] { return w().Form1->visible(); }, 20000, 50)); }

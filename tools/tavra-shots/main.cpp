@@ -5,7 +5,7 @@
 #include <string>
 
 #include "driver/HeadlessDriver.h"
-#include "driver/Scenarios.h"
+#include "driver/program/Scenarios.h"
 
 int main(int argc, char** argv) {
   using namespace tavra;

@@ -100,6 +100,7 @@ SkinStatus parseSectionGradients(TsGeneralData& section) {
 }
 
 SkinStatus mergeCommonSections(SkinModel& model, const std::vector<std::string>& lines) {
+  model.invalidateLookups();
   if (lines.empty()) return skinOk();
   const CommonSections common(lines);
   const TsGeneralData defaults;
@@ -149,13 +150,16 @@ SkinStatus mergeCommonSections(SkinModel& model, const std::vector<std::string>&
     record.Color = resolveColor(record.Color);
     if (SkinStatus parsed = parseSectionGradients(record); !parsed) return parsed;
     model.Sections.push_back(std::move(record));
+    model.invalidateLookups();
   }
   return skinOk();
 }
 
 void finishGeneralData(SkinModel& model, int hueOffset, int saturation) {
   AdjustSkinColors(model, hueOffset, saturation);
+  model.invalidateLookups();
   model.FillBorderIndices();
+  model.buildLookups();
 }
 
 }  // namespace tavra

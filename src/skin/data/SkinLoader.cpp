@@ -24,6 +24,7 @@ bool namesJpeg(std::string_view upperValue) {
 }  // namespace
 
 SkinStatus SkinLoader::LoadAll() {
+  model_.invalidateLookups();
   if (SkinStatus status = LoadMasks(); !status) return status;
   if (SkinStatus status = LoadPatterns(); !status) return status;
   return LoadGeneralData();

@@ -39,45 +39,37 @@ void SkinModel::clearModel() {
   invalidateLookups();
 }
 
-void SkinModel::invalidateLookups() const { lookups_ = Lookups{}; }
+void SkinModel::invalidateLookups() { lookups_ = Lookups{}; }
 
-void SkinModel::refreshLookups() const {
+void SkinModel::buildLookups() { lookups(); }
+
+const SkinModel::Lookups& SkinModel::lookups() const {
   Lookups& l = lookups_;
-  if (l.sectionCount != Sections.size()) {
-    l.sections.clear();
-    for (size_t i = 0; i < Sections.size(); ++i) l.sections.try_emplace(Sections[i].SectionName, static_cast<int>(i));
-    l.sectionCount = Sections.size();
+  if (l.built) return l;
+  for (size_t i = 0; i < Sections.size(); ++i) l.sections.try_emplace(Sections[i].SectionName, static_cast<int>(i));
+  for (size_t i = 0; i < Masks.size(); ++i) {
+    std::string key = pairKey(Masks[i].SectionName, Masks[i].PropertyName);
+    if (Masks[i].ImgType == TacImgType::itisaTexture) l.textures.try_emplace(key, static_cast<int>(i));
+    l.masks.try_emplace(std::move(key), static_cast<int>(i));
   }
-  if (l.maskCount != Masks.size()) {
-    l.masks.clear();
-    l.textures.clear();
-    for (size_t i = 0; i < Masks.size(); ++i) {
-      std::string key = pairKey(Masks[i].SectionName, Masks[i].PropertyName);
-      if (Masks[i].ImgType == TacImgType::itisaTexture) l.textures.try_emplace(key, static_cast<int>(i));
-      l.masks.try_emplace(std::move(key), static_cast<int>(i));
-    }
-    l.maskCount = Masks.size();
+  for (size_t i = 0; i < Patterns.size(); ++i) {
+    l.patterns.try_emplace(pairKey(Patterns[i].SectionName, Patterns[i].PropertyName), static_cast<int>(i));
   }
-  if (l.patternCount != Patterns.size()) {
-    l.patterns.clear();
-    for (size_t i = 0; i < Patterns.size(); ++i) {
-      l.patterns.try_emplace(pairKey(Patterns[i].SectionName, Patterns[i].PropertyName), static_cast<int>(i));
-    }
-    l.patternCount = Patterns.size();
-  }
+  l.built = true;
+  return l;
 }
 
 int SkinModel::FindSection(std::string_view name) const {
-  refreshLookups();
-  auto it = lookups_.sections.find(std::string(name));
-  return it == lookups_.sections.end() ? -1 : it->second;
+  const Lookups& l = lookups();
+  auto it = l.sections.find(std::string(name));
+  return it == l.sections.end() ? -1 : it->second;
 }
 
 int SkinModel::findFirst(Candidates candidates, std::string_view sectionName, std::string_view key) const {
-  refreshLookups();
-  const auto& index = candidates == Candidates::Patterns ? lookups_.patterns
-                      : candidates == Candidates::Textures ? lookups_.textures
-                                                           : lookups_.masks;
+  const Lookups& l = lookups();
+  const auto& index = candidates == Candidates::Patterns ? l.patterns
+                      : candidates == Candidates::Textures ? l.textures
+                                                           : l.masks;
   auto it = index.find(pairKey(sectionName, key));
   return it == index.end() ? -1 : it->second;
 }
@@ -128,13 +120,12 @@ Size SkinModel::MaskFrameSize(int maskIndex) const {
   return {mask.Rect.width() / frameCount(mask), mask.Rect.height() / frameRows(mask)};
 }
 
-int SkinModel::MaskWidthLeft(int maskIndex) {
+int SkinModel::MaskWidthLeft(int maskIndex) const {
   if (!IsValidMask(maskIndex)) return 0;
-  TsMaskData& mask = Masks[static_cast<size_t>(maskIndex)];
-  if (mask.ImageCount < 1) mask.ImageCount = 1;
+  const TsMaskData& mask = Masks[static_cast<size_t>(maskIndex)];
   if (mask.WL > 0) return mask.WL;
   if (mask.BorderWidth > 0) return mask.BorderWidth;
-  return mask.Rect.width() / (mask.ImageCount * 3);
+  return mask.Rect.width() / (frameCount(mask) * 3);
 }
 
 int SkinModel::MaskWidthRight(int maskIndex) const {

@@ -2,7 +2,9 @@
 // A loaded skin as the skin manager holds it: the header, the master bitmap, the sections, the
 // masks and the patterns, with the lookups by name (exact, case-sensitive, falling back along
 // PARENTCLASS), the mask geometry helpers, the colour accessors and the cached common indices.
-// Controls keep indices into the arrays; they stay valid until the next load.
+// Controls keep indices into the arrays; they stay valid until the next load. The loader fills
+// the arrays and builds the lookup tables once; nothing changes the model after that (the
+// manager loads a new model for every change of skin, hue or saturation).
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -37,8 +39,8 @@ class SkinModel {
 
   // Lookups. Unknown names, negative indices and empty names give -1; chains of PARENTCLASS that
   // come back to a section already visited, or longer than kMaxParentChain, are cut. The first
-  // match is found through hash indices, rebuilt when an array has grown or shrunk; code that
-  // renames records in place calls invalidateLookups().
+  // match is found through hash tables built once per load: code that adds, removes or renames
+  // records calls invalidateLookups(), and the next lookup builds them again.
   int FindSection(std::string_view name) const;
   int FindMask(int sectionIndex, std::string_view sectionName, std::string_view key) const;
   int FindMaskExact(std::string_view sectionName, std::string_view key) const;
@@ -48,10 +50,10 @@ class SkinModel {
   bool IsValidMask(int index) const;
   bool IsValidPattern(int index) const;
 
-  // Mask geometry. A mask whose ImageCount is below 1 counts as one frame wide (and is raised
-  // to 1 by MaskWidthLeft); a MaskType below 0 counts as 0. Invalid indices give 0.
+  // Mask geometry. A mask whose ImageCount is below 1 counts as one frame wide; a MaskType below
+  // 0 counts as 0. Invalid indices give 0.
   Size MaskFrameSize(int maskIndex) const;
-  int MaskWidthLeft(int maskIndex);
+  int MaskWidthLeft(int maskIndex) const;
   int MaskWidthRight(int maskIndex) const;
   int MaskWidthTop(int maskIndex) const;
   int MaskWidthBottom(int maskIndex) const;
@@ -69,25 +71,25 @@ class SkinModel {
   // The common indices for the current model (all -1 when it has no sections).
   void CacheCommonIndices();
 
-  void invalidateLookups() const;
+  void invalidateLookups();
+  // Builds the lookup tables now (the end of every load), so that no lookup changes the model.
+  void buildLookups();
 
  private:
   enum class Candidates { AnyMask, Textures, Patterns };
   int findInherited(Candidates candidates, int sectionIndex, std::string_view sectionName, std::string_view key) const;
   int findFirst(Candidates candidates, std::string_view sectionName, std::string_view key) const;
-  void refreshLookups() const;
 
   // First index by name ("section" for sections, the section and key for the others).
   struct Lookups {
-    static constexpr size_t kStale = static_cast<size_t>(-1);
-    size_t sectionCount = kStale;
-    size_t maskCount = kStale;
-    size_t patternCount = kStale;
+    bool built = false;
     std::unordered_map<std::string, int> sections;
     std::unordered_map<std::string, int> masks;
     std::unordered_map<std::string, int> textures;
     std::unordered_map<std::string, int> patterns;
   };
+  const Lookups& lookups() const;
+  // Built lazily while a load is filling the arrays; by buildLookups at its end.
   mutable Lookups lookups_;
 };
 

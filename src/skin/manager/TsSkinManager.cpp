@@ -249,6 +249,7 @@ TsSkinManager::LoadOutcome TsSkinManager::installSkin(const Settings& before, co
   }
   skinName_ = choice.name;
   model_ = std::move(loaded->model);
+  ++modelGeneration_;
   isPacked_ = loaded->isPacked;
   return LoadOutcome::Loaded;
 }
@@ -298,6 +299,7 @@ void TsSkinManager::RemoveSkin() {
   model_->SkinData.Active = false;
   Broadcast(SKC_REMOVESKIN);
   model_->clearModel();
+  ++modelGeneration_;
   // No index may point into the emptied arrays.
   model_->CacheCommonIndices();
 }

@@ -9,6 +9,7 @@
 // the name, the flags and the settings are as before, OnAfterChange is not called, and the error
 // is raised as an Exception for the application's error box (while the component is still being
 // loaded from its stored settings it goes to the error box directly).
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -88,6 +89,10 @@ class TsSkinManager : public TComponent {
   // The skin in use, with the lookups, colour accessors and geometry helpers.
   SkinModel& model() { return *model_; }
   const SkinModel& model() const { return *model_; }
+  // Counts the models this manager has had: a new one on every load (hue and saturation
+  // reloads too) and when the skin is removed. Bindings compare it to know that the indices
+  // they hold belong to another model.
+  std::uint64_t modelGeneration() const { return modelGeneration_; }
   // The skin's files came from a package (a file or an internal skin's).
   bool IsPacked() const { return isPacked_; }
 
@@ -169,6 +174,7 @@ class TsSkinManager : public TComponent {
   bool skinnedPopups_ = true;
   bool isPacked_ = false;
   std::unique_ptr<SkinModel> model_ = std::make_unique<SkinModel>();
+  std::uint64_t modelGeneration_ = 1;
   WindowHandle hotWindow_ = 0;
   std::vector<std::vector<std::string>> classLists_;
   std::unique_ptr<SkinNoticeBoxes> noticeBoxes_;

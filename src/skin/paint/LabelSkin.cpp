@@ -20,7 +20,7 @@ LabelSkin& labelSkin() {
   return TsSkinManager::DefaultManager() ? static_cast<LabelSkin&>(defaultManager) : noSkin;
 }
 
-LabelSkin* setLabelSkin(LabelSkin* skin) {
+LabelSkin* exchangeRegisteredLabelSkin(LabelSkin* skin) {
   LabelSkin* previous = registered();
   registered() = skin;
   return previous;

@@ -1,7 +1,7 @@
 #pragma once
 // What the skinned labels ask of the active skin, answered by the default skin manager
-// (ManagerLabelSkin) unless other answers are registered (tests). The base class is "no skin":
-// no skin active, no sections, nothing to paint.
+// (ManagerLabelSkin) unless a ScopedLabelSkin puts other answers in place for its lifetime
+// (tests). The base class is "no skin": no skin active, no sections, nothing to paint.
 #include <optional>
 #include <string_view>
 
@@ -45,16 +45,13 @@ class LabelSkin {
   virtual int findSection(std::string_view name) const { return -1; }
   virtual std::optional<LabelSkinSection> section(int index) const { return std::nullopt; }
   virtual LabelSkinShadow shadow1() const { return {}; }
-  // Paints section `sectionIndex` in its normal state over `rect` of `control`'s canvas, on top
-  // of the background the control's parent reports.
+  // Paints section `sectionIndex` in its normal state over `rect` of `control`'s canvas, over
+  // the background the control's parent reports (its cache, or its colour).
   virtual void paintSection(Canvas& canvas, const Rect& rect, int sectionIndex, TControl& control) {}
 };
 
 // The registered answers, else the default manager's, or "no skin" while there is none.
 LabelSkin& labelSkin();
-// Registers answers in place of the default manager's (null: the manager's again). Returns the
-// previous registration.
-LabelSkin* setLabelSkin(LabelSkin* skin);
 
 // Whether a skin command's lParam names the default manager.
 inline bool isDefaultManagerParam(LParam lParam) { return lParam != 0 && lParam == labelSkin().managerParam(); }

@@ -4,26 +4,10 @@
 #include "gfx/Canvas.h"
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/TsSkinManager.h"
+#include "skin/paint/BackgroundProtocol.h"
+#include "skin/paint/SectionPainting.h"
 
 namespace tavra {
-namespace {
-
-// The colour the control's parent shows: a skinned parent's answer to SKC_GETCOLOR, else its
-// own colour.
-Color parentColor(const TControl& control) {
-  TWinControl* parent = control.parent();
-  if (!parent) return resolveColor(clBtnFace);
-  if (sendSkinCommand(*parent, SKC_ISSKINNED) == 1) return resolveColor(static_cast<Color>(sendSkinCommand(*parent, SKC_GETCOLOR, clFuchsia)));
-  return resolveColor(parent->color());
-}
-
-// `over` weighted (100 - percent) %, `under` percent %.
-Color blend(Color over, Color under, int percent) {
-  auto channel = [&](int a, int b) { return (a * (100 - percent) + b * percent) / 100; };
-  return rgb(channel(redOf(over), redOf(under)), channel(greenOf(over), greenOf(under)), channel(blueOf(over), blueOf(under)));
-}
-
-}  // namespace
 
 TsSkinManager* ManagerLabelSkin::manager() { return TsSkinManager::DefaultManager(); }
 
@@ -52,10 +36,15 @@ LabelSkinShadow ManagerLabelSkin::shadow1() const {
 
 void ManagerLabelSkin::paintSection(Canvas& canvas, const Rect& rect, int sectionIndex, TControl& control) {
   if (!manager() || !manager()->model().IsValidSection(sectionIndex)) return;
-  const TsGeneralData& s = manager()->model().Sections[static_cast<size_t>(sectionIndex)];
-  if (s.Transparency >= 100) return;
-  const Color own = resolveColor(s.Color);
-  canvas.fillRect(rect, s.Transparency <= 0 ? own : blend(own, parentColor(control), s.Transparency));
+  const TsCacheView parent = ParentViewOf(control);
+  const SkinModel& model = manager()->model();
+  canvas.writeRows([&](ClippedRows& rows) {
+    // The section's three layers; a label partly off its window still gets the part on it.
+    PaintSectionBackground(model, sectionIndex, parent, clFuchsia, -1, -1, rows, {0, 0}, rect, 0);
+    DrawSectionCorners(model, sectionIndex, rows, rect, 0);
+    const int border = model.Sections[static_cast<size_t>(sectionIndex)].BorderMask;
+    DrawBorderMask(rows, rect, CentreFill::Yes, CornersFromParent::Yes, 0, model, border, parent);
+  });
 }
 
 }  // namespace tavra

@@ -15,9 +15,8 @@ class ManagerLabelSkin : public LabelSkin {
   int findSection(std::string_view name) const override;
   std::optional<LabelSkinSection> section(int index) const override;
   LabelSkinShadow shadow1() const override;
-  // A flat fill of the section's normal-state colour over what the parent shows (its
-  // transparency blends the two); the painting primitives' full section painting (borders,
-  // gradients, textures) takes its place when they exist.
+  // The whole section (background by its transparency over the parent's background, corner
+  // images, border) in its normal state.
   void paintSection(Canvas& canvas, const Rect& rect, int sectionIndex, TControl& control) override;
 
  private:

@@ -1,5 +1,6 @@
 #include "skin/paint/TsCustomLabel.h"
 
+#include "framework/Draw3D.h"
 #include "framework/WinControl.h"
 #include "skin/paint/LabelSkin.h"
 #include "skin/manager/SkinCommands.h"
@@ -8,18 +9,6 @@ namespace tavra {
 namespace {
 
 constexpr std::string_view kGlobalInfo = "GLOBALINFO";
-
-class FontGuard {
- public:
-  explicit FontGuard(bool& flag) : flag_(flag), previous_(flag) { flag_ = true; }
-  ~FontGuard() { flag_ = previous_; }
-  FontGuard(const FontGuard&) = delete;
-  FontGuard& operator=(const FontGuard&) = delete;
-
- private:
-  bool& flag_;
-  bool previous_;
-};
 
 // The section whose font colour a label takes: its parent's section, or a further ancestor's
 // while the section found is more than half transparent; used only when it gives its own font.
@@ -42,7 +31,7 @@ int fontSectionOf(const TControl& label, const LabelSkin& skin) {
   return section && section->giveOwnFont ? index : -1;
 }
 
-Color skinTextColor(const TControl& label, const LabelSkin& skin) {
+Color skinTextColorOf(const TControl& label, const LabelSkin& skin) {
   int index = fontSectionOf(label, skin);
   if (index < 0) index = skin.findSection(kGlobalInfo);
   if (auto section = skin.section(index)) return section->fontColor;
@@ -51,34 +40,38 @@ Color skinTextColor(const TControl& label, const LabelSkin& skin) {
 
 }  // namespace
 
-bool TsCustomLabel::fontGuard_ = false;
-
 TsCustomLabel::TsCustomLabel(TComponent* owner) : TCustomLabel(owner) { setTransparent(true); }
 
-void TsCustomLabel::applySkinFontColor() {
+Color TsCustomLabel::skinTextColor() const {
   LabelSkin& skin = labelSkin();
-  if (!skin.dataActive()) return;
-  Color c = skinTextColor(*this, skin);
-  if (c == clFuchsia || c == font().color) return;
+  return skin.dataActive() ? skinTextColorOf(*this, skin) : clFuchsia;
+}
+
+Font TsCustomLabel::currentFont() const {
   Font f = font();
-  f.color = c;
-  setFont(f);
-}
-
-const Font& TsCustomLabel::currentFont() {
-  applySkinFontColor();
-  return font();
-}
-
-void TsCustomLabel::setFontQuiet(const Font& f) {
-  FontGuard guard(fontGuard_);
-  setFont(f);
+  if (Color c = skinTextColor(); c != clFuchsia) f.color = c;
+  return f;
 }
 
 void TsCustomLabel::takeCurrentFont() {
-  FontGuard guard(fontGuard_);
-  const Font& current = currentFont();
-  if (&current != &font()) setFont(current);
+  const Font current = currentFont();
+  if (current != font()) setFont(current);
+}
+
+int TsCustomLabel::paintedSection() const {
+  LabelSkin& skin = labelSkin();
+  if (skinSection().empty() || !skin.managerActive()) return -1;
+  // The skin's first section is GLOBALINFO, which never paints a label.
+  const int section = skin.findSection(skinSection());
+  return section > 0 ? section : -1;
+}
+
+Font TsCustomLabel::paintFont() const {
+  Font f = currentFont();
+  if (const int section = paintedSection(); section > 0) {
+    if (auto s = labelSkin().section(section)) f.color = s->fontColor;
+  }
+  return f;
 }
 
 Color TsCustomLabel::parentBackgroundColor() const {
@@ -89,37 +82,31 @@ Color TsCustomLabel::parentBackgroundColor() const {
 }
 
 void TsCustomLabel::Paint() {
-  LabelSkin& skin = labelSkin();
-  int section = -1;
-  {
-    FontGuard guard(fontGuard_);
-    takeCurrentFont();
-    // The skin's first section is GLOBALINFO, which never paints a label.
-    if (!skinSection().empty() && skin.managerActive()) section = skin.findSection(skinSection());
-    if (section > 0) {
-      if (auto s = skin.section(section)) {
-        Font f = font();
-        f.color = s->fontColor;
-        setFont(f);
-      }
-    }
-  }
   Canvas& c = *canvas();
-  c.setFont(font());
-  if (section > 0) skin.paintSection(c, clientRect(), section, *this);
+  c.setFont(paintFont());
+  if (const int section = paintedSection(); section > 0) labelSkin().paintSection(c, clientRect(), section, *this);
   TCustomLabel::Paint();
 }
 
 void TsCustomLabel::DoDrawText(Canvas& c, Rect& r, unsigned flags) {
+  const Font f = paintFont();
   if (enabled() || (flags & DT_CALCRECT) || !labelSkin().dataActive()) {
-    TCustomLabel::DoDrawText(c, r, flags);
+    std::string text = labelText();
+    if ((flags & DT_CALCRECT) && (text.empty() || (showAccelChar() && text == "&"))) text += ' ';
+    c.setFont(f);
+    c.setBackgroundMode(BackgroundMode::Transparent);
+    if (!enabled() && !(flags & DT_CALCRECT)) {
+      DrawDisabledText(c, text, r, flags);
+      return;
+    }
+    c.drawText(text, r, flags);
     return;
   }
   // Disabled under a skin: the text once, 40 % of the font colour over 60 % of the background.
-  Color fg = resolveColor(font().color);
+  Color fg = resolveColor(f.color);
   Color bg = parentBackgroundColor();
   auto mix = [](int f, int b) { return (4 * f + 6 * b + 5) / 10; };
-  c.setFont(font());
+  c.setFont(f);
   c.setBackgroundMode(BackgroundMode::Transparent);
   c.setTextColor(rgb(mix(redOf(fg), redOf(bg)), mix(greenOf(fg), greenOf(bg)), mix(blueOf(fg), blueOf(bg))));
   c.drawText(labelText(), r, flags);
@@ -128,7 +115,7 @@ void TsCustomLabel::DoDrawText(Canvas& c, Rect& r, unsigned flags) {
 void TsCustomLabel::WndProc(TMessage& m) {
   switch (m.Msg) {
     case CM_FONTCHANGED:
-      if (fontGuard_ || isDestroying()) return;
+      if (isDestroying()) return;
       AdjustSize();
       Invalidate();
       return;

@@ -21,28 +21,28 @@ class TsCustomLabel : public TCustomLabel {
 
   void WndProc(TMessage& msg) override;
 
+  // The font the text is drawn and measured with: the label's font as the skin colours it (or
+  // the hover font of a link), with the text colour of its own section when one is painted.
+  // Painting reads it; it changes nothing.
+  Font paintFont() const;
+
  protected:
   void Paint() override;
   void DoDrawText(Canvas& canvas, Rect& r, unsigned flags) override;
 
-  // The font the label should draw with now; the working font with the skin's text colour.
-  virtual const Font& currentFont();
+  // The font the label shows now: its font with the skin's text colour rule applied.
+  virtual Font currentFont() const;
   // Whether a skin being switched off gives the font back the window-text colour.
   virtual bool resetsFontOnSkinRemoval() const { return true; }
 
-  // The skin text colour rule, applied to the working font.
-  void applySkinFontColor();
-  // Copies the current font into the working font when it is another font.
+  // The skin text colour for the label's font (clFuchsia: the skin says nothing).
+  Color skinTextColor() const;
+  // Makes the current font the label's font (a hover switch of a link).
   void takeCurrentFont();
-  // Replaces the working font without the font-change handling (no re-measure, no repaint).
-  void setFontQuiet(const Font& f);
   // The parent's background colour as the skin engine reports it (RGB).
   Color parentBackgroundColor() const;
-
- private:
-  // Set while the paint step (or a font switch) changes the working font: font-change
-  // notifications are ignored meanwhile. Shared by every label, as painting is single-threaded.
-  static bool fontGuard_;
+  // The index of the label's own section when the skin paints it behind the text, else -1.
+  int paintedSection() const;
 };
 
 }  // namespace tavra

@@ -8,7 +8,7 @@ void TsLabel::setUseSkinColor(bool u) {
   Invalidate();
 }
 
-const Font& TsLabel::currentFont() {
+Font TsLabel::currentFont() const {
   if (useSkinColor_ && !isDestroying()) return TsCustomLabel::currentFont();
   return font();
 }

@@ -12,7 +12,7 @@ class TsLabel : public TsCustomLabel {
   void setUseSkinColor(bool u);
 
  protected:
-  const Font& currentFont() override;
+  Font currentFont() const override;
   bool resetsFontOnSkinRemoval() const override { return useSkinColor_; }
 
  private:

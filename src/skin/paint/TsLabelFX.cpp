@@ -52,7 +52,8 @@ void TsLabelFX::DoDrawText(Canvas& c, Rect& r, unsigned flags) {
   const bool measuring = (flags & DT_CALCRECT) != 0;
   std::string text = labelText();
   if (measuring && (text.empty() || (showAccelChar() && text == "&"))) text.assign(1, ' ');
-  c.setFont(font());
+  const Font f = paintFont();
+  c.setFont(f);
   c.setBackgroundMode(BackgroundMode::Transparent);
 
   if (!enabled()) {
@@ -97,7 +98,7 @@ void TsLabelFX::drawWithShadow(Canvas& c, const std::string& text, const Rect& r
     maskCanvas_->resetClip();
   }
   maskCanvas_->fillRect(mask_.bounds(), clBlack);
-  maskCanvas_->setFont(font());
+  maskCanvas_->setFont(paintFont());
   maskCanvas_->setBackgroundMode(BackgroundMode::Transparent);
   maskCanvas_->setTextColor(clWhite);
   maskCanvas_->drawText(text, insetByExtents(r).offsetBy(shadow.distance, shadow.distance), flags);

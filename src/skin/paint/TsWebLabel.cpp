@@ -23,25 +23,20 @@ void TsWebLabel::setHoverFont(const Font& f) {
 }
 
 void TsWebLabel::Loaded() {
-  setFontQuiet(normalFont_);
+  takeCurrentFont();
   TsCustomLabel::Loaded();
 }
 
-const Font& TsWebLabel::currentFont() { return hover_ ? hoverFont_ : normalFont_; }
+Font TsWebLabel::currentFont() const { return hover_ ? hoverFont_ : normalFont_; }
 
 void TsWebLabel::hoverChanged(bool hover) {
   hover_ = hover;
-  // The paint step switches the working font; switching it here too makes the measurement right
-  // even when the label is not on screen.
+  const Rect before = boundsRect();
+  // The label's font is the hover font while hovered; an auto-sized label is measured again.
   takeCurrentFont();
-  if (autoSize()) {
-    Repaint();
-    Rect before = boundsRect();
-    AdjustSize();
-    // A smaller hover font does not shrink the label under the pointer: the pointer would fall
-    // outside, end the hover, and the label would grow back under it again and again.
-    if (hover_) setBoundsRect(before.united(boundsRect()));
-  }
+  // A smaller hover font does not shrink the label under the pointer: the pointer would fall
+  // outside, end the hover, and the label would grow back under it again and again.
+  if (autoSize() && hover_) setBoundsRect(before.united(boundsRect()));
   Repaint();
 }
 

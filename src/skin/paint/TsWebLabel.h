@@ -42,7 +42,7 @@ class TsWebLabel : public TsCustomLabel {
 
  protected:
   void Loaded() override;
-  const Font& currentFont() override;
+  Font currentFont() const override;
 
  private:
   void hoverChanged(bool hover);

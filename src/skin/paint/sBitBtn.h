@@ -1,14 +1,19 @@
 #pragma once
-// The skinned bit button. It behaves as the framework's bit button and names its skin section.
+// The skinned bit button: its section (BUTTON) in the normal, hot or pressed state, its glyph
+// and its caption in the section's text colours; unbound, the framework's bit button.
 #include "framework/BitBtn.h"
-#include "skin/paint/sCommonData.h"
+#include "skin/paint/ControlKinds.h"
+#include "skin/paint/TsSkinnedControl.h"
 
 namespace tavra {
 
-class TsBitBtn : public TBitBtn {
+class TsBitBtn : public TsSkinnedControl<TBitBtn> {
  public:
-  explicit TsBitBtn(TComponent* owner) : TBitBtn(owner) { SkinData.SkinSection = "BUTTON"; }
-  TsCommonData SkinData;
+  explicit TsBitBtn(TComponent* owner) : TsSkinnedControl(owner, ControlKind::BitBtn) {}
+
+ protected:
+  int skinState() const override;
+  void paintContent(Canvas& cache, int state) override;
 };
 
 }  // namespace tavra

@@ -1,15 +1,15 @@
 #pragma once
-// The skinned bar container: a box of controls along a form's edge. It behaves as the
-// framework's scroll box and names its skin section.
+// The skinned bar container: a box of controls along a form's edge, painted with its section
+// (BAR); unbound, the framework's scroll box.
 #include "framework/ScrollBox.h"
-#include "skin/paint/sCommonData.h"
+#include "skin/paint/ControlKinds.h"
+#include "skin/paint/TsSkinnedControl.h"
 
 namespace tavra {
 
-class TsFrameBar : public TScrollBox {
+class TsFrameBar : public TsSkinnedControl<TScrollBox> {
  public:
-  explicit TsFrameBar(TComponent* owner) : TScrollBox(owner) { SkinData.SkinSection = "BAR"; }
-  TsCommonData SkinData;
+  explicit TsFrameBar(TComponent* owner) : TsSkinnedControl(owner, ControlKind::FrameBar) {}
 };
 
 }  // namespace tavra

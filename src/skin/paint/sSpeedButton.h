@@ -1,15 +1,19 @@
 #pragma once
-// The skinned speed button. It behaves as the framework's speed button and names its skin
-// section.
+// The skinned speed button: its section (SPEEDBUTTON) in the normal, hot or pressed state with
+// its glyph and caption over it; unbound, the framework's speed button.
 #include "framework/SpeedButton.h"
-#include "skin/paint/sCommonData.h"
+#include "skin/paint/ControlKinds.h"
+#include "skin/paint/TsSkinnedControl.h"
 
 namespace tavra {
 
-class TsSpeedButton : public TSpeedButton {
+class TsSpeedButton : public TsSkinnedControl<TSpeedButton> {
  public:
-  explicit TsSpeedButton(TComponent* owner) : TSpeedButton(owner) { SkinData.SkinSection = "SPEEDBUTTON"; }
-  TsCommonData SkinData;
+  explicit TsSpeedButton(TComponent* owner) : TsSkinnedControl(owner, ControlKind::SpeedButton) {}
+
+ protected:
+  int skinState() const override;
+  void paintContent(Canvas& cache, int state) override;
 };
 
 }  // namespace tavra

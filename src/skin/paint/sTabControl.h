@@ -1,14 +1,15 @@
 #pragma once
-// The skinned tab control. It behaves as the framework's tab control and names its skin section.
+// The skinned tab control. It is bound to its section and answers the skin engine's commands; its own
+// skinned look is not drawn yet, so it paints as the framework's tab control.
 #include "framework/TabControl.h"
-#include "skin/paint/sCommonData.h"
+#include "skin/paint/ControlKinds.h"
+#include "skin/paint/TsBoundControl.h"
 
 namespace tavra {
 
-class TsTabControl : public TTabControl {
+class TsTabControl : public TsBoundControl<TTabControl> {
  public:
-  explicit TsTabControl(TComponent* owner) : TTabControl(owner) { SkinData.SkinSection = "PAGECONTROL"; }
-  TsCommonData SkinData;
+  explicit TsTabControl(TComponent* owner) : TsBoundControl(owner, ControlKind::TabControl) {}
 };
 
 }  // namespace tavra

@@ -1,14 +1,15 @@
 #pragma once
-// The skinned tree view. It behaves as the framework's tree view and names its skin section.
+// The skinned tree view. It is bound to its section and answers the skin engine's commands; its own
+// skinned look is not drawn yet, so it paints as the framework's tree view.
 #include "framework/TreeView.h"
-#include "skin/paint/sCommonData.h"
+#include "skin/paint/ControlKinds.h"
+#include "skin/paint/TsBoundControl.h"
 
 namespace tavra {
 
-class TsTreeView : public TTreeView {
+class TsTreeView : public TsBoundControl<TTreeView> {
  public:
-  explicit TsTreeView(TComponent* owner) : TTreeView(owner) { SkinData.SkinSection = "EDIT"; }
-  TsCommonData SkinData;
+  explicit TsTreeView(TComponent* owner) : TsBoundControl(owner, ControlKind::TreeView) {}
 };
 
 }  // namespace tavra

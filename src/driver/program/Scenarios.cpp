@@ -1,13 +1,16 @@
-#include "driver/Scenarios.h"
+#include "driver/program/Scenarios.h"
 
 #include "app/HandOver.h"
 #include "app/ProgramWindows.h"
 #include "app/Unit5.h"
+#include "driver/fixtures/FixtureSkin.h"
+#include "driver/program/ProgramStart.h"
 #include "framework/MenuBar.h"
 #include "framework/MenuTracker.h"
 #include "framework/TabScroller.h"
 #include "selftest/Unit2.h"
 #include "selftest/Unit3.h"
+#include "skin/manager/TsSkinManager.h"
 #include "viewer/Unit1.h"
 #include "windows/Unit4.h"
 #include "windows/Unit6.h"
@@ -17,22 +20,43 @@ namespace tavra {
 namespace {
 
 void splash(HeadlessDriver& d, const std::function<void(const std::string&)>& shot) {
-  d.startProgram();
+  startProgram(d);
   TForm5& splash = *programWindows().Form5;
   d.advanceUntil([&] { return splash.opacity() >= 252; }, 5000);
   shot("1");
 }
 
 void mainWindow(HeadlessDriver& d, const std::function<void(const std::string&)>& shot) {
-  d.startProgram();
+  startProgram(d);
   d.advanceUntil([] { return programWindows().Form1->visible(); }, 20000, 100);
   shot("1");
+}
+
+// The main window painted from the small fixture skin: the bar, the panel and the buttons; then
+// a button under the mouse (its hot look) and held down.
+void fixtureSkinned(HeadlessDriver& d, const std::function<void(const std::string&)>& shot) {
+  startProgram(d);
+  d.advanceUntil([] { return programWindows().Form1->visible(); }, 20000, 100);
+  TForm1& f = *programWindows().Form1;
+  f.sm->InternalSkins().add() = fixtureSkin();
+  f.sm->setSkinName(std::string(kFixtureSkinName));
+  // Without internal skins the start-up found none and switched the manager off.
+  f.sm->setActive(true);
+  d.settle();
+  shot("1");
+  d.moveTo(d.centreOf(*f.f1b2));
+  d.settle();
+  shot("2");
+  d.mouseDown(d.centreOf(*f.f1b2));
+  d.settle();
+  shot("3");
+  d.mouseUp(d.centreOf(*f.f1b2));
 }
 
 // The main window with a chapter page and its figures in the appendices window beside it; then
 // a page scrolled to its picture, the help menu open, and a button's hint.
 void viewer(HeadlessDriver& d, const std::function<void(const std::string&)>& shot) {
-  d.startProgram();
+  startProgram(d);
   d.advanceUntil([] { return programWindows().Form1->visible(); }, 20000, 100);
   TForm1& f = *programWindows().Form1;
   f.tv->setSelected(f.tv->items().item(10));  // 3.1 Уравнение колебаний струны
@@ -58,7 +82,7 @@ void viewer(HeadlessDriver& d, const std::function<void(const std::string&)>& sh
 }
 
 void aboutWindow(HeadlessDriver& d, const std::function<void(const std::string&)>& shot) {
-  d.startProgram();
+  startProgram(d);
   d.advanceUntil([] { return programWindows().Form1->visible(); }, 20000, 100);
   handover::openAbout();
   // Two seconds of the banner, so that its motifs have moved from their first frame.
@@ -69,7 +93,7 @@ void aboutWindow(HeadlessDriver& d, const std::function<void(const std::string&)
 // The testing window during a test (personal data typed, variant 1, question 3 answered C),
 // then the result window after all ten answers were submitted, and the countdown at 6.
 void selftest(HeadlessDriver& d, const std::function<void(const std::string&)>& shot) {
-  d.startProgram();
+  startProgram(d);
   d.advanceUntil([] { return programWindows().Form1->visible(); }, 20000, 100);
   TForm1& main = *programWindows().Form1;
   TForm2& test = *programWindows().Form2;
@@ -126,6 +150,7 @@ const std::vector<Scenario>& scenarios() {
   static const std::vector<Scenario> list = {
       {"splash", "the splash window at full opacity, counting down", splash},
       {"main", "the main window after the splash", mainWindow},
+      {"skinned", "the main window painted from the fixture skin; a button hot, then pressed", fixtureSkinned},
       {"viewer", "a chapter page in the main window with its figures in the appendices window; scrolled; menu; hint", viewer},
       {"about", "the About window over the main window, its banner playing", aboutWindow},
       {"selftest", "the testing window during a test, graded, then the result window counting down", selftest},

@@ -1,0 +1,14 @@
+#include "driver/program/ProgramStart.h"
+
+#include "app/Startup.h"
+#include "framework/Form.h"
+
+namespace tavra {
+
+void startProgram(HeadlessDriver& driver) {
+  createProgramWindows(driver.app());
+  if (TCustomForm* main = driver.app().MainForm()) main->Show();
+  driver.settle();
+}
+
+}  // namespace tavra

@@ -1,0 +1,11 @@
+#pragma once
+// Starting the whole program on the headless driver.
+#include "driver/HeadlessDriver.h"
+
+namespace tavra {
+
+// Creates the program's six windows and shows the main form, as start-up does before its event
+// loop runs.
+void startProgram(HeadlessDriver& driver);
+
+}  // namespace tavra
