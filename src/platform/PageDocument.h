@@ -18,6 +18,7 @@
 #include "platform/PageContainer.h"
 #include "platform/PageLoader.h"
 #include "platform/PageResources.h"
+#include "platform/PageText.h"
 
 namespace tavra {
 
@@ -71,20 +72,20 @@ class PageDocument {
   std::string hrefAt(Point p) const;
 
   // Text selection: the page's words and spaces in reading order with their boxes.
-  struct TextRun {
-    Rect box;
-    std::string text;
-  };
-  const std::vector<TextRun>& textRuns();
-  // The run under a point, else the last run that starts before it in reading order; -1 if none.
-  int runAt(Point p);
-  std::string textOfRuns(int first, int last);
+  using TextRun = PageText::Run;
+  const std::vector<TextRun>& textRuns() { return text().runs(); }
+  const PageText& text();
+  // The run a selection reaches at a point (see PageText::runAt); -1 if the page has no text.
+  int runAt(Point p) { return text().runAt(p); }
+  std::string textOfRuns(int first, int last) { return text().textOf(first, last); }
   // Runs first..last (either order) are drawn highlighted; -1 clears.
   void setSelection(int first, int last);
 
   size_t cachedTextWidths() const { return container_->fonts().cachedWidthCount(); }
 
  private:
+  void drawSelection(cairo_t* cr, const Rect& clip, Point scroll);
+
   PageStatus status_;
   std::string path_;
   std::string filePath_;
@@ -92,8 +93,8 @@ class PageDocument {
   std::unique_ptr<PageContainer> container_;
   litehtml::document::ptr document_;
   int layoutWidth_ = 0;
-  std::vector<TextRun> runs_;
-  bool runsValid_ = false;
+  PageText text_;
+  bool textValid_ = false;
   int selectionFirst_ = -1;
   int selectionLast_ = -1;
 };

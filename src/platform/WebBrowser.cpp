@@ -33,8 +33,7 @@ std::unique_ptr<PageDocument> messageDocument(const std::string& path, const std
 // The pointer over a document point: the hand over a link, the I-beam over selectable text.
 TCursor pageCursorAt(PageDocument& document, Point p) {
   if (!document.hrefAt(p).empty()) return crHandPoint;
-  int run = document.runAt(p);
-  if (run >= 0 && document.textRuns()[static_cast<std::size_t>(run)].box.contains(p)) return crIBeam;
+  if (document.text().runUnder(p) >= 0) return crIBeam;
   return crArrow;
 }
 

@@ -365,5 +365,37 @@ TEST_F(WebBrowserTest, DraggingSelectsTextAndCtrlCCopiesIt) {
   EXPECT_EQ(viewer().selectedText(), "пятое") << "a double click selects a word";
 }
 
+TEST_F(WebBrowserTest, DraggingIntoTheRightMarginSelectsToTheLinesEndAndCopiesWrappedLinesJoined) {
+  viewer().Navigate(write("margin.mht",
+                          "<body style='margin: 8px 60px 8px 8px'><p>Начало длинного абзаца, который не помещается в "
+                          "одну строку окна и потому переносится на следующие строки просмотра.</p>"
+                          "<p>Другой абзац</p><p>И ещё один абзац</p></body>"));
+  settle();
+  const auto& runs = const_cast<PageDocument*>(viewer().document())->textRuns();
+  const auto& lines = const_cast<PageDocument*>(viewer().document())->text().lines();
+  ASSERT_GE(lines.size(), 4u);
+  const Rect& secondLine = lines[1].box;
+  Point from = runPoint("Начало");
+  Point margin{viewer().clientWidth() - 25, (secondLine.top + secondLine.bottom) / 2};
+  ASSERT_GT(margin.x, secondLine.right);
+  inject(InputEvent::mouse(InputEvent::Kind::MouseMove, screenOf(from)));
+  inject(InputEvent::mouse(InputEvent::Kind::MouseDown, screenOf(from)));
+  inject(InputEvent::mouse(InputEvent::Kind::MouseMove, screenOf(margin)));
+  inject(InputEvent::mouse(InputEvent::Kind::MouseUp, screenOf(margin)));
+  const std::string paragraph =
+      "Начало длинного абзаца, который не помещается в одну строку окна и потому переносится на следующие строки просмотра.";
+  std::string selected = viewer().selectedText();
+  const std::string& lineEnd = runs[static_cast<size_t>(lines[1].lastRun)].text;
+  EXPECT_EQ(paragraph.rfind(selected, 0), 0u) << selected;  // two lines of the paragraph, nothing after it
+  ASSERT_GE(selected.size(), lineEnd.size());
+  EXPECT_EQ(selected.substr(selected.size() - lineEnd.size()), lineEnd);
+  EXPECT_LT(selected.size(), paragraph.size());
+  key(VK_A, kModControl);
+  key(VK_C, kModControl);
+  EXPECT_EQ(ws_->clipboardText(),
+            "Начало длинного абзаца, который не помещается в одну строку окна и потому переносится на следующие строки "
+            "просмотра.\nДругой абзац\nИ ещё один абзац");
+}
+
 }  // namespace
 }  // namespace tavra
