@@ -44,9 +44,20 @@ u, ins { text-decoration: underline; }
 s, strike, del { text-decoration: line-through; }
 small { font-size: 13px; }
 big { font-size: 19px; }
-sub { position: relative; top: 0.3em; font-size: 0.75em; line-height: 1px; }
-sup { position: relative; top: -0.45em; font-size: 0.75em; line-height: 1px; }
+/* Subscripts and superscripts one size smaller (a browser's "smaller"), shifted by a fifth and
+   a third of the parent's size plus a pixel, and the line grows to hold them. The layout engine
+   shifts neither by vertical-align, so each is an inline block that moves by relative
+   positioning and carries padding of the same amount. Inside a letter's glue (which is an
+   inline block already, and inline blocks nested in one lose their baseline) they stay inline
+   and the glue carries the padding. */
+sub { display: inline-block; font-size: 0.833em; position: relative; top: 0.31em; padding-bottom: 0.31em; }
+sup { display: inline-block; font-size: 0.833em; position: relative; top: -0.47em; padding-top: 0.47em; }
+tavra-glue { display: inline-block; }
+tavra-glue sub, tavra-glue sup { display: inline; padding: 0; }
+tavra-glue[sub] { padding-bottom: 0.26em; }
+tavra-glue[sup] { padding-top: 0.39em; }
 nobr { white-space: nowrap; }
+br { display: inline-block; }
 
 a:link { color: #0000ee; text-decoration: underline; cursor: pointer; }
 a:visited { color: #551a8b; text-decoration: underline; cursor: pointer; }

@@ -8,6 +8,7 @@
 #include "base/Files.h"
 #include "base/Text.h"
 #include "platform/HtmlPreprocessor.h"
+#include "platform/MarginCollapsing.h"
 #include "platform/MasterStylesheet.h"
 #include "platform/Url.h"
 
@@ -64,6 +65,7 @@ void PageDocument::layout(int width, int viewHeight) {
   layoutWidth_ = width;
   document_->media_changed();
   document_->render(width);
+  if (collapseSiblingMargins(document_)) document_->render(width);
   textValid_ = false;
 }
 

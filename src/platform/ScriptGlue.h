@@ -1,0 +1,18 @@
+#pragma once
+// Keeps a letter and its subscript or superscript on one line. The layout engine may break a
+// line between any two pieces of text that differ in style, even with no space between them, so
+// "f<sub>1</sub>" could end one line with "f" and start the next with "1". Every run of text
+// and inline tags with no white space in it that holds a <sub> or <sup> beside other text is
+// wrapped in a <tavra-glue> element, which the master style sheet lays out as one inline block.
+// The wrapper names the scripts it holds (<tavra-glue sub sup>): it makes room for them itself.
+#include <string>
+#include <string_view>
+
+namespace tavra {
+
+// The element name the wrapper uses (styled by the master style sheet).
+inline constexpr std::string_view kScriptGlueTag = "tavra-glue";
+
+std::string glueScriptClusters(std::string_view html);
+
+}  // namespace tavra
