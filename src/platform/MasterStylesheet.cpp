@@ -45,15 +45,13 @@ s, strike, del { text-decoration: line-through; }
 small { font-size: 13px; }
 big { font-size: 19px; }
 /* Subscripts and superscripts one size smaller (a browser's "smaller"), shifted by a fifth and
-   a third of the parent's size plus a pixel, and the line grows to hold them. The layout engine
-   shifts neither by vertical-align, so each is an inline block that moves by relative
-   positioning and carries padding of the same amount. Inside a letter's glue (which is an
-   inline block already, and inline blocks nested in one lose their baseline) they stay inline
-   and the glue carries the padding. */
-sub { display: inline-block; font-size: 0.833em; position: relative; top: 0.31em; padding-bottom: 0.31em; }
-sup { display: inline-block; font-size: 0.833em; position: relative; top: -0.47em; padding-top: 0.47em; }
+   a third of the parent's size plus a pixel. The layout engine shifts neither by vertical-align
+   nor lets the line grow for them: they move by relative positioning, and the preprocessor's
+   glue around them (an inline block) carries padding of the same amount, so the line makes
+   room as a browser's does. */
+sub { font-size: 0.833em; position: relative; top: 0.31em; }
+sup { font-size: 0.833em; position: relative; top: -0.47em; }
 tavra-glue { display: inline-block; }
-tavra-glue sub, tavra-glue sup { display: inline; padding: 0; }
 tavra-glue[sub] { padding-bottom: 0.26em; }
 tavra-glue[sup] { padding-top: 0.39em; }
 nobr { white-space: nowrap; }
@@ -66,8 +64,10 @@ img { display: inline-block; }
 
 table { display: table; border-collapse: separate; border-spacing: 2px; }
 table[border] { border-style: outset; border-width: 1px; border-color: #808080; }
-table[border] td, table[border] th { border-style: inset; border-width: 1px; border-color: #808080; }
-table[border="0"], table[border="0"] td, table[border="0"] th { border-width: 0; }
+table[border] > tr > td, table[border] > tr > th, table[border] > * > tr > td, table[border] > * > tr > th {
+  border-style: inset; border-width: 1px; border-color: #808080; }
+table[border="0"], table[border="0"] > tr > td, table[border="0"] > tr > th, table[border="0"] > * > tr > td,
+table[border="0"] > * > tr > th { border-width: 0; }
 table[align=left] { float: left; }
 table[align=right] { float: right; }
 table[align=center] { margin-left: auto; margin-right: auto; }

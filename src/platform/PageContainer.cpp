@@ -354,7 +354,9 @@ void PageContainer::draw_background(litehtml::uint_ptr hdc, const litehtml::back
       cairo_matrix_translate(&matrix, -bg.position_x, -bg.position_y);
       cairo_pattern_set_matrix(pattern, &matrix);
       cairo_pattern_set_filter(pattern, CAIRO_FILTER_GOOD);
-      if (bg.repeat != litehtml::background_repeat_no_repeat) cairo_pattern_set_extend(pattern, CAIRO_EXTEND_REPEAT);
+      // A picture drawn once keeps its edge colours to its edges when scaled (the filter would
+      // otherwise blend them with the transparent outside); the fill rectangle bounds it.
+      cairo_pattern_set_extend(pattern, bg.repeat == litehtml::background_repeat_no_repeat ? CAIRO_EXTEND_PAD : CAIRO_EXTEND_REPEAT);
       cairo_set_source(cr, pattern);
       const litehtml::position& c = bg.clip_box;
       switch (bg.repeat) {

@@ -7,6 +7,7 @@
 
 #include "base/Files.h"
 #include "base/Text.h"
+#include "platform/CellWidths.h"
 #include "platform/HtmlPreprocessor.h"
 #include "platform/MarginCollapsing.h"
 #include "platform/MasterStylesheet.h"
@@ -65,7 +66,10 @@ void PageDocument::layout(int width, int viewHeight) {
   layoutWidth_ = width;
   document_->media_changed();
   document_->render(width);
-  if (collapseSiblingMargins(document_)) document_->render(width);
+  // Corrections that need the first layout's sizes; a second layout applies them.
+  bool corrected = collapseSiblingMargins(document_);
+  corrected |= widenPaddedCells(document_);
+  if (corrected) document_->render(width);
   textValid_ = false;
 }
 

@@ -72,12 +72,9 @@ class Cluster {
   bool open() const { return open_; }
   void text(size_t end) {
     if (!open_) return;
-    if (!inText_) ++pieces_;
-    inText_ = true;
     balance(end);
   }
   void openTag(std::string_view name, size_t end) {
-    inText_ = false;
     if (name == "sub") scripts_ |= kSub;
     if (name == "sup") scripts_ |= kSup;
     stack_.emplace_back(name);
@@ -85,17 +82,16 @@ class Cluster {
   }
   // False when the tag closes an element opened before the cluster.
   bool closeTag(std::string_view name, size_t end) {
-    inText_ = false;
     if (stack_.empty() || stack_.back() != name) return false;
     stack_.pop_back();
     balance(end);
     return true;
   }
   // The part worth gluing, if any: from the start to the last point where every tag it opened
-  // was closed again, holding a script beside other text.
+  // was closed again, holding a script.
   std::optional<GlueSpan> finish() {
     open_ = false;
-    if (balancedEnd_ > start_ && balancedScripts_ != 0 && balancedPieces_ >= 2) return GlueSpan{start_, balancedEnd_, balancedScripts_};
+    if (balancedEnd_ > start_ && balancedScripts_ != 0) return GlueSpan{start_, balancedEnd_, balancedScripts_};
     return std::nullopt;
   }
 
@@ -104,17 +100,13 @@ class Cluster {
     if (!stack_.empty()) return;
     balancedEnd_ = end;
     balancedScripts_ = scripts_;
-    balancedPieces_ = pieces_;
   }
 
   bool open_ = false;
-  bool inText_ = false;
   unsigned scripts_ = 0;
-  int pieces_ = 0;
   size_t start_ = 0;
   size_t balancedEnd_ = 0;
   unsigned balancedScripts_ = 0;
-  int balancedPieces_ = 0;
   std::vector<std::string> stack_;
 };
 

@@ -2,9 +2,9 @@
 // Keeps a letter and its subscript or superscript on one line. The layout engine may break a
 // line between any two pieces of text that differ in style, even with no space between them, so
 // "f<sub>1</sub>" could end one line with "f" and start the next with "1". Every run of text
-// and inline tags with no white space in it that holds a <sub> or <sup> beside other text is
-// wrapped in a <tavra-glue> element, which the master style sheet lays out as one inline block.
-// The wrapper names the scripts it holds (<tavra-glue sub sup>): it makes room for them itself.
+// and inline tags with no white space in it that holds a <sub> or <sup> is wrapped in a
+// <tavra-glue> element, which the master style sheet lays out as one inline block. The wrapper
+// names the scripts it holds (<tavra-glue sub sup>) and makes room for them in the line.
 #include <string>
 #include <string_view>
 
