@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "platform/ScriptGlue.h"
+#include "platform/WordGlue.h"
 
 namespace tavra {
 namespace {
@@ -205,7 +205,7 @@ std::string preprocessPageHtml(std::string_view html) {
       if (depth <= kMaxNesting) copyRewriting(tag);
     }
   }
-  return glueScriptClusters(out);
+  return glueWords(out);
 }
 
 }  // namespace tavra

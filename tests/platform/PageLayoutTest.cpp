@@ -98,16 +98,16 @@ TEST(PageLayout, LineBreaksStartNewLinesAndKeepCaptionsUnderPictures) {
   EXPECT_LT(caption.left, 20) << "and starts at the cell's left";
 }
 
-TEST(PageLayout, ALetterIsNeverTornFromItsSubscriptOrSuperscript) {
+TEST(PageLayout, ALetterIsNeverTornFromItsScriptNorAWordFromItsPunctuation) {
   const std::string body =
       "<p>Здесь слова f<sub>1</sub>, <i>u</i><sub><i>xx</i></sub> и <i>e</i><sup>&#8722;<i>&#955;</i><sup>2</sup><i>t</i></sup> "
-      "и <i>a</i><sub>12</sub><sup>2</sup> − <i>a</i><sub>11</sub><i>a</i><sub>22</sub> конец</p>";
+      "и <i>a</i><sub>12</sub><sup>2</sup> − <i>a</i><sub>11</sub><i>a</i><sub>22</sub> со скоростью <i>v</i>.</p>";
   struct Pair {
     std::string_view letter;
     std::string_view script;
     int scriptOccurrence = 0;
   };
-  const Pair pairs[] = {{"f", "1"}, {"u", "xx"}, {"e", "−"}, {"−", "λ"}, {"λ", "2"}, {"a", "12"}, {"12", "2", 1}};
+  const Pair pairs[] = {{"f", "1"}, {"u", "xx"}, {"e", "−"}, {"−", "λ"}, {"λ", "2"}, {"a", "12"}, {"12", "2", 1}, {"v", "."}};
   int checkedWraps = 0;
   for (int width = 60; width <= 330; width += 3) {
     auto document = page(body, width);

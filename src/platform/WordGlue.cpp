@@ -1,4 +1,4 @@
-#include "platform/ScriptGlue.h"
+#include "platform/WordGlue.h"
 
 #include <cctype>
 #include <optional>
@@ -72,9 +72,12 @@ class Cluster {
   bool open() const { return open_; }
   void text(size_t end) {
     if (!open_) return;
+    if (!inText_) ++pieces_;
+    inText_ = true;
     balance(end);
   }
   void openTag(std::string_view name, size_t end) {
+    inText_ = false;
     if (name == "sub") scripts_ |= kSub;
     if (name == "sup") scripts_ |= kSup;
     stack_.emplace_back(name);
@@ -82,16 +85,17 @@ class Cluster {
   }
   // False when the tag closes an element opened before the cluster.
   bool closeTag(std::string_view name, size_t end) {
+    inText_ = false;
     if (stack_.empty() || stack_.back() != name) return false;
     stack_.pop_back();
     balance(end);
     return true;
   }
   // The part worth gluing, if any: from the start to the last point where every tag it opened
-  // was closed again, holding a script.
+  // was closed again, holding a script or text on both sides of a tag.
   std::optional<GlueSpan> finish() {
     open_ = false;
-    if (balancedEnd_ > start_ && balancedScripts_ != 0) return GlueSpan{start_, balancedEnd_, balancedScripts_};
+    if (balancedEnd_ > start_ && (balancedScripts_ != 0 || balancedPieces_ >= 2)) return GlueSpan{start_, balancedEnd_, balancedScripts_};
     return std::nullopt;
   }
 
@@ -100,19 +104,23 @@ class Cluster {
     if (!stack_.empty()) return;
     balancedEnd_ = end;
     balancedScripts_ = scripts_;
+    balancedPieces_ = pieces_;
   }
 
   bool open_ = false;
   unsigned scripts_ = 0;
+  bool inText_ = false;
+  int pieces_ = 0;
   size_t start_ = 0;
   size_t balancedEnd_ = 0;
   unsigned balancedScripts_ = 0;
+  int balancedPieces_ = 0;
   std::vector<std::string> stack_;
 };
 
 }  // namespace
 
-std::string glueScriptClusters(std::string_view html) {
+std::string glueWords(std::string_view html) {
   std::vector<GlueSpan> spans;
   Cluster cluster;
   auto finish = [&] {
@@ -177,14 +185,14 @@ std::string glueScriptClusters(std::string_view html) {
   finish();
   if (spans.empty()) return std::string(html);
 
-  const std::string close = "</" + std::string(kScriptGlueTag) + ">";
+  const std::string close = "</" + std::string(kWordGlueTag) + ">";
   std::string out;
   out.reserve(html.size() + spans.size() * 2 * (close.size() + 8));
   size_t copied = 0;
   for (const GlueSpan& span : spans) {
     out.append(html.substr(copied, span.from - copied));
     out += '<';
-    out += kScriptGlueTag;
+    out += kWordGlueTag;
     if (span.scripts & kSub) out += " sub";
     if (span.scripts & kSup) out += " sup";
     out += '>';
