@@ -52,8 +52,8 @@ big { font-size: 19px; }
 sub { font-size: 0.833em; position: relative; top: 0.31em; }
 sup { font-size: 0.833em; position: relative; top: -0.47em; }
 tavra-glue { display: inline-block; }
-tavra-glue[sub] { padding-bottom: 0.26em; }
-tavra-glue[sup] { padding-top: 0.39em; }
+tavra-glue[sub] { padding-bottom: 0.3em; }
+tavra-glue[sup] { padding-top: 0.41em; }
 nobr { white-space: nowrap; }
 br { display: inline-block; }
 

@@ -3,6 +3,7 @@
 #include <litehtml/el_text.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "base/Files.h"
@@ -77,19 +78,25 @@ int PageDocument::width() const { return document_ ? std::max(layoutWidth_, docu
 
 int PageDocument::height() const { return document_ ? document_->height() : 0; }
 
-void PageDocument::draw(Canvas& canvas, const Rect& clip, Point scroll) {
+void PageDocument::draw(Canvas& canvas, const Rect& clip, Point scroll, double scale) {
   cairo_t* cr = canvas.cairo();
-  if (!cr || clip.isEmpty()) return;
+  if (!cr || clip.isEmpty() || scale <= 0) return;
   cairo_save(cr);
   cairo_rectangle(cr, clip.left, clip.top, clip.width(), clip.height());
   cairo_clip(cr);
   cairo_set_source_rgb(cr, 1, 1, 1);
   cairo_paint(cr);
+  // Page coordinates from here on: the clip and the scroll position divided by the scale.
+  cairo_scale(cr, scale, scale);
+  Rect pageClip{static_cast<int>(std::floor(clip.left / scale)), static_cast<int>(std::floor(clip.top / scale)),
+                static_cast<int>(std::ceil(clip.right / scale)), static_cast<int>(std::ceil(clip.bottom / scale))};
+  Point pageScroll{static_cast<int>(std::lround(scroll.x / scale)), static_cast<int>(std::lround(scroll.y / scale))};
+  if (scale != 1.0) cairo_translate(cr, pageScroll.x - scroll.x / scale, pageScroll.y - scroll.y / scale);
   if (document_) {
-    litehtml::position clipPos(clip.left, clip.top, clip.width(), clip.height());
-    document_->draw(reinterpret_cast<litehtml::uint_ptr>(cr), -scroll.x, -scroll.y, &clipPos);
+    litehtml::position clipPos(pageClip.left, pageClip.top, pageClip.width(), pageClip.height());
+    document_->draw(reinterpret_cast<litehtml::uint_ptr>(cr), -pageScroll.x, -pageScroll.y, &clipPos);
   }
-  if (selectionFirst_ >= 0 && textValid_) drawSelection(cr, clip, scroll);
+  if (selectionFirst_ >= 0 && textValid_) drawSelection(cr, pageClip, pageScroll);
   cairo_restore(cr);
 }
 

@@ -48,8 +48,9 @@ class PageDocument {
   int height() const;
 
   // Draws the part of the page seen through `clip` (canvas coordinates) with the page's
-  // top-left corner at canvas point -scroll; the background is white where the page has none.
-  void draw(Canvas& canvas, const Rect& clip, Point scroll);
+  // top-left corner at canvas point -scroll, enlarged by `scale` (scroll is in scaled pixels);
+  // the background is white where the page has none.
+  void draw(Canvas& canvas, const Rect& clip, Point scroll, double scale = 1.0);
 
   // The y of the element named `name` (an <a name> or any id), if the page has one.
   std::optional<int> anchorY(std::string_view name) const;

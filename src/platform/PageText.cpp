@@ -57,7 +57,8 @@ void PageText::collect(const litehtml::element::ptr& element, std::string& pendi
       return;
     }
     if (blank) content.assign(1, ' ');
-    runs_.push_back({Rect::fromSize(p.x, p.y, p.width, p.height), std::move(content), std::move(pending), 0});
+    runs_.push_back({Rect::fromSize(p.x, p.y, p.width, p.height), std::move(content), std::move(pending), 0, element.get(),
+                     text->get_font()});
     pending.clear();
     return;
   }

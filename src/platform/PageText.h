@@ -6,6 +6,7 @@
 // end, and copying joins lines that were wrapped only for lack of room.
 #include <litehtml/litehtml.h>
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +23,9 @@ class PageText {
     // What comes before this run when it is not the first one taken: "", " ", "\t" or "\n"s.
     std::string separator;
     int line = 0;
+    // The layout engine's element the run comes from (the same across layouts) and its font.
+    const void* element = nullptr;
+    std::uintptr_t font = 0;
   };
   struct Line {
     int firstRun = 0;

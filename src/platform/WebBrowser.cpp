@@ -14,6 +14,8 @@ constexpr MessageId kLoadRequest = WM_APP + 0x57;
 constexpr std::uintptr_t kAutoScrollTimer = 1;
 constexpr int kAutoScrollMs = 50;
 constexpr int kDragThreshold = 3;
+constexpr unsigned kKeyF = 0x46;
+constexpr unsigned kKeyF3 = 0x72;
 
 // Only web and mail links go to the desktop's open action.
 bool openableExternally(const std::string& url) {
@@ -86,7 +88,13 @@ void TWebBrowser::setBorderStyle(TBorderStyle style) {
 
 void TWebBrowser::Navigate(const std::string& path) { request(path, {}); }
 
-void TWebBrowser::request(const std::string& path, const std::string& fragment) {
+void TWebBrowser::request(const std::string& path, const std::string& fragment, HistoryStep step) {
+  // The page being left keeps its place for coming back to it.
+  if (PageHistory::Entry* current = history_.current(); current && document_) current->scrollY = scrollY_ * 100 / zoom_;
+  if (step == HistoryStep::Open) {
+    history_.push({path, fragment, 0});
+    restoreScrollY_ = -1;
+  }
   requestedPath_ = path;
   if (OnBeforeNavigate2) OnBeforeNavigate2(*this, path);
   pendingPath_ = path;
@@ -123,9 +131,12 @@ void TWebBrowser::show(std::unique_ptr<PageDocument> document, const std::string
   scrollY_ = 0;
   scrollX_ = 0;
   relayout();
-  if (document_ && !fragment.empty()) {
-    if (auto y = document_->anchorY(fragment)) scrollTo(*y);
+  if (document_ && restoreScrollY_ >= 0) {
+    scrollTo(scaled(restoreScrollY_));
+  } else if (document_ && !fragment.empty()) {
+    if (auto y = document_->anchorY(fragment)) scrollTo(scaled(*y));
   }
+  restoreScrollY_ = -1;
   Invalidate();
   ++documentsShown_;
   if (OnDocumentComplete) OnDocumentComplete(*this);
@@ -149,20 +160,92 @@ void TWebBrowser::relayout() {
 }
 
 void TWebBrowser::layoutDocument() {
+  // Zoomed, the page is laid out for a view as much smaller or larger and drawn enlarged.
+  int width = std::max(clientWidth() * 100 / zoom_, 1);
+  int height = std::max(clientHeight() * 100 / zoom_, 1);
   try {
-    document_->layout(std::max(clientWidth(), 1), std::max(clientHeight(), 1));
+    document_->layout(width, height);
   } catch (const std::exception& e) {
     document_ = messageDocument(requestedPath_, e.what());
-    document_->layout(std::max(clientWidth(), 1), std::max(clientHeight(), 1));
+    document_->layout(width, height);
+  }
+}
+
+Point TWebBrowser::toDocument(Point client) const {
+  return {(client.x + scrollX_) * 100 / zoom_, (client.y + scrollY_) * 100 / zoom_};
+}
+
+// --- History and zoom ---------------------------------------------------------------------------
+
+void TWebBrowser::revisit(const PageHistory::Entry& entry) {
+  restoreScrollY_ = entry.scrollY;
+  request(entry.path, entry.fragment, HistoryStep::Revisit);
+}
+
+void TWebBrowser::GoBack() {
+  if (!history_.canGoBack()) return;
+  if (PageHistory::Entry* current = history_.current(); current && document_) current->scrollY = scrollY_ * 100 / zoom_;
+  revisit(history_.back());
+}
+
+void TWebBrowser::GoForward() {
+  if (!history_.canGoForward()) return;
+  if (PageHistory::Entry* current = history_.current(); current && document_) current->scrollY = scrollY_ * 100 / zoom_;
+  revisit(history_.forward());
+}
+
+void TWebBrowser::setZoom(int percent) {
+  percent = std::clamp(percent, kZoomSteps[0], kZoomSteps[std::size(kZoomSteps) - 1]);
+  if (percent == zoom_) return;
+  // The reading position: the first word at the top of the view, and how far into it.
+  const void* word = nullptr;
+  int intoWord = 0;
+  if (document_) {
+    int top = (scrollY_ * 100 + zoom_ / 2) / zoom_;
+    for (const auto& run : document_->textRuns()) {
+      if (run.box.bottom > top) {
+        word = run.element;
+        intoWord = top - run.box.top;
+        break;
+      }
+    }
+  }
+  zoom_ = percent;
+  relayout();
+  if (document_ && word) {
+    for (const auto& run : document_->textRuns()) {
+      if (run.element != word) continue;
+      scrollTo(scaled(run.box.top + intoWord));
+      break;
+    }
+  }
+  Invalidate();
+}
+
+void TWebBrowser::ZoomIn() {
+  for (int step : kZoomSteps) {
+    if (step > zoom_) {
+      setZoom(step);
+      return;
+    }
+  }
+}
+
+void TWebBrowser::ZoomOut() {
+  for (auto it = std::rbegin(kZoomSteps); it != std::rend(kZoomSteps); ++it) {
+    if (*it < zoom_) {
+      setZoom(*it);
+      return;
+    }
   }
 }
 
 void TWebBrowser::updateScrollBars() {
-  int width = document_ ? document_->width() : 0;
+  int width = document_ ? scaled(document_->width()) : 0;
   hScrollBar_.setRange(std::max(width - 1, 0), std::max(clientWidth(), 1));
   scrollX_ = std::clamp(scrollX_, 0, hScrollBar_.maxPosition());
   hScrollBar_.setPosition(scrollX_);
-  int height = document_ ? document_->height() : 0;
+  int height = document_ ? scaled(document_->height()) : 0;
   scrollBar_.setRange(std::max(height - 1, 0), std::max(clientHeight(), 1));
   scrollY_ = std::clamp(scrollY_, 0, scrollBar_.maxPosition());
   scrollBar_.setPosition(scrollY_);
@@ -219,13 +302,38 @@ void TWebBrowser::scrollRequest(unsigned code) {
 bool TWebBrowser::KeyDown(unsigned& key, TShiftState shift) {
   if (TCustomControl::KeyDown(key, shift)) return true;
   bool ctrl = (shift & ssCtrl) != 0;
+  bool alt = (shift & ssAlt) != 0;
   switch (key) {
     case VK_UP: scrollRequest(SB_LINEUP); break;
     case VK_DOWN: scrollRequest(SB_LINEDOWN); break;
     case VK_LEFT:
     case VK_RIGHT:
+      if (alt) {
+        if (key == VK_LEFT) GoBack();
+        else GoForward();
+        break;
+      }
       if (!hScrollBar_.scrollable()) return false;
       horizontalScrollRequest(key == VK_LEFT ? SB_LINELEFT : SB_LINERIGHT);
+      break;
+    case VK_BACK:
+      if (shift & ssShift) GoForward();
+      else GoBack();
+      break;
+    case VK_OEM_PLUS:
+    case VK_ADD:
+      if (!ctrl) return false;
+      ZoomIn();
+      break;
+    case VK_OEM_MINUS:
+    case VK_SUBTRACT:
+      if (!ctrl) return false;
+      ZoomOut();
+      break;
+    case VK_0:
+    case VK_NUMPAD0:
+      if (!ctrl) return false;
+      setZoom(100);
       break;
     case VK_PRIOR: scrollRequest(SB_PAGEUP); break;
     case VK_NEXT: scrollRequest(SB_PAGEDOWN); break;
@@ -338,7 +446,7 @@ void TWebBrowser::follow(const PageDocument::Link& link) {
     case PageDocument::Link::Kind::Anchor:
       if (!document_) return;
       if (link.fragment.empty()) scrollTo(0);
-      else if (auto y = document_->anchorY(link.fragment)) scrollTo(*y);
+      else if (auto y = document_->anchorY(link.fragment)) scrollTo(scaled(*y));
       return;
     case PageDocument::Link::Kind::Page:
       request(link.path, link.fragment);
@@ -371,7 +479,13 @@ void TWebBrowser::WndProc(TMessage& m) {
       horizontalScrollRequest(loWord(m.WParam_));
       return;
     case WM_MOUSEWHEEL: {
-      // Shift turns the wheel sideways.
+      // Ctrl zooms, a step a notch; Shift turns the wheel sideways.
+      if (loWord(m.WParam_) & MK_CONTROL) {
+        int notches = scrollBar_.takeWheelNotches(m.WParam_);
+        for (; notches > 0; --notches) ZoomIn();
+        for (; notches < 0; ++notches) ZoomOut();
+        return;
+      }
       if (loWord(m.WParam_) & MK_SHIFT) {
         int notches = hScrollBar_.takeWheelNotches(m.WParam_);
         if (notches != 0) scrollToX(scrollX_ - notches * kWheelLines * kLineStep);
@@ -439,7 +553,7 @@ void TWebBrowser::Paint() {
     c.fillRect(clientRect(), clWindow);
     return;
   }
-  document_->draw(c, clip, {scrollX_, scrollY_});
+  document_->draw(c, clip, {scrollX_, scrollY_}, zoom_ / 100.0);
 }
 
 }  // namespace tavra

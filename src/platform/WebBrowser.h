@@ -11,6 +11,10 @@
 //   a double click selects a word, Ctrl+A all; Ctrl+C or Ctrl+Insert copies it.
 //   Links: anchors scroll to their target, local pages open here, web and mail links go to the
 //   desktop's open action.
+//   History: Alt+Left or Backspace goes back over the pages this viewer showed (links and the
+//   program's requests alike), Alt+Right forward; each page comes back where it was scrolled to.
+//   Zoom: Ctrl+wheel, Ctrl+plus, Ctrl+minus and Ctrl+0 lay the page out again enlarged or
+//   reduced, keeping the text at the top of the view in place.
 // Loading is split in two: decoding the archive (the page loader, which touches no shared
 // state and may run elsewhere) and building the document on the GUI thread.
 #include <cstdint>
@@ -22,6 +26,7 @@
 #include "framework/CustomControl.h"
 #include "framework/ScrollBar.h"
 #include "platform/PageDocument.h"
+#include "platform/PageHistory.h"
 #include "platform/PageLoader.h"
 
 namespace tavra {
@@ -55,6 +60,19 @@ class TWebBrowser : public TCustomControl {
   void SelectAll();
   void CopyToClipboard();
 
+  // Back and forward over the pages shown.
+  bool canGoBack() const { return history_.canGoBack(); }
+  bool canGoForward() const { return history_.canGoForward(); }
+  void GoBack();
+  void GoForward();
+
+  // Zoom in percent (100: as laid out); the steps go from kZoomSteps' first to its last.
+  int zoom() const { return zoom_; }
+  void setZoom(int percent);
+  void ZoomIn();
+  void ZoomOut();
+  static constexpr int kZoomSteps[] = {50, 67, 75, 80, 90, 100, 110, 125, 150, 175, 200, 250, 300};
+
   // The decoding step (tests count loads; a worker could run it).
   void setPageLoader(PageLoaderFunction loader) { loader_ = std::move(loader); }
   TBorderStyle borderStyle() const { return borderStyle_; }
@@ -77,7 +95,9 @@ class TWebBrowser : public TCustomControl {
   bool takesFocusOnClick() const override { return true; }
 
  private:
-  void request(const std::string& path, const std::string& fragment);
+  enum class HistoryStep { Open, Revisit };
+  void request(const std::string& path, const std::string& fragment, HistoryStep step = HistoryStep::Open);
+  void revisit(const PageHistory::Entry& entry);
   void loadPending();
   void show(std::unique_ptr<PageDocument> document, const std::string& fragment);
   void relayout();
@@ -88,7 +108,8 @@ class TWebBrowser : public TCustomControl {
   void paintCorner(const TMessage& m);
   void follow(const PageDocument::Link& link);
   void setSelection(int first, int last);
-  Point toDocument(Point client) const { return {client.x + scrollX_, client.y + scrollY_}; }
+  Point toDocument(Point client) const;
+  int scaled(int pagePixels) const { return (pagePixels * zoom_ + 50) / 100; }
   void pressed(Point client, bool doubleClick);
   void dragged(Point client);
   void released(Point client);
@@ -107,6 +128,9 @@ class TWebBrowser : public TCustomControl {
   int documentsShown_ = 0;
   int scrollY_ = 0;
   int scrollX_ = 0;
+  int zoom_ = 100;
+  PageHistory history_;
+  int restoreScrollY_ = -1;  // page pixels to scroll to once the requested page shows
   // Selection: runs of the page's text, in reading order.
   int selectionFirst_ = -1;
   int selectionLast_ = -1;

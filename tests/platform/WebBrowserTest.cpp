@@ -397,5 +397,105 @@ TEST_F(WebBrowserTest, DraggingIntoTheRightMarginSelectsToTheLinesEndAndCopiesWr
             "просмотра.\nДругой абзац\nИ ещё один абзац");
 }
 
+std::string longPage(const std::string& title, int paragraphs) {
+  std::string html = "<h1>" + title + "</h1>";
+  for (int i = 1; i <= paragraphs; ++i) {
+    html += "<p>Абзац" + std::to_string(i) + " с текстом, который занимает строку или две в окне просмотра.</p>";
+  }
+  return html;
+}
+
+TEST_F(WebBrowserTest, BackAndForwardGoOverLinksAndTheProgramsRequestsAndKeepEachPlace) {
+  std::string second = write("second.mht", "<p>Вторая страница</p>" + longPage("Вторая", 40));
+  std::string first = write("first.mht", longPage("Первая", 40) + "<p><a href='second.mht'>дальше</a></p>");
+  std::string third = write("third.mht", "<p>Третья страница</p>");
+  viewer().Navigate(first);
+  settle();
+  EXPECT_FALSE(viewer().canGoBack());
+  viewer().scrollTo(viewer().scrollBar().maxPosition());
+  int firstPlace = viewer().scrollY();
+  ASSERT_GT(firstPlace, 200);
+  click(runPoint("дальше"));  // a link
+  settle();
+  EXPECT_EQ(viewer().requestedPath(), second);
+  viewer().scrollTo(120);
+  viewer().Navigate(third);  // the program's request, as a tree selection makes
+  settle();
+  backend_->virtualClock()->advance(600);
+
+  struct Step {
+    unsigned key;
+    unsigned modifiers;
+    std::string path;
+    int scrollY;
+  };
+  const Step steps[] = {
+      {VK_LEFT, kModAlt, second, 120},      {VK_BACK, 0, first, firstPlace}, {VK_BACK, 0, first, firstPlace},
+      {VK_RIGHT, kModAlt, second, 120},     {VK_RIGHT, kModAlt, third, 0},   {VK_RIGHT, kModAlt, third, 0},
+      {VK_BACK, kModShift, third, 0},
+  };
+  for (const Step& step : steps) {
+    key(step.key, step.modifiers);
+    settle();
+    EXPECT_EQ(viewer().requestedPath(), step.path) << step.key << "+" << step.modifiers;
+    EXPECT_EQ(viewer().scrollY(), step.scrollY) << step.path;
+  }
+  // Going back then opening a page drops what lay ahead.
+  key(VK_LEFT, kModAlt);
+  viewer().Navigate(first);
+  settle();
+  EXPECT_FALSE(viewer().canGoForward());
+  EXPECT_TRUE(viewer().canGoBack());
+  key(VK_LEFT, kModAlt);
+  EXPECT_EQ(viewer().requestedPath(), second);
+}
+
+TEST_F(WebBrowserTest, ZoomLaysThePageOutAgainAndKeepsTheReadingPosition) {
+  viewer().Navigate(write("long.mht", longPage("Длинная", 60)));
+  settle();
+  int baseHeight = viewer().scrollBar().maxPosition() + viewer().clientHeight();
+  auto* doc = const_cast<PageDocument*>(viewer().document());
+  auto topOf = [&](const std::string& text) {
+    for (const auto& run : doc->textRuns()) {
+      if (run.text == text) return run.box.top;
+    }
+    ADD_FAILURE() << text;
+    return 0;
+  };
+  viewer().scrollTo(topOf("Абзац30"));
+  auto atTop = [&](const std::string& text) {
+    int y = topOf(text) * viewer().zoom() / 100;
+    return std::abs(y - viewer().scrollY()) <= 2;
+  };
+  ASSERT_TRUE(atTop("Абзац30"));
+  key(VK_OEM_PLUS, kModControl);
+  EXPECT_EQ(viewer().zoom(), 110);
+  EXPECT_TRUE(atTop("Абзац30")) << viewer().scrollY();
+  InputEvent wheel = InputEvent::mouse(InputEvent::Kind::MouseWheel, screenOf({50, 50}), MouseButton::Left, kModControl);
+  wheel.wheelDelta = 240;
+  inject(wheel);
+  EXPECT_EQ(viewer().zoom(), 150) << "a step a notch";
+  EXPECT_TRUE(atTop("Абзац30"));
+  int zoomedHeight = viewer().scrollBar().maxPosition() + viewer().clientHeight();
+  EXPECT_GT(zoomedHeight, baseHeight * 14 / 10) << "the page is laid out narrower and drawn larger";
+  // What the pointer hits follows the zoom: a double click on the word's place selects it.
+  Point word{(topOf("Абзац30") >= 0 ? 20 : 0) * 3 / 2, 8};
+  backend_->virtualClock()->advance(600);
+  inject(InputEvent::mouse(InputEvent::Kind::MouseDown, screenOf(word)));
+  inject(InputEvent::mouse(InputEvent::Kind::MouseUp, screenOf(word)));
+  backend_->virtualClock()->advance(50);
+  inject(InputEvent::mouse(InputEvent::Kind::MouseDown, screenOf(word)));
+  inject(InputEvent::mouse(InputEvent::Kind::MouseUp, screenOf(word)));
+  EXPECT_EQ(viewer().selectedText(), "Абзац30");
+  key(VK_SUBTRACT, kModControl);
+  EXPECT_EQ(viewer().zoom(), 125);
+  key(VK_0, kModControl);
+  EXPECT_EQ(viewer().zoom(), 100);
+  EXPECT_TRUE(atTop("Абзац30"));
+  EXPECT_EQ(viewer().scrollBar().maxPosition() + viewer().clientHeight(), baseHeight);
+  for (int i = 0; i < 20; ++i) key(VK_SUBTRACT, kModControl);
+  EXPECT_EQ(viewer().zoom(), 50);
+}
+
 }  // namespace
 }  // namespace tavra
