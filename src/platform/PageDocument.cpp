@@ -65,6 +65,8 @@ void PageDocument::layout(int width, int viewHeight) {
   container_->setViewport({width, std::max(1, viewHeight)});
   if (width == layoutWidth_ || !document_) return;
   layoutWidth_ = width;
+  findMarks_.clear();
+  currentFindMarks_.clear();
   document_->media_changed();
   document_->render(width);
   // Corrections that need the first layout's sizes; a second layout applies them.
@@ -97,7 +99,38 @@ void PageDocument::draw(Canvas& canvas, const Rect& clip, Point scroll, double s
     document_->draw(reinterpret_cast<litehtml::uint_ptr>(cr), -pageScroll.x, -pageScroll.y, &clipPos);
   }
   if (selectionFirst_ >= 0 && textValid_) drawSelection(cr, pageClip, pageScroll);
+  auto mark = [&](const std::vector<Rect>& boxes, double r, double g, double b, double a) {
+    if (boxes.empty()) return;
+    cairo_set_source_rgba(cr, r, g, b, a);
+    for (const Rect& box : boxes) {
+      Rect m = box.offsetBy(-pageScroll.x, -pageScroll.y);
+      if (m.intersects(pageClip)) cairo_rectangle(cr, m.left, m.top, m.width(), m.height());
+    }
+    cairo_fill(cr);
+  };
+  mark(findMarks_, 1.0, 0.85, 0.0, 0.45);
+  mark(currentFindMarks_, 1.0, 0.45, 0.0, 0.55);
   cairo_restore(cr);
+}
+
+std::vector<Rect> PageDocument::boxesOf(const PageSearch::Match& match) {
+  std::vector<Rect> boxes;
+  const auto& runs = text().runs();
+  for (const PageSearch::Piece& piece : match.pieces) {
+    if (piece.run < 0 || piece.run >= static_cast<int>(runs.size())) continue;
+    const PageText::Run& run = runs[static_cast<size_t>(piece.run)];
+    std::string_view whole = run.text;
+    PageFonts& fonts = container_->fonts();
+    int left = piece.from == 0 ? 0 : fonts.textWidth(run.font, whole.substr(0, piece.from));
+    int right = piece.to >= whole.size() ? run.box.width() : fonts.textWidth(run.font, whole.substr(0, piece.to));
+    boxes.push_back(Rect{run.box.left + left, run.box.top, run.box.left + std::max(right, left + 1), run.box.bottom});
+  }
+  return boxes;
+}
+
+void PageDocument::setFindMarks(std::vector<Rect> all, std::vector<Rect> current) {
+  findMarks_ = std::move(all);
+  currentFindMarks_ = std::move(current);
 }
 
 // The selection: a translucent highlight over the selected part of each line, as tall as the

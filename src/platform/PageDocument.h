@@ -18,6 +18,7 @@
 #include "platform/PageContainer.h"
 #include "platform/PageLoader.h"
 #include "platform/PageResources.h"
+#include "platform/PageSearch.h"
 #include "platform/PageText.h"
 
 namespace tavra {
@@ -82,6 +83,12 @@ class PageDocument {
   // Runs first..last (either order) are drawn highlighted; -1 clears.
   void setSelection(int first, int last);
 
+  // Finding: the page's matches of a query, the boxes of one (a box per run it covers), and
+  // the boxes drawn marked, the current match's stronger (page coordinates; empty clears).
+  std::vector<PageSearch::Match> find(std::string_view query) { return PageSearch::find(text(), query); }
+  std::vector<Rect> boxesOf(const PageSearch::Match& match);
+  void setFindMarks(std::vector<Rect> all, std::vector<Rect> current);
+
   size_t cachedTextWidths() const { return container_->fonts().cachedWidthCount(); }
 
  private:
@@ -98,6 +105,8 @@ class PageDocument {
   bool textValid_ = false;
   int selectionFirst_ = -1;
   int selectionLast_ = -1;
+  std::vector<Rect> findMarks_;
+  std::vector<Rect> currentFindMarks_;
 };
 
 }  // namespace tavra

@@ -62,6 +62,13 @@ TWebBrowser::TWebBrowser(TComponent* owner)
     return w.system().defWindowProc(w, msg, wp, lp);
   };
   loaderWindow_ = WindowSystem::instance().createWindow(p);
+  findBar_ = &make<PageFindBar>();
+  findBar_->setVisible(false);
+  findBar_->setParent(this);
+  findBar_->OnSearch = [this](const std::string& text) { Find(text); };
+  findBar_->OnStep = [this](bool backwards) { FindNext(backwards); };
+  findBar_->OnClose = [this] { CloseFind(); };
+  buildContextMenu();
 }
 
 TWebBrowser::~TWebBrowser() {
@@ -137,6 +144,9 @@ void TWebBrowser::show(std::unique_ptr<PageDocument> document, const std::string
     if (auto y = document_->anchorY(fragment)) scrollTo(scaled(*y));
   }
   restoreScrollY_ = -1;
+  matches_.clear();
+  currentMatch_ = -1;
+  if (findBar_->visible() && !findQuery_.empty()) Find(findQuery_);
   Invalidate();
   ++documentsShown_;
   if (OnDocumentComplete) OnDocumentComplete(*this);
@@ -150,6 +160,7 @@ void TWebBrowser::relayout() {
     return;
   }
   layoutDocument();
+  markMatches();
   // The horizontal bar, coming or going, changes the view's height (never its width).
   int viewHeight = clientHeight();
   updateScrollBars();
@@ -173,6 +184,133 @@ void TWebBrowser::layoutDocument() {
 
 Point TWebBrowser::toDocument(Point client) const {
   return {(client.x + scrollX_) * 100 / zoom_, (client.y + scrollY_) * 100 / zoom_};
+}
+
+// --- Finding ------------------------------------------------------------------------------------
+
+void TWebBrowser::placeFindBar() {
+  findBar_->setBounds(0, std::max(clientHeight() - PageFindBar::kHeight, 0), clientWidth(), PageFindBar::kHeight);
+}
+
+void TWebBrowser::ShowFind() {
+  placeFindBar();
+  findBar_->setVisible(true);
+  // A selected word is what the reader most likely looks for.
+  std::string selected = selectedText();
+  if (!selected.empty() && selected.size() < 100 && selected.find('\n') == std::string::npos) findBar_->edit().setText(selected);
+  findBar_->edit().setFocus();
+  findBar_->edit().SelectAll();
+  if (!findBar_->query().empty()) Find(findBar_->query());
+}
+
+void TWebBrowser::CloseFind() {
+  findBar_->setVisible(false);
+  findQuery_.clear();
+  matches_.clear();
+  currentMatch_ = -1;
+  if (document_) document_->setFindMarks({}, {});
+  if (canFocus()) setFocus();
+  Invalidate();
+}
+
+void TWebBrowser::Find(const std::string& text) {
+  findQuery_ = text;
+  matches_ = document_ ? document_->find(text) : std::vector<PageSearch::Match>{};
+  currentMatch_ = -1;
+  if (!matches_.empty() && document_) {
+    // The first match at or below the top of the view, else the first of the page.
+    int top = scrollY_ * 100 / zoom_;
+    currentMatch_ = 0;
+    for (size_t i = 0; i < matches_.size(); ++i) {
+      std::vector<Rect> boxes = document_->boxesOf(matches_[i]);
+      if (!boxes.empty() && boxes.front().top >= top) {
+        currentMatch_ = static_cast<int>(i);
+        break;
+      }
+    }
+  }
+  showMatch(currentMatch_);
+}
+
+void TWebBrowser::FindNext(bool backwards) {
+  if (findQuery_ != findBar_->query() && !findBar_->query().empty()) Find(findBar_->query());
+  if (matches_.empty()) return;
+  int n = static_cast<int>(matches_.size());
+  showMatch(((currentMatch_ < 0 ? 0 : currentMatch_ + (backwards ? -1 : 1)) % n + n) % n);
+}
+
+void TWebBrowser::showMatch(int index) {
+  currentMatch_ = index;
+  markMatches();
+  findBar_->setResult(currentMatch_, static_cast<int>(matches_.size()));
+  if (document_ && currentMatch_ >= 0) {
+    // Into view, a third of the way down when it has to move.
+    std::vector<Rect> boxes = document_->boxesOf(matches_[static_cast<size_t>(currentMatch_)]);
+    if (!boxes.empty()) {
+      int top = scaled(boxes.front().top);
+      int bottom = scaled(boxes.back().bottom);
+      int view = clientHeight() - (findBar_->visible() ? PageFindBar::kHeight : 0);
+      if (top < scrollY_ || bottom > scrollY_ + view) scrollTo(top - view / 3);
+      int left = scaled(boxes.front().left);
+      if (left < scrollX_ || left > scrollX_ + clientWidth() - kLineStep) scrollToX(left - clientWidth() / 3);
+    }
+  }
+  Invalidate();
+}
+
+// The marks follow the page through a new layout (zoom, a new width).
+void TWebBrowser::markMatches() {
+  if (!document_) return;
+  if (findQuery_.empty() || matches_.empty()) {
+    document_->setFindMarks({}, {});
+    return;
+  }
+  std::vector<Rect> all;
+  std::vector<Rect> current;
+  for (size_t i = 0; i < matches_.size(); ++i) {
+    std::vector<Rect> boxes = document_->boxesOf(matches_[i]);
+    auto& into = static_cast<int>(i) == currentMatch_ ? current : all;
+    into.insert(into.end(), boxes.begin(), boxes.end());
+  }
+  document_->setFindMarks(std::move(all), std::move(current));
+}
+
+// --- Context menu ---------------------------------------------------------------------------------
+
+void TWebBrowser::buildContextMenu() {
+  contextMenu_ = &make<TPopupMenu>();
+  auto add = [this](TMenuItem& parent, const std::string& caption, std::function<void()> action) -> TMenuItem& {
+    TMenuItem& item = make<TMenuItem>();
+    item.setCaption(caption);
+    if (action) item.OnClick = [action = std::move(action)](TComponent&) { action(); };
+    parent.Add(item);
+    return item;
+  };
+  TMenuItem& root = contextMenu_->Items();
+  add(root, "Назад", [this] { GoBack(); });
+  add(root, "Вперёд", [this] { GoForward(); });
+  add(root, "-", nullptr);
+  add(root, "Копировать", [this] { CopyToClipboard(); });
+  add(root, "Выделить всё", [this] { SelectAll(); });
+  add(root, "-", nullptr);
+  add(root, "Найти…", [this] { ShowFind(); });
+  TMenuItem& zoom = add(root, "Масштаб", nullptr);
+  for (int step : kZoomSteps) {
+    TMenuItem& item = add(zoom, std::to_string(step) + " %", [this, step] { setZoom(step); });
+    item.setRadioItem(true);
+  }
+  contextMenu_->OnPopup = [this, &root, &zoom](TComponent&) {
+    root.items(0)->setEnabled(canGoBack());
+    root.items(1)->setEnabled(canGoForward());
+    root.items(3)->setEnabled(!selectedText().empty());
+    root.items(4)->setEnabled(document_ != nullptr);
+    for (int i = 0; i < zoom.count(); ++i) zoom.items(i)->setChecked(kZoomSteps[i] == zoom_);
+  };
+}
+
+void TWebBrowser::ShowContextMenu(Point screen) {
+  contextMenu_->setPopupComponent(this);
+  contextMenu_->Popup(screen.x, screen.y);
 }
 
 // --- History and zoom ---------------------------------------------------------------------------
@@ -348,6 +486,26 @@ bool TWebBrowser::KeyDown(unsigned& key, TShiftState shift) {
     case VK_A:
       if (!ctrl) return false;
       SelectAll();
+      break;
+    case kKeyF:
+      if (!ctrl) return false;
+      ShowFind();
+      break;
+    case kKeyF3:
+      if (findQuery_.empty()) {
+        ShowFind();
+      } else {
+        FindNext((shift & ssShift) != 0);
+      }
+      break;
+    case VK_ESCAPE:
+      if (!findBar_->visible()) return false;
+      CloseFind();
+      break;
+    case VK_APPS:
+    case VK_F10:
+      if (key == VK_F10 && !(shift & ssShift)) return false;
+      ShowContextMenu(clientToScreen({clientWidth() / 3, clientHeight() / 3}));
       break;
     default:
       return false;
@@ -526,7 +684,12 @@ void TWebBrowser::WndProc(TMessage& m) {
       return;
     case WM_SIZE:
       TCustomControl::WndProc(m);
+      if (findBar_ && findBar_->visible()) placeFindBar();
       relayout();
+      return;
+    case WM_RBUTTONUP:
+      TCustomControl::WndProc(m);
+      ShowContextMenu(clientToScreen({xFromLParam(m.LParam_), yFromLParam(m.LParam_)}));
       return;
     default:
       TCustomControl::WndProc(m);

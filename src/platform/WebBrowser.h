@@ -13,6 +13,10 @@
 //   desktop's open action.
 //   History: Alt+Left or Backspace goes back over the pages this viewer showed (links and the
 //   program's requests alike), Alt+Right forward; each page comes back where it was scrolled to.
+//   Finding: Ctrl+F opens a find bar at the bottom; matches are marked as the text is typed
+//   (letter case ignored, Ё as Е), Enter or F3 goes to the next, Shift+F3 to the previous, Esc
+//   closes it.
+//   A context menu on the page: back, forward, copy, select all, find, zoom.
 //   Zoom: Ctrl+wheel, Ctrl+plus, Ctrl+minus and Ctrl+0 lay the page out again enlarged or
 //   reduced, keeping the text at the top of the view in place.
 // Loading is split in two: decoding the archive (the page loader, which touches no shared
@@ -25,7 +29,9 @@
 #include "framework/BorderStyle.h"
 #include "framework/CustomControl.h"
 #include "framework/ScrollBar.h"
+#include "framework/PopupMenu.h"
 #include "platform/PageDocument.h"
+#include "platform/PageFindBar.h"
 #include "platform/PageHistory.h"
 #include "platform/PageLoader.h"
 
@@ -65,6 +71,20 @@ class TWebBrowser : public TCustomControl {
   bool canGoForward() const { return history_.canGoForward(); }
   void GoBack();
   void GoForward();
+
+  // Finding: opens the find bar (focused); marks the matches of a text and goes to the first
+  // at or below the top of the view; steps to the next or previous match (wrapping around).
+  void ShowFind();
+  void CloseFind();
+  void Find(const std::string& text);
+  void FindNext(bool backwards = false);
+  int findMatchCount() const { return static_cast<int>(matches_.size()); }
+  int currentFindMatch() const { return currentMatch_; }
+  const PageFindBar* findBar() const { return findBar_; }
+
+  // The context menu, shown at a screen point (the right button, the menu key, Shift+F10).
+  void ShowContextMenu(Point screen);
+  TPopupMenu& contextMenu() { return *contextMenu_; }
 
   // Zoom in percent (100: as laid out); the steps go from kZoomSteps' first to its last.
   int zoom() const { return zoom_; }
@@ -114,6 +134,10 @@ class TWebBrowser : public TCustomControl {
   void dragged(Point client);
   void released(Point client);
   void autoScroll();
+  void buildContextMenu();
+  void markMatches();
+  void showMatch(int index);
+  void placeFindBar();
 
   PageLoaderFunction loader_;
   std::unique_ptr<Window> loaderWindow_;  // takes the posted load requests
@@ -130,6 +154,11 @@ class TWebBrowser : public TCustomControl {
   int scrollX_ = 0;
   int zoom_ = 100;
   PageHistory history_;
+  PageFindBar* findBar_ = nullptr;
+  TPopupMenu* contextMenu_ = nullptr;
+  std::string findQuery_;
+  std::vector<PageSearch::Match> matches_;
+  int currentMatch_ = -1;
   int restoreScrollY_ = -1;  // page pixels to scroll to once the requested page shows
   // Selection: runs of the page's text, in reading order.
   int selectionFirst_ = -1;

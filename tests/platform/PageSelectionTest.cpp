@@ -124,5 +124,31 @@ TEST(PageSelection, CopiedTextJoinsWrappedLinesAndKeepsRealBreaks) {
   EXPECT_GE(wrapped->text().lines().size(), 3u);
 }
 
+TEST(PageSearch, CaseAndYoAreIgnoredAndMatchesCrossWordsAndScripts) {
+  struct Case {
+    const char* query;
+    int count;
+  };
+  auto document = page(std::string(kStyle) +
+                       "<p>Ёлка, ЕЛКА и елка; ПОДСТРОКА в слове; Пётр ПЕТР петр.</p><p>Два слова</p><p><i>u</i><sub>xx</sub> и uxx</p>");
+  const Case cases[] = {{"ёлка", 3}, {"ЕЛКА", 3}, {"Елка", 3}, {"стро", 1}, {"пётр", 3}, {"ПЁТР", 3},
+                        {"слова два", 0}, {"два  слова", 1}, {"uxx", 2}, {"", 0}, {"   ", 0}, {"xyz", 0}};
+  for (const Case& c : cases) EXPECT_EQ(document->find(c.query).size(), static_cast<size_t>(c.count)) << c.query;
+  // A match inside a word covers only its letters.
+  auto inWord = document->find("стро");
+  ASSERT_EQ(inWord.size(), 1u);
+  std::vector<Rect> boxes = document->boxesOf(inWord[0]);
+  ASSERT_EQ(boxes.size(), 1u);
+  Rect word = document->textRuns()[static_cast<size_t>(inWord[0].pieces[0].run)].box;
+  EXPECT_GT(boxes[0].left, word.left + 10);
+  EXPECT_LT(boxes[0].right, word.right - 10);
+  EXPECT_EQ(boxes[0].top, word.top);
+  // Across two words: a box for each.
+  auto across = document->find("два слова");
+  ASSERT_EQ(across.size(), 1u);
+  EXPECT_EQ(document->boxesOf(across[0]).size(), 2u);
+  EXPECT_EQ(PageSearch::fold("ЁЖИК Ёж ёж ABC"), "ежик еж еж abc");
+}
+
 }  // namespace
 }  // namespace tavra

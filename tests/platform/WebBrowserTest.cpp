@@ -497,5 +497,70 @@ TEST_F(WebBrowserTest, ZoomLaysThePageOutAgainAndKeepsTheReadingPosition) {
   EXPECT_EQ(viewer().zoom(), 50);
 }
 
+TEST_F(WebBrowserTest, FindBarMarksMatchesIgnoringCaseAndYoAndStepsThroughThem) {
+  viewer().Navigate(write("find.mht", "<p>Ёлка у дома.</p>" + longPage("Поиск", 30) +
+                                          "<p>ЕЛКА в лесу, ёлочка, и ещё ёлка-ель.</p><p>Конец про ЕлКу.</p>"));
+  settle();
+  viewer().setFocus();
+  settle();
+  key(0x46, kModControl);  // Ctrl+F
+  ASSERT_TRUE(viewer().findBar()->visible());
+  inject(InputEvent::typed("ЁЛК"));
+  EXPECT_EQ(viewer().findMatchCount(), 4) << "Ёлка, ЕЛКА, ёлка-ель, ЕлКу (not ёлочка)";
+  EXPECT_EQ(viewer().currentFindMatch(), 0);
+  EXPECT_EQ(viewer().findBar()->resultText(), "1 из 4");
+  EXPECT_EQ(viewer().scrollY(), 0) << "the first match is in view already";
+  key(VK_RETURN);
+  EXPECT_EQ(viewer().currentFindMatch(), 1);
+  EXPECT_GT(viewer().scrollY(), 0) << "the view moves to a match below it";
+  key(0x72);  // F3
+  key(0x72);
+  EXPECT_EQ(viewer().currentFindMatch(), 3);
+  EXPECT_EQ(viewer().findBar()->resultText(), "4 из 4");
+  key(0x72);
+  EXPECT_EQ(viewer().currentFindMatch(), 0) << "wraps around";
+  key(0x72, kModShift);
+  EXPECT_EQ(viewer().currentFindMatch(), 3);
+  inject(InputEvent::typed("ё"));  // "ЁЛКё": no such text
+  EXPECT_EQ(viewer().findMatchCount(), 0);
+  EXPECT_EQ(viewer().findBar()->resultText(), "Не найдено");
+  key(VK_ESCAPE);
+  EXPECT_FALSE(viewer().findBar()->visible());
+  EXPECT_EQ(viewer().findMatchCount(), 0);
+}
+
+TEST_F(WebBrowserTest, ContextMenuOffersHistoryCopyFindAndZoom) {
+  std::string first = write("one.mht", "<p>Первая страница</p>");
+  viewer().Navigate(first);
+  settle();
+  viewer().Navigate(write("two.mht", "<p>Вторая страница</p>"));
+  settle();
+  TPopupMenu& menu = viewer().contextMenu();
+  ASSERT_TRUE(menu.OnPopup);
+  menu.OnPopup(menu);
+  std::vector<std::string> captions;
+  for (int i = 0; i < menu.Items().count(); ++i) captions.push_back(menu.Items().items(i)->caption());
+  EXPECT_EQ(captions, (std::vector<std::string>{"Назад", "Вперёд", "-", "Копировать", "Выделить всё", "-", "Найти…", "Масштаб"}));
+  EXPECT_TRUE(menu.Items().items(0)->enabled());
+  EXPECT_FALSE(menu.Items().items(1)->enabled());
+  EXPECT_FALSE(menu.Items().items(3)->enabled()) << "nothing selected to copy";
+  TMenuItem& zoom = *menu.Items().items(7);
+  ASSERT_EQ(zoom.count(), static_cast<int>(std::size(TWebBrowser::kZoomSteps)));
+  EXPECT_TRUE(zoom.items(5)->checked());
+  EXPECT_EQ(zoom.items(8)->caption(), "150 %");
+  zoom.items(8)->Click();
+  EXPECT_EQ(viewer().zoom(), 150);
+  menu.Items().items(4)->Click();
+  menu.OnPopup(menu);
+  EXPECT_TRUE(menu.Items().items(3)->enabled());
+  menu.Items().items(3)->Click();
+  EXPECT_EQ(ws_->clipboardText(), "Вторая страница");
+  menu.Items().items(0)->Click();
+  settle();
+  EXPECT_EQ(viewer().requestedPath(), first);
+  menu.Items().items(6)->Click();
+  EXPECT_TRUE(viewer().findBar()->visible());
+}
+
 }  // namespace
 }  // namespace tavra
