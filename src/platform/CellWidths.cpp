@@ -15,6 +15,7 @@ bool widen(const litehtml::element::ptr& el, int depth) {
   if (el->get_display() == litehtml::display_table_cell) {
     litehtml::css_length width = el->get_css_width();
     const char* original = el->get_attr(kOriginalWidthAttribute);
+    if (original && !*original) original = nullptr;  // the column sharing gave the width back
     if (original || (!width.is_predefined() && width.units() == litehtml::css_units_px)) {
       float content = original ? static_cast<float>(std::atof(original)) : width.val();
       litehtml::margins padding = el->get_paddings();

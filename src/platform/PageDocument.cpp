@@ -12,6 +12,7 @@
 #include "platform/HtmlPreprocessor.h"
 #include "platform/MarginCollapsing.h"
 #include "platform/MasterStylesheet.h"
+#include "platform/TableColumns.h"
 #include "platform/Url.h"
 
 namespace tavra {
@@ -71,6 +72,7 @@ void PageDocument::layout(int width, int viewHeight) {
   document_->render(width);
   // Corrections that need the first layout's sizes; a second layout applies them.
   bool corrected = collapseSiblingMargins(document_);
+  corrected |= shareTableColumns(document_);
   corrected |= widenPaddedCells(document_);
   if (corrected) document_->render(width);
   textValid_ = false;

@@ -202,6 +202,27 @@ TEST(PageLayout, ACellsWidthIsItsContentWidthWithoutThePadding) {
   EXPECT_EQ(blue.length(), 60);
 }
 
+TEST(PageLayout, ColumnsThatDoNotFitShareTheRoomByHowMuchWiderTheyCouldBe) {
+  // Column 1 is 100 px at its narrowest and 160 at its widest, column 2 300 and 750; the room
+  // is 500 px. A browser gives column 1 100 + 60 × 100 / 510 px and column 2 the rest.
+  auto pictures = std::vector<Picture>{{"a.png", solidPng(2, 2, rgb(0, 0, 255))}};
+  auto document = page(
+      "<div style='width: 500px'><table style='border-collapse: collapse; font-size: 0'><tr>"
+      "<td style='padding: 0; background: #ff0000'><img src='a.png' width='100' height='10'> <img src='a.png' width='60' height='10'></td>"
+      "<td style='padding: 0; background: #00ff00'><img src='a.png' width='200' height='10'> <img src='a.png' width='300' height='10'> "
+      "<img src='a.png' width='250' height='10'></td></tr></table></div>",
+      600, pictures);
+  Bitmap bitmap = render(*document);
+  int y = document->height() - 2;
+  EXPECT_NEAR(columnsOf(bitmap, y, rgb(255, 0, 0)).length(), 111, 1);
+  EXPECT_NEAR(columnsOf(bitmap, y, rgb(0, 255, 0)).length(), 389, 1);
+  // Laid out again, the widths hold.
+  document->layout(599, 300);
+  document->layout(600, 300);
+  Bitmap again = render(*document);
+  EXPECT_NEAR(columnsOf(again, y, rgb(255, 0, 0)).length(), 111, 1);
+}
+
 TEST(PageLayout, ATableBorderFramesOnlyItsOwnCells) {
   auto document = page(
       "<table border='1' style='border-spacing: 0'><tr><td style='padding: 0'>"
