@@ -1,4 +1,5 @@
 #include "gfx/Font.h"
+#include "gfx/FontSymbols.h"
 
 #include <array>
 #include <string_view>

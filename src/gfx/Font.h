@@ -35,9 +35,6 @@ constexpr int pointsToPixels(int points) { return (points * 96 + 36) / 72; }
 
 // The installed family that stands for a face name ("Tahoma" → "Liberation Sans").
 std::string mapFontFace(const std::string& faceName);
-// The same as a family list for text that may hold symbols the family lacks (∈, ∓ in a serif
-// face): "Liberation Serif,STIXGeneral".
-std::string mapFontFaceWithSymbols(const std::string& faceName);
 
 // The system's fonts: menu, caption (bold), message box and hint: Tahoma 8 pt.
 Font systemFont();

@@ -7,6 +7,7 @@
 
 #include "base/Text.h"
 #include "gfx/Font.h"
+#include "gfx/FontSymbols.h"
 
 namespace tavra {
 

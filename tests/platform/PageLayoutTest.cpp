@@ -238,6 +238,28 @@ TEST(PageLayout, ATableBorderFramesOnlyItsOwnCells) {
   EXPECT_EQ(rows.first, 2);
 }
 
+TEST(PageLayout, ListBulletsAreAThirdOfAnEmAcrossAndSitAtTheMiddleOfTheLetters) {
+  auto document = page("<ul style='margin: 0; padding-left: 40px'><li>Пункт списка</li></ul>");
+  Rect word = runBox(*document, "Пункт");
+  Bitmap bitmap = render(*document);
+  Rect bullet;
+  bool found = false;
+  for (int y = 0; y < bitmap.height(); ++y) {
+    for (int x = 0; x < word.left - 2; ++x) {
+      if ((bitmap.pixel(x, y) & 0xFF) < 128) {  // dark
+        bullet = found ? bullet.united(Rect::fromSize(x, y, 1, 1)) : Rect::fromSize(x, y, 1, 1);
+        found = true;
+      }
+    }
+  }
+  ASSERT_TRUE(found);
+  EXPECT_GE(bullet.width(), 4);
+  EXPECT_LE(bullet.width(), 6) << "17 px text: a bullet of about 5 px";
+  int middle = (bullet.top + bullet.bottom) / 2;
+  EXPECT_GE(middle, (word.top + word.bottom) / 2) << "level with the middle of the small letters, not higher";
+  EXPECT_LT(middle, word.bottom - 4);
+}
+
 TEST(PageLayout, AScaledBackgroundPictureKeepsItsColourToItsEdges) {
   auto document = page(
       "<div style=\"width: 90px; height: 60px; background-image: url('bg.png'); background-repeat: no-repeat; "
