@@ -51,7 +51,7 @@ big { font-size: 19px; }
    room as a browser's does. */
 sub { font-size: 0.833em; position: relative; top: 0.31em; }
 sup { font-size: 0.833em; position: relative; top: -0.47em; }
-tavra-glue { display: inline-block; }
+tavra-glue { display: inline-block; vertical-align: baseline; }
 tavra-glue[sub] { padding-bottom: 0.3em; }
 tavra-glue[sup] { padding-top: 0.41em; }
 nobr { white-space: nowrap; }

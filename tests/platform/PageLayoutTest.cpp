@@ -146,6 +146,14 @@ TEST(PageLayout, ScriptsAreSmallerShiftedAndLinesGrowToHoldThem) {
   }
 }
 
+TEST(PageLayout, ScriptedWordsStayOnTheBaselineInTopAlignedCells) {
+  auto document = page("<table><tr><td style='vertical-align: top'>aa (bb)<sup>2</sup>, cc<sub>1</sub> dd</td></tr></table>");
+  int baseline = runBox(*document, "aa").bottom;
+  EXPECT_EQ(runBox(*document, "dd").bottom, baseline);
+  EXPECT_EQ(runBox(*document, "(bb)").bottom, baseline) << "the cell's alignment is not the glued word's";
+  EXPECT_EQ(runBox(*document, "cc").bottom, baseline);
+}
+
 TEST(PageLayout, MarginsCollapseAfterABlockWithPaddingOrABorder) {
   const std::string style =
       "<style>h1 { font-size: 20px; line-height: 20px; margin: 0 0 14px 0; padding: 0 0 5px 0; border-bottom: 2px solid #00ff00;"
