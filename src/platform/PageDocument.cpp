@@ -69,6 +69,7 @@ void PageDocument::layout(int width, int viewHeight) {
   findMarks_.clear();
   currentFindMarks_.clear();
   document_->media_changed();
+  measureTableColumns(document_);
   document_->render(width);
   // Corrections that need the first layout's sizes; a second layout applies them.
   bool corrected = collapseSiblingMargins(document_);

@@ -57,16 +57,23 @@ bool spans(const litehtml::element::ptr& cell) {
   return false;
 }
 
-// A cell's narrowest and widest width (border box), measured once and kept.
-std::pair<int, int> contentWidths(const litehtml::element::ptr& cell) {
-  const char* min = cell->get_attr(kMinAttribute);
-  const char* max = cell->get_attr(kMaxAttribute);
-  if (min && max) return {std::atoi(min), std::atoi(max)};
+// Measures a cell's narrowest and widest width (border box) once and keeps them.
+void measure(const litehtml::element::ptr& cell) {
+  if (cell->get_attr(kMinAttribute) && cell->get_attr(kMaxAttribute)) return;
   int narrowest = cell->render(0, 0, 1);
   int widest = std::max(cell->render(0, 0, kUnbounded), narrowest);
   cell->set_attr(kMinAttribute, std::to_string(narrowest).c_str());
   cell->set_attr(kMaxAttribute, std::to_string(widest).c_str());
-  return {narrowest, widest};
+}
+
+// The widths `measure` kept, or false when the cell has none.
+bool contentWidths(const litehtml::element::ptr& cell, int& narrowest, int& widest) {
+  const char* min = cell->get_attr(kMinAttribute);
+  const char* max = cell->get_attr(kMaxAttribute);
+  if (!min || !max) return false;
+  narrowest = std::atoi(min);
+  widest = std::atoi(max);
+  return true;
 }
 
 bool shareColumns(const litehtml::element::ptr& table) {
@@ -94,20 +101,17 @@ bool shareColumns(const litehtml::element::ptr& table) {
   int room = table->parent()->get_placement().width - table->margin_left() - table->margin_right() - padding.left -
              padding.right - borders.left - borders.right;
   room -= spacing * static_cast<int>(columns + 1);
-  bool measured = false;
   bool shared = false;
   for (const auto& row : rows) {
-    for (const auto& cell : row) {
-      measured |= cell->get_attr(kMinAttribute) != nullptr;
-      shared |= isShared(cell);
-    }
+    for (const auto& cell : row) shared |= isShared(cell);
   }
-  // Measuring lays the cells out on their own: the table must be laid out again after it.
   std::vector<int> minimum(columns, 0);
   std::vector<int> maximum(columns, 0);
   for (const auto& row : rows) {
     for (size_t c = 0; c < row.size(); ++c) {
-      auto [narrowest, widest] = contentWidths(row[c]);
+      int narrowest = 0;
+      int widest = 0;
+      if (!contentWidths(row[c], narrowest, widest)) return false;
       minimum[c] = std::max(minimum[c], narrowest);
       maximum[c] = std::max(maximum[c], widest);
     }
@@ -132,7 +136,7 @@ bool shareColumns(const litehtml::element::ptr& table) {
       }
       table->init();
     }
-    return shared || !measured;
+    return shared;
   }
   std::vector<int> widths(columns);
   long given = 0;
@@ -160,7 +164,7 @@ bool shareColumns(const litehtml::element::ptr& table) {
   }
   // The table reads its cells' widths into its column grid when it is built: build it again.
   if (changed) table->init();
-  return changed || !measured;
+  return changed;
 }
 
 bool share(const litehtml::element::ptr& el, int depth) {
@@ -171,7 +175,20 @@ bool share(const litehtml::element::ptr& el, int depth) {
   return changed;
 }
 
+void measureTables(const litehtml::element::ptr& el, int depth) {
+  if (!el || depth > 512 || el->get_display() == litehtml::display_none) return;
+  for (size_t i = 0; i < el->get_children_count(); ++i) measureTables(el->get_child(static_cast<int>(i)), depth + 1);
+  if (el->get_display() != litehtml::display_table) return;
+  for (const auto& row : tableRows(el)) {
+    for (const auto& cell : row) measure(cell);
+  }
+}
+
 }  // namespace
+
+void measureTableColumns(const litehtml::document::ptr& document) {
+  if (document && document->root()) measureTables(document->root(), 0);
+}
 
 bool shareTableColumns(const litehtml::document::ptr& document) {
   if (!document || !document->root()) return false;
