@@ -51,6 +51,12 @@ big { font-size: 19px; }
    room as a browser's does. */
 sub { font-size: 0.833em; position: relative; top: 0.31em; }
 sup { font-size: 0.833em; position: relative; top: -0.47em; }
+/* A script inside a script: the engine does not add the outer shift to the inner one, so the
+   inner one carries both (the outer shift measured in the inner, smaller font). */
+sup sup { top: -1.03em; }
+sup sub { top: -0.25em; }
+sub sub { top: 0.68em; }
+sub sup { top: -0.1em; }
 tavra-glue { display: inline-block; vertical-align: baseline; }
 tavra-glue[sub] { padding-bottom: 0.3em; }
 tavra-glue[sup] { padding-top: 0.41em; }

@@ -154,6 +154,20 @@ TEST(PageLayout, ScriptedWordsStayOnTheBaselineInTopAlignedCells) {
   EXPECT_EQ(runBox(*document, "cc").bottom, baseline);
 }
 
+TEST(PageLayout, AScriptInsideAScriptMovesFurtherTheSameWay) {
+  auto document = page("<p>e<sup>aa<sup>bb</sup>cc<sub>dd</sub></sup> и x<sub>ee<sub>ff</sub>gg<sup>hh</sup></sub> конец</p>");
+  int base = runBox(*document, "конец").bottom;
+  int raised = runBox(*document, "aa").bottom;
+  int lowered = runBox(*document, "ee").bottom;
+  EXPECT_LT(raised, base);
+  EXPECT_LT(runBox(*document, "bb").bottom, raised - 3) << "a superscript's superscript is higher still";
+  EXPECT_GT(runBox(*document, "dd").bottom, raised) << "a superscript's subscript is lower than it";
+  EXPECT_LT(runBox(*document, "dd").bottom, base);
+  EXPECT_GT(lowered, base);
+  EXPECT_GT(runBox(*document, "ff").bottom, lowered + 2) << "a subscript's subscript is lower still";
+  EXPECT_LT(runBox(*document, "hh").bottom, lowered);
+}
+
 TEST(PageLayout, MarginsCollapseAfterABlockWithPaddingOrABorder) {
   const std::string style =
       "<style>h1 { font-size: 20px; line-height: 20px; margin: 0 0 14px 0; padding: 0 0 5px 0; border-bottom: 2px solid #00ff00;"
