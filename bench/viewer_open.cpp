@@ -71,4 +71,27 @@ void BM_ViewerOpensA40KBArchive(benchmark::State& state) {
 }
 BENCHMARK(BM_ViewerOpensA40KBArchive)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
+// Zooming the long page shown: a new layout at the zoomed width, the reading position kept,
+// and the first screen painted; each iteration steps between 100 % and 125 %.
+void BM_ViewerZoomRelayout(benchmark::State& state) {
+  std::filesystem::path file = std::filesystem::temp_directory_path() / ("tavra_bench_zoom_" + std::to_string(::getpid()) + ".mht");
+  std::ofstream(file, std::ios::binary) << fortyKilobyteArchive();
+  HeadlessDriver driver;
+  ViewerForm& form = driver.app().CreateForm<ViewerForm>();
+  form.Show();
+  driver.settle();
+  form.viewer->Navigate(file.string());
+  driver.settle();
+  form.viewer->scrollTo(form.viewer->scrollBar().maxPosition() / 2);
+  state.counters["page_px"] = form.viewer->document() ? form.viewer->document()->height() : 0;
+  bool zoomed = false;
+  for (auto _ : state) {
+    zoomed = !zoomed;
+    form.viewer->setZoom(zoomed ? 125 : 100);
+    driver.settle();
+  }
+  std::filesystem::remove(file);
+}
+BENCHMARK(BM_ViewerZoomRelayout)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+
 }  // namespace

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "platform/WordGlue.h"
+
 namespace tavra {
 namespace {
 
@@ -203,7 +205,7 @@ std::string preprocessPageHtml(std::string_view html) {
       if (depth <= kMaxNesting) copyRewriting(tag);
     }
   }
-  return out;
+  return glueWords(out);
 }
 
 }  // namespace tavra

@@ -3,7 +3,8 @@
 // placement: comment markers inside <style> (which would swallow the first rule) are removed,
 // and "vertical-align" by a length (word processors use it for raised and lowered text) becomes
 // relative positioning. Nesting deeper than kMaxNesting elements is flattened, since layout time
-// grows with the square of the depth; cell spans are limited to kMaxSpan.
+// grows with the square of the depth; cell spans are limited to kMaxSpan. A word whose pieces
+// differ in style, a letter and its subscript included, is kept on one line (glueWords).
 #include <string>
 #include <string_view>
 

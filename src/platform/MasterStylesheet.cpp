@@ -44,9 +44,24 @@ u, ins { text-decoration: underline; }
 s, strike, del { text-decoration: line-through; }
 small { font-size: 13px; }
 big { font-size: 19px; }
-sub { position: relative; top: 0.3em; font-size: 0.75em; line-height: 1px; }
-sup { position: relative; top: -0.45em; font-size: 0.75em; line-height: 1px; }
+/* Subscripts and superscripts one size smaller (a browser's "smaller"), shifted by a fifth and
+   a third of the parent's size plus a pixel. The layout engine shifts neither by vertical-align
+   nor lets the line grow for them: they move by relative positioning, and the preprocessor's
+   glue around them (an inline block) carries padding of the same amount, so the line makes
+   room as a browser's does. */
+sub { font-size: 0.833em; position: relative; top: 0.31em; }
+sup { font-size: 0.833em; position: relative; top: -0.47em; }
+/* A script inside a script: the engine does not add the outer shift to the inner one, so the
+   inner one carries both (the outer shift measured in the inner, smaller font). */
+sup sup { top: -1.03em; }
+sup sub { top: -0.25em; }
+sub sub { top: 0.68em; }
+sub sup { top: -0.1em; }
+tavra-glue { display: inline-block; vertical-align: baseline; }
+tavra-glue[sub] { padding-bottom: 0.3em; }
+tavra-glue[sup] { padding-top: 0.41em; }
 nobr { white-space: nowrap; }
+br { display: inline-block; }
 
 a:link { color: #0000ee; text-decoration: underline; cursor: pointer; }
 a:visited { color: #551a8b; text-decoration: underline; cursor: pointer; }
@@ -55,8 +70,10 @@ img { display: inline-block; }
 
 table { display: table; border-collapse: separate; border-spacing: 2px; }
 table[border] { border-style: outset; border-width: 1px; border-color: #808080; }
-table[border] td, table[border] th { border-style: inset; border-width: 1px; border-color: #808080; }
-table[border="0"], table[border="0"] td, table[border="0"] th { border-width: 0; }
+table[border] > tr > td, table[border] > tr > th, table[border] > * > tr > td, table[border] > * > tr > th {
+  border-style: inset; border-width: 1px; border-color: #808080; }
+table[border="0"], table[border="0"] > tr > td, table[border="0"] > tr > th, table[border="0"] > * > tr > td,
+table[border="0"] > * > tr > th { border-width: 0; }
 table[align=left] { float: left; }
 table[align=right] { float: right; }
 table[align=center] { margin-left: auto; margin-right: auto; }

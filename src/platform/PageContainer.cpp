@@ -257,7 +257,13 @@ void PageContainer::draw_list_marker(litehtml::uint_ptr hdc, const litehtml::lis
     }
   }
   setColor(cr, marker.color);
-  double cx = p.x + p.width / 2.0, cy = p.y + p.height / 2.0, radius = std::min(p.width, p.height) / 2.0;
+  // A browser's bullet: about 0.3 em across (the engine's box is a third of the font size),
+  // centred on the middle of the x-height rather than of the line.
+  double cx = p.x + p.width / 2.0, cy = p.y + p.height / 2.0, radius = std::min(p.width, p.height) * 0.85 / 2.0;
+  if (marker.font) {
+    PageFontMetrics m = fonts_.metrics(marker.font);
+    if (m.xHeight > 0) cy += (m.ascent - m.descent) / 2.0 - m.xHeight / 2.0;
+  }
   switch (marker.marker_type) {
     case litehtml::list_style_type_none:
       break;
@@ -273,7 +279,7 @@ void PageContainer::draw_list_marker(litehtml::uint_ptr hdc, const litehtml::lis
       cairo_fill(cr);
       break;
     case litehtml::list_style_type_square:
-      cairo_rectangle(cr, p.x, p.y, p.width, p.height);
+      cairo_rectangle(cr, cx - radius, cy - radius, 2 * radius, 2 * radius);
       cairo_fill(cr);
       break;
     default: {
@@ -354,7 +360,9 @@ void PageContainer::draw_background(litehtml::uint_ptr hdc, const litehtml::back
       cairo_matrix_translate(&matrix, -bg.position_x, -bg.position_y);
       cairo_pattern_set_matrix(pattern, &matrix);
       cairo_pattern_set_filter(pattern, CAIRO_FILTER_GOOD);
-      if (bg.repeat != litehtml::background_repeat_no_repeat) cairo_pattern_set_extend(pattern, CAIRO_EXTEND_REPEAT);
+      // A picture drawn once keeps its edge colours to its edges when scaled (the filter would
+      // otherwise blend them with the transparent outside); the fill rectangle bounds it.
+      cairo_pattern_set_extend(pattern, bg.repeat == litehtml::background_repeat_no_repeat ? CAIRO_EXTEND_PAD : CAIRO_EXTEND_REPEAT);
       cairo_set_source(cr, pattern);
       const litehtml::position& c = bg.clip_box;
       switch (bg.repeat) {

@@ -3,12 +3,16 @@
 #include <litehtml/el_text.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "base/Files.h"
 #include "base/Text.h"
+#include "platform/CellWidths.h"
 #include "platform/HtmlPreprocessor.h"
+#include "platform/MarginCollapsing.h"
 #include "platform/MasterStylesheet.h"
+#include "platform/TableColumns.h"
 #include "platform/Url.h"
 
 namespace tavra {
@@ -30,8 +34,6 @@ void forEachElement(const litehtml::element::ptr& el, Visit&& visit) {
   if (!visit(el)) return;
   for (size_t i = 0; i < el->get_children_count(); ++i) forEachElement(el->get_child(static_cast<int>(i)), visit);
 }
-
-Rect toRect(const litehtml::position& p) { return Rect::fromSize(p.x, p.y, p.width, p.height); }
 
 bool isDisplayed(const litehtml::element::ptr& el) {
   for (litehtml::element::ptr e = el; e; e = e->parent()) {
@@ -64,39 +66,98 @@ void PageDocument::layout(int width, int viewHeight) {
   container_->setViewport({width, std::max(1, viewHeight)});
   if (width == layoutWidth_ || !document_) return;
   layoutWidth_ = width;
+  findMarks_.clear();
+  currentFindMarks_.clear();
   document_->media_changed();
+  measureTableColumns(document_);
   document_->render(width);
-  runsValid_ = false;
+  // Corrections that need the first layout's sizes; a second layout applies them.
+  bool corrected = collapseSiblingMargins(document_);
+  corrected |= shareTableColumns(document_);
+  corrected |= widenPaddedCells(document_);
+  if (corrected) document_->render(width);
+  textValid_ = false;
 }
 
 int PageDocument::width() const { return document_ ? std::max(layoutWidth_, document_->width()) : layoutWidth_; }
 
 int PageDocument::height() const { return document_ ? document_->height() : 0; }
 
-void PageDocument::draw(Canvas& canvas, const Rect& clip, Point scroll) {
+void PageDocument::draw(Canvas& canvas, const Rect& clip, Point scroll, double scale) {
   cairo_t* cr = canvas.cairo();
-  if (!cr || clip.isEmpty()) return;
+  if (!cr || clip.isEmpty() || scale <= 0) return;
   cairo_save(cr);
   cairo_rectangle(cr, clip.left, clip.top, clip.width(), clip.height());
   cairo_clip(cr);
   cairo_set_source_rgb(cr, 1, 1, 1);
   cairo_paint(cr);
+  // Page coordinates from here on: the clip and the scroll position divided by the scale.
+  cairo_scale(cr, scale, scale);
+  Rect pageClip{static_cast<int>(std::floor(clip.left / scale)), static_cast<int>(std::floor(clip.top / scale)),
+                static_cast<int>(std::ceil(clip.right / scale)), static_cast<int>(std::ceil(clip.bottom / scale))};
+  Point pageScroll{static_cast<int>(std::lround(scroll.x / scale)), static_cast<int>(std::lround(scroll.y / scale))};
+  if (scale != 1.0) cairo_translate(cr, pageScroll.x - scroll.x / scale, pageScroll.y - scroll.y / scale);
   if (document_) {
-    litehtml::position clipPos(clip.left, clip.top, clip.width(), clip.height());
-    document_->draw(reinterpret_cast<litehtml::uint_ptr>(cr), -scroll.x, -scroll.y, &clipPos);
+    litehtml::position clipPos(pageClip.left, pageClip.top, pageClip.width(), pageClip.height());
+    document_->draw(reinterpret_cast<litehtml::uint_ptr>(cr), -pageScroll.x, -pageScroll.y, &clipPos);
   }
-  if (selectionFirst_ >= 0 && runsValid_) {
-    // The selection: a translucent highlight over the selected runs.
-    cairo_set_source_rgba(cr, 0.2, 0.4, 0.85, 0.35);
-    int last = std::min(selectionLast_, static_cast<int>(runs_.size()) - 1);
-    for (int i = selectionFirst_; i <= last; ++i) {
-      Rect r = runs_[static_cast<size_t>(i)].box.offsetBy(-scroll.x, -scroll.y);
-      if (!r.intersects(clip)) continue;
-      cairo_rectangle(cr, r.left, r.top, r.width(), r.height());
+  if (selectionFirst_ >= 0 && textValid_) drawSelection(cr, pageClip, pageScroll);
+  auto mark = [&](const std::vector<Rect>& boxes, double r, double g, double b, double a) {
+    if (boxes.empty()) return;
+    cairo_set_source_rgba(cr, r, g, b, a);
+    for (const Rect& box : boxes) {
+      Rect m = box.offsetBy(-pageScroll.x, -pageScroll.y);
+      if (m.intersects(pageClip)) cairo_rectangle(cr, m.left, m.top, m.width(), m.height());
     }
     cairo_fill(cr);
-  }
+  };
+  mark(findMarks_, 1.0, 0.85, 0.0, 0.45);
+  mark(currentFindMarks_, 1.0, 0.45, 0.0, 0.55);
   cairo_restore(cr);
+}
+
+std::vector<Rect> PageDocument::boxesOf(const PageSearch::Match& match) {
+  std::vector<Rect> boxes;
+  const auto& runs = text().runs();
+  for (const PageSearch::Piece& piece : match.pieces) {
+    if (piece.run < 0 || piece.run >= static_cast<int>(runs.size())) continue;
+    const PageText::Run& run = runs[static_cast<size_t>(piece.run)];
+    std::string_view whole = run.text;
+    PageFonts& fonts = container_->fonts();
+    int left = piece.from == 0 ? 0 : fonts.textWidth(run.font, whole.substr(0, piece.from));
+    int right = piece.to >= whole.size() ? run.box.width() : fonts.textWidth(run.font, whole.substr(0, piece.to));
+    boxes.push_back(Rect{run.box.left + left, run.box.top, run.box.left + std::max(right, left + 1), run.box.bottom});
+  }
+  return boxes;
+}
+
+void PageDocument::setFindMarks(std::vector<Rect> all, std::vector<Rect> current) {
+  findMarks_ = std::move(all);
+  currentFindMarks_ = std::move(current);
+}
+
+// The selection: a translucent highlight over the selected part of each line, as tall as the
+// line, so that words, spaces and raised or lowered text read as one band.
+void PageDocument::drawSelection(cairo_t* cr, const Rect& clip, Point scroll) {
+  const auto& runs = text_.runs();
+  const auto& lines = text_.lines();
+  int last = std::min(selectionLast_, static_cast<int>(runs.size()) - 1);
+  if (selectionFirst_ > last) return;
+  cairo_set_source_rgba(cr, 0.2, 0.4, 0.85, 0.35);
+  int firstLine = runs[static_cast<size_t>(selectionFirst_)].line;
+  int lastLine = runs[static_cast<size_t>(last)].line;
+  for (int l = firstLine; l <= lastLine; ++l) {
+    const PageText::Line& line = lines[static_cast<size_t>(l)];
+    int from = std::max(line.firstRun, selectionFirst_);
+    int to = std::min(line.lastRun, last);
+    Rect band = runs[static_cast<size_t>(from)].box;
+    for (int i = from; i <= to; ++i) band = band.united(runs[static_cast<size_t>(i)].box);
+    band.top = line.box.top;
+    band.bottom = line.box.bottom;
+    Rect r = band.offsetBy(-scroll.x, -scroll.y);
+    if (r.intersects(clip)) cairo_rectangle(cr, r.left, r.top, r.width(), r.height());
+  }
+  cairo_fill(cr);
 }
 
 std::optional<int> PageDocument::anchorY(std::string_view name) const {
@@ -194,54 +255,12 @@ PageDocument::Link PageDocument::linkFor(std::string_view href) const {
   return link;
 }
 
-const std::vector<PageDocument::TextRun>& PageDocument::textRuns() {
-  if (runsValid_) return runs_;
-  runs_.clear();
-  runsValid_ = true;
-  if (!document_) return runs_;
-  forEachElement(document_->root(), [&](const litehtml::element::ptr& el) {
-    if (el->get_display() == litehtml::display_none) return false;
-    if (!dynamic_cast<litehtml::el_text*>(el.get())) return true;
-    litehtml::position p = el->get_placement();
-    if (p.width <= 0 || p.height <= 0) return false;
-    std::string text;
-    el->get_text(text);
-    // Spaces, tabs and line breaks of the source all read as one space.
-    if (!text.empty() && trimmed(text).empty()) text.assign(1, ' ');
-    if (!text.empty()) runs_.push_back({toRect(p), std::move(text)});
-    return false;
-  });
-  return runs_;
-}
-
-int PageDocument::runAt(Point p) {
-  const auto& runs = textRuns();
-  int best = -1;
-  for (size_t i = 0; i < runs.size(); ++i) {
-    const Rect& b = runs[i].box;
-    if (b.contains(p)) return static_cast<int>(i);
-    bool before = b.bottom <= p.y || (b.top <= p.y && b.left <= p.x);
-    if (before) best = static_cast<int>(i);
+const PageText& PageDocument::text() {
+  if (!textValid_) {
+    text_ = PageText(document_);
+    textValid_ = true;
   }
-  return best;
-}
-
-std::string PageDocument::textOfRuns(int first, int last) {
-  const auto& runs = textRuns();
-  if (first > last) std::swap(first, last);
-  first = std::max(first, 0);
-  last = std::min(last, static_cast<int>(runs.size()) - 1);
-  std::string out;
-  for (int i = first; i <= last; ++i) {
-    const TextRun& run = runs[static_cast<size_t>(i)];
-    if (i > first && run.box.top >= runs[static_cast<size_t>(i - 1)].box.bottom) {
-      // A new line: drop the trailing space of the previous one.
-      while (!out.empty() && out.back() == ' ') out.pop_back();
-      out += '\n';
-    }
-    out += run.text;
-  }
-  return out;
+  return text_;
 }
 
 void PageDocument::setSelection(int first, int last) {
@@ -249,7 +268,7 @@ void PageDocument::setSelection(int first, int last) {
     selectionFirst_ = selectionLast_ = -1;
     return;
   }
-  textRuns();
+  text();
   selectionFirst_ = std::min(first, last);
   selectionLast_ = std::max(first, last);
 }

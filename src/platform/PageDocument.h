@@ -18,6 +18,8 @@
 #include "platform/PageContainer.h"
 #include "platform/PageLoader.h"
 #include "platform/PageResources.h"
+#include "platform/PageSearch.h"
+#include "platform/PageText.h"
 
 namespace tavra {
 
@@ -47,8 +49,9 @@ class PageDocument {
   int height() const;
 
   // Draws the part of the page seen through `clip` (canvas coordinates) with the page's
-  // top-left corner at canvas point -scroll; the background is white where the page has none.
-  void draw(Canvas& canvas, const Rect& clip, Point scroll);
+  // top-left corner at canvas point -scroll, enlarged by `scale` (scroll is in scaled pixels);
+  // the background is white where the page has none.
+  void draw(Canvas& canvas, const Rect& clip, Point scroll, double scale = 1.0);
 
   // The y of the element named `name` (an <a name> or any id), if the page has one.
   std::optional<int> anchorY(std::string_view name) const;
@@ -71,20 +74,26 @@ class PageDocument {
   std::string hrefAt(Point p) const;
 
   // Text selection: the page's words and spaces in reading order with their boxes.
-  struct TextRun {
-    Rect box;
-    std::string text;
-  };
-  const std::vector<TextRun>& textRuns();
-  // The run under a point, else the last run that starts before it in reading order; -1 if none.
-  int runAt(Point p);
-  std::string textOfRuns(int first, int last);
+  using TextRun = PageText::Run;
+  const std::vector<TextRun>& textRuns() { return text().runs(); }
+  const PageText& text();
+  // The run a selection reaches at a point (see PageText::runAt); -1 if the page has no text.
+  int runAt(Point p) { return text().runAt(p); }
+  std::string textOfRuns(int first, int last) { return text().textOf(first, last); }
   // Runs first..last (either order) are drawn highlighted; -1 clears.
   void setSelection(int first, int last);
+
+  // Finding: the page's matches of a query, the boxes of one (a box per run it covers), and
+  // the boxes drawn marked, the current match's stronger (page coordinates; empty clears).
+  std::vector<PageSearch::Match> find(std::string_view query) { return PageSearch::find(text(), query); }
+  std::vector<Rect> boxesOf(const PageSearch::Match& match);
+  void setFindMarks(std::vector<Rect> all, std::vector<Rect> current);
 
   size_t cachedTextWidths() const { return container_->fonts().cachedWidthCount(); }
 
  private:
+  void drawSelection(cairo_t* cr, const Rect& clip, Point scroll);
+
   PageStatus status_;
   std::string path_;
   std::string filePath_;
@@ -92,10 +101,12 @@ class PageDocument {
   std::unique_ptr<PageContainer> container_;
   litehtml::document::ptr document_;
   int layoutWidth_ = 0;
-  std::vector<TextRun> runs_;
-  bool runsValid_ = false;
+  PageText text_;
+  bool textValid_ = false;
   int selectionFirst_ = -1;
   int selectionLast_ = -1;
+  std::vector<Rect> findMarks_;
+  std::vector<Rect> currentFindMarks_;
 };
 
 }  // namespace tavra

@@ -7,6 +7,7 @@
 
 #include "base/Text.h"
 #include "gfx/Font.h"
+#include "gfx/FontSymbols.h"
 
 namespace tavra {
 
@@ -47,6 +48,9 @@ PageFonts::PageFonts() {
   pango_cairo_context_set_font_options(context_, options);
   cairo_font_options_destroy(options);
   pango_cairo_context_set_resolution(context_, 96);
+  // Fractional glyph advances, as a browser lays text out: rounding each glyph's position to
+  // whole pixels makes words up to 1.3 % wider, and lines wrap earlier.
+  pango_context_set_round_glyph_positions(context_, FALSE);
   PangoLanguage* russian = pango_language_from_string("ru");
   pango_context_set_language(context_, russian);
 }
@@ -56,7 +60,9 @@ PageFonts::~PageFonts() {
   if (context_) g_object_unref(context_);
 }
 
-std::string PageFonts::familyFor(std::string_view cssFamilies) {
+std::string PageFonts::familyFor(std::string_view cssFamilies) { return mapFontFace(faceFor(cssFamilies)); }
+
+std::string PageFonts::faceFor(std::string_view cssFamilies) {
   // The first family of the list that we know, a generic one included; unknown faces of a
   // serif design count as serif. Otherwise the font table's choice for the first family.
   static constexpr std::string_view kSerifLike[] = {"cambria", "georgia", "garamond", "book antiqua", "palatino",
@@ -73,25 +79,25 @@ std::string PageFonts::familyFor(std::string_view cssFamilies) {
     if (family.empty()) continue;
     if (first.empty()) first = family;
     std::string lower = toLowerAscii(family);
-    if (lower == "serif" || lower == "times" || lower == "times new roman cyr") return mapFontFace("Times New Roman");
-    if (lower == "monospace" || lower == "courier" || lower == "courier new cyr") return mapFontFace("Courier New");
-    if (lower == "cursive") return mapFontFace("Monotype Corsiva");
+    if (lower == "serif" || lower == "times" || lower == "times new roman cyr") return "Times New Roman";
+    if (lower == "monospace" || lower == "courier" || lower == "courier new cyr") return "Courier New";
+    if (lower == "cursive") return "Monotype Corsiva";
     for (std::string_view serif : kSerifLike) {
-      if (lower == serif) return mapFontFace("Times New Roman");
+      if (lower == serif) return "Times New Roman";
     }
     for (std::string_view sans : kSansLike) {
-      if (lower == sans) return mapFontFace("Arial");
+      if (lower == sans) return "Arial";
     }
-    std::string mapped = mapFontFace(family);
-    if (mapped != fallback) return mapped;
+    if (mapFontFace(family) != fallback) return family;
   }
-  return first.empty() ? mapFontFace("Times New Roman") : mapFontFace(first);
+  return first.empty() ? "Times New Roman" : first;
 }
 
 std::uintptr_t PageFonts::create(std::string_view cssFamilies, int sizePx, int weight, bool italic, unsigned decoration) {
   auto font = std::make_unique<Font>();
   font->description = pango_font_description_new();
-  std::string family = familyFor(cssFamilies);
+  // The family with its symbol fallback, so that ∈ or ∓ come from a matching face.
+  std::string family = mapFontFaceWithSymbols(faceFor(cssFamilies));
   pango_font_description_set_family(font->description, family.c_str());
   pango_font_description_set_absolute_size(font->description, std::clamp(sizePx, 1, kMaxFontSize) * PANGO_SCALE);
   pango_font_description_set_weight(font->description, static_cast<PangoWeight>(std::clamp(weight, 100, 1000)));

@@ -32,6 +32,8 @@ class PageFonts {
 
   // The installed family for a CSS family list ("'Times New Roman', serif").
   static std::string familyFor(std::string_view cssFamilies);
+  // The face of the font table that stands for a CSS family list.
+  static std::string faceFor(std::string_view cssFamilies);
 
   // A font handle (never 0) for a CSS request; `decoration` holds litehtml's decoration bits.
   std::uintptr_t create(std::string_view cssFamilies, int sizePx, int weight, bool italic, unsigned decoration);

@@ -14,6 +14,8 @@ constexpr MessageId kLoadRequest = WM_APP + 0x57;
 constexpr std::uintptr_t kAutoScrollTimer = 1;
 constexpr int kAutoScrollMs = 50;
 constexpr int kDragThreshold = 3;
+constexpr unsigned kKeyF = 0x46;
+constexpr unsigned kKeyF3 = 0x72;
 
 // Only web and mail links go to the desktop's open action.
 bool openableExternally(const std::string& url) {
@@ -33,8 +35,7 @@ std::unique_ptr<PageDocument> messageDocument(const std::string& path, const std
 // The pointer over a document point: the hand over a link, the I-beam over selectable text.
 TCursor pageCursorAt(PageDocument& document, Point p) {
   if (!document.hrefAt(p).empty()) return crHandPoint;
-  int run = document.runAt(p);
-  if (run >= 0 && document.textRuns()[static_cast<std::size_t>(run)].box.contains(p)) return crIBeam;
+  if (document.text().runUnder(p) >= 0) return crIBeam;
   return crArrow;
 }
 
@@ -61,6 +62,13 @@ TWebBrowser::TWebBrowser(TComponent* owner)
     return w.system().defWindowProc(w, msg, wp, lp);
   };
   loaderWindow_ = WindowSystem::instance().createWindow(p);
+  findBar_ = &make<PageFindBar>();
+  findBar_->setVisible(false);
+  findBar_->setParent(this);
+  findBar_->OnSearch = [this](const std::string& text) { Find(text); };
+  findBar_->OnStep = [this](bool backwards) { FindNext(backwards); };
+  findBar_->OnClose = [this] { CloseFind(); };
+  buildContextMenu();
 }
 
 TWebBrowser::~TWebBrowser() {
@@ -87,7 +95,13 @@ void TWebBrowser::setBorderStyle(TBorderStyle style) {
 
 void TWebBrowser::Navigate(const std::string& path) { request(path, {}); }
 
-void TWebBrowser::request(const std::string& path, const std::string& fragment) {
+void TWebBrowser::request(const std::string& path, const std::string& fragment, HistoryStep step) {
+  // The page being left keeps its place for coming back to it.
+  if (PageHistory::Entry* current = history_.current(); current && document_) current->scrollY = scrollY_ * 100 / zoom_;
+  if (step == HistoryStep::Open) {
+    history_.push({path, fragment, 0});
+    restoreScrollY_ = -1;
+  }
   requestedPath_ = path;
   if (OnBeforeNavigate2) OnBeforeNavigate2(*this, path);
   pendingPath_ = path;
@@ -124,9 +138,15 @@ void TWebBrowser::show(std::unique_ptr<PageDocument> document, const std::string
   scrollY_ = 0;
   scrollX_ = 0;
   relayout();
-  if (document_ && !fragment.empty()) {
-    if (auto y = document_->anchorY(fragment)) scrollTo(*y);
+  if (document_ && restoreScrollY_ >= 0) {
+    scrollTo(scaled(restoreScrollY_));
+  } else if (document_ && !fragment.empty()) {
+    if (auto y = document_->anchorY(fragment)) scrollTo(scaled(*y));
   }
+  restoreScrollY_ = -1;
+  matches_.clear();
+  currentMatch_ = -1;
+  if (findBar_->visible() && !findQuery_.empty()) Find(findQuery_);
   Invalidate();
   ++documentsShown_;
   if (OnDocumentComplete) OnDocumentComplete(*this);
@@ -140,6 +160,7 @@ void TWebBrowser::relayout() {
     return;
   }
   layoutDocument();
+  markMatches();
   // The horizontal bar, coming or going, changes the view's height (never its width).
   int viewHeight = clientHeight();
   updateScrollBars();
@@ -150,20 +171,219 @@ void TWebBrowser::relayout() {
 }
 
 void TWebBrowser::layoutDocument() {
+  // Zoomed, the page is laid out for a view as much smaller or larger and drawn enlarged.
+  int width = std::max(clientWidth() * 100 / zoom_, 1);
+  int height = std::max(clientHeight() * 100 / zoom_, 1);
   try {
-    document_->layout(std::max(clientWidth(), 1), std::max(clientHeight(), 1));
+    document_->layout(width, height);
   } catch (const std::exception& e) {
     document_ = messageDocument(requestedPath_, e.what());
-    document_->layout(std::max(clientWidth(), 1), std::max(clientHeight(), 1));
+    document_->layout(width, height);
+  }
+}
+
+Point TWebBrowser::toDocument(Point client) const {
+  return {(client.x + scrollX_) * 100 / zoom_, (client.y + scrollY_) * 100 / zoom_};
+}
+
+// --- Finding ------------------------------------------------------------------------------------
+
+void TWebBrowser::placeFindBar() {
+  findBar_->setBounds(0, std::max(clientHeight() - PageFindBar::kHeight, 0), clientWidth(), PageFindBar::kHeight);
+}
+
+void TWebBrowser::ShowFind() {
+  placeFindBar();
+  findBar_->setVisible(true);
+  // A selected word is what the reader most likely looks for.
+  std::string selected = selectedText();
+  if (!selected.empty() && selected.size() < 100 && selected.find('\n') == std::string::npos) findBar_->edit().setText(selected);
+  findBar_->edit().setFocus();
+  findBar_->edit().SelectAll();
+  if (!findBar_->query().empty()) Find(findBar_->query());
+}
+
+void TWebBrowser::CloseFind() {
+  findBar_->setVisible(false);
+  findQuery_.clear();
+  matches_.clear();
+  currentMatch_ = -1;
+  if (document_) document_->setFindMarks({}, {});
+  if (canFocus()) setFocus();
+  Invalidate();
+}
+
+void TWebBrowser::Find(const std::string& text) {
+  findQuery_ = text;
+  matches_ = document_ ? document_->find(text) : std::vector<PageSearch::Match>{};
+  currentMatch_ = -1;
+  if (!matches_.empty() && document_) {
+    // The first match at or below the top of the view, else the first of the page.
+    int top = scrollY_ * 100 / zoom_;
+    currentMatch_ = 0;
+    for (size_t i = 0; i < matches_.size(); ++i) {
+      std::vector<Rect> boxes = document_->boxesOf(matches_[i]);
+      if (!boxes.empty() && boxes.front().top >= top) {
+        currentMatch_ = static_cast<int>(i);
+        break;
+      }
+    }
+  }
+  showMatch(currentMatch_);
+}
+
+void TWebBrowser::FindNext(bool backwards) {
+  if (findQuery_ != findBar_->query() && !findBar_->query().empty()) Find(findBar_->query());
+  if (matches_.empty()) return;
+  int n = static_cast<int>(matches_.size());
+  showMatch(((currentMatch_ < 0 ? 0 : currentMatch_ + (backwards ? -1 : 1)) % n + n) % n);
+}
+
+void TWebBrowser::showMatch(int index) {
+  currentMatch_ = index;
+  markMatches();
+  findBar_->setResult(currentMatch_, static_cast<int>(matches_.size()));
+  if (document_ && currentMatch_ >= 0) {
+    // Into view, a third of the way down when it has to move.
+    std::vector<Rect> boxes = document_->boxesOf(matches_[static_cast<size_t>(currentMatch_)]);
+    if (!boxes.empty()) {
+      int top = scaled(boxes.front().top);
+      int bottom = scaled(boxes.back().bottom);
+      int view = clientHeight() - (findBar_->visible() ? PageFindBar::kHeight : 0);
+      if (top < scrollY_ || bottom > scrollY_ + view) scrollTo(top - view / 3);
+      int left = scaled(boxes.front().left);
+      if (left < scrollX_ || left > scrollX_ + clientWidth() - kLineStep) scrollToX(left - clientWidth() / 3);
+    }
+  }
+  Invalidate();
+}
+
+// The marks follow the page through a new layout (zoom, a new width).
+void TWebBrowser::markMatches() {
+  if (!document_) return;
+  if (findQuery_.empty() || matches_.empty()) {
+    document_->setFindMarks({}, {});
+    return;
+  }
+  std::vector<Rect> all;
+  std::vector<Rect> current;
+  for (size_t i = 0; i < matches_.size(); ++i) {
+    std::vector<Rect> boxes = document_->boxesOf(matches_[i]);
+    auto& into = static_cast<int>(i) == currentMatch_ ? current : all;
+    into.insert(into.end(), boxes.begin(), boxes.end());
+  }
+  document_->setFindMarks(std::move(all), std::move(current));
+}
+
+// --- Context menu ---------------------------------------------------------------------------------
+
+void TWebBrowser::buildContextMenu() {
+  contextMenu_ = &make<TPopupMenu>();
+  auto add = [this](TMenuItem& parent, const std::string& caption, std::function<void()> action) -> TMenuItem& {
+    TMenuItem& item = make<TMenuItem>();
+    item.setCaption(caption);
+    if (action) item.OnClick = [action = std::move(action)](TComponent&) { action(); };
+    parent.Add(item);
+    return item;
+  };
+  TMenuItem& root = contextMenu_->Items();
+  add(root, "Назад", [this] { GoBack(); });
+  add(root, "Вперёд", [this] { GoForward(); });
+  add(root, "-", nullptr);
+  add(root, "Копировать", [this] { CopyToClipboard(); });
+  add(root, "Выделить всё", [this] { SelectAll(); });
+  add(root, "-", nullptr);
+  add(root, "Найти…", [this] { ShowFind(); });
+  TMenuItem& zoom = add(root, "Масштаб", nullptr);
+  for (int step : kZoomSteps) {
+    TMenuItem& item = add(zoom, std::to_string(step) + " %", [this, step] { setZoom(step); });
+    item.setRadioItem(true);
+  }
+  contextMenu_->OnPopup = [this, &root, &zoom](TComponent&) {
+    root.items(0)->setEnabled(canGoBack());
+    root.items(1)->setEnabled(canGoForward());
+    root.items(3)->setEnabled(!selectedText().empty());
+    root.items(4)->setEnabled(document_ != nullptr);
+    for (int i = 0; i < zoom.count(); ++i) zoom.items(i)->setChecked(kZoomSteps[i] == zoom_);
+  };
+}
+
+void TWebBrowser::ShowContextMenu(Point screen) {
+  contextMenu_->setPopupComponent(this);
+  contextMenu_->Popup(screen.x, screen.y);
+}
+
+// --- History and zoom ---------------------------------------------------------------------------
+
+void TWebBrowser::revisit(const PageHistory::Entry& entry) {
+  restoreScrollY_ = entry.scrollY;
+  request(entry.path, entry.fragment, HistoryStep::Revisit);
+}
+
+void TWebBrowser::GoBack() {
+  if (!history_.canGoBack()) return;
+  if (PageHistory::Entry* current = history_.current(); current && document_) current->scrollY = scrollY_ * 100 / zoom_;
+  revisit(history_.back());
+}
+
+void TWebBrowser::GoForward() {
+  if (!history_.canGoForward()) return;
+  if (PageHistory::Entry* current = history_.current(); current && document_) current->scrollY = scrollY_ * 100 / zoom_;
+  revisit(history_.forward());
+}
+
+void TWebBrowser::setZoom(int percent) {
+  percent = std::clamp(percent, kZoomSteps[0], kZoomSteps[std::size(kZoomSteps) - 1]);
+  if (percent == zoom_) return;
+  // The reading position: the first word at the top of the view, and how far into it.
+  const void* word = nullptr;
+  int intoWord = 0;
+  if (document_) {
+    int top = (scrollY_ * 100 + zoom_ / 2) / zoom_;
+    for (const auto& run : document_->textRuns()) {
+      if (run.box.bottom > top) {
+        word = run.element;
+        intoWord = top - run.box.top;
+        break;
+      }
+    }
+  }
+  zoom_ = percent;
+  relayout();
+  if (document_ && word) {
+    for (const auto& run : document_->textRuns()) {
+      if (run.element != word) continue;
+      scrollTo(scaled(run.box.top + intoWord));
+      break;
+    }
+  }
+  Invalidate();
+}
+
+void TWebBrowser::ZoomIn() {
+  for (int step : kZoomSteps) {
+    if (step > zoom_) {
+      setZoom(step);
+      return;
+    }
+  }
+}
+
+void TWebBrowser::ZoomOut() {
+  for (auto it = std::rbegin(kZoomSteps); it != std::rend(kZoomSteps); ++it) {
+    if (*it < zoom_) {
+      setZoom(*it);
+      return;
+    }
   }
 }
 
 void TWebBrowser::updateScrollBars() {
-  int width = document_ ? document_->width() : 0;
+  int width = document_ ? scaled(document_->width()) : 0;
   hScrollBar_.setRange(std::max(width - 1, 0), std::max(clientWidth(), 1));
   scrollX_ = std::clamp(scrollX_, 0, hScrollBar_.maxPosition());
   hScrollBar_.setPosition(scrollX_);
-  int height = document_ ? document_->height() : 0;
+  int height = document_ ? scaled(document_->height()) : 0;
   scrollBar_.setRange(std::max(height - 1, 0), std::max(clientHeight(), 1));
   scrollY_ = std::clamp(scrollY_, 0, scrollBar_.maxPosition());
   scrollBar_.setPosition(scrollY_);
@@ -220,13 +440,38 @@ void TWebBrowser::scrollRequest(unsigned code) {
 bool TWebBrowser::KeyDown(unsigned& key, TShiftState shift) {
   if (TCustomControl::KeyDown(key, shift)) return true;
   bool ctrl = (shift & ssCtrl) != 0;
+  bool alt = (shift & ssAlt) != 0;
   switch (key) {
     case VK_UP: scrollRequest(SB_LINEUP); break;
     case VK_DOWN: scrollRequest(SB_LINEDOWN); break;
     case VK_LEFT:
     case VK_RIGHT:
+      if (alt) {
+        if (key == VK_LEFT) GoBack();
+        else GoForward();
+        break;
+      }
       if (!hScrollBar_.scrollable()) return false;
       horizontalScrollRequest(key == VK_LEFT ? SB_LINELEFT : SB_LINERIGHT);
+      break;
+    case VK_BACK:
+      if (shift & ssShift) GoForward();
+      else GoBack();
+      break;
+    case VK_OEM_PLUS:
+    case VK_ADD:
+      if (!ctrl) return false;
+      ZoomIn();
+      break;
+    case VK_OEM_MINUS:
+    case VK_SUBTRACT:
+      if (!ctrl) return false;
+      ZoomOut();
+      break;
+    case VK_0:
+    case VK_NUMPAD0:
+      if (!ctrl) return false;
+      setZoom(100);
       break;
     case VK_PRIOR: scrollRequest(SB_PAGEUP); break;
     case VK_NEXT: scrollRequest(SB_PAGEDOWN); break;
@@ -241,6 +486,26 @@ bool TWebBrowser::KeyDown(unsigned& key, TShiftState shift) {
     case VK_A:
       if (!ctrl) return false;
       SelectAll();
+      break;
+    case kKeyF:
+      if (!ctrl) return false;
+      ShowFind();
+      break;
+    case kKeyF3:
+      if (findQuery_.empty()) {
+        ShowFind();
+      } else {
+        FindNext((shift & ssShift) != 0);
+      }
+      break;
+    case VK_ESCAPE:
+      if (!findBar_->visible()) return false;
+      CloseFind();
+      break;
+    case VK_APPS:
+    case VK_F10:
+      if (key == VK_F10 && !(shift & ssShift)) return false;
+      ShowContextMenu(clientToScreen({clientWidth() / 3, clientHeight() / 3}));
       break;
     default:
       return false;
@@ -339,7 +604,7 @@ void TWebBrowser::follow(const PageDocument::Link& link) {
     case PageDocument::Link::Kind::Anchor:
       if (!document_) return;
       if (link.fragment.empty()) scrollTo(0);
-      else if (auto y = document_->anchorY(link.fragment)) scrollTo(*y);
+      else if (auto y = document_->anchorY(link.fragment)) scrollTo(scaled(*y));
       return;
     case PageDocument::Link::Kind::Page:
       request(link.path, link.fragment);
@@ -372,7 +637,13 @@ void TWebBrowser::WndProc(TMessage& m) {
       horizontalScrollRequest(loWord(m.WParam_));
       return;
     case WM_MOUSEWHEEL: {
-      // Shift turns the wheel sideways.
+      // Ctrl zooms, a step a notch; Shift turns the wheel sideways.
+      if (loWord(m.WParam_) & MK_CONTROL) {
+        int notches = scrollBar_.takeWheelNotches(m.WParam_);
+        for (; notches > 0; --notches) ZoomIn();
+        for (; notches < 0; ++notches) ZoomOut();
+        return;
+      }
       if (loWord(m.WParam_) & MK_SHIFT) {
         int notches = hScrollBar_.takeWheelNotches(m.WParam_);
         if (notches != 0) scrollToX(scrollX_ - notches * kWheelLines * kLineStep);
@@ -413,7 +684,12 @@ void TWebBrowser::WndProc(TMessage& m) {
       return;
     case WM_SIZE:
       TCustomControl::WndProc(m);
+      if (findBar_ && findBar_->visible()) placeFindBar();
       relayout();
+      return;
+    case WM_RBUTTONUP:
+      TCustomControl::WndProc(m);
+      ShowContextMenu(clientToScreen({xFromLParam(m.LParam_), yFromLParam(m.LParam_)}));
       return;
     default:
       TCustomControl::WndProc(m);
@@ -440,7 +716,7 @@ void TWebBrowser::Paint() {
     c.fillRect(clientRect(), clWindow);
     return;
   }
-  document_->draw(c, clip, {scrollX_, scrollY_});
+  document_->draw(c, clip, {scrollX_, scrollY_}, zoom_ / 100.0);
 }
 
 }  // namespace tavra

@@ -11,6 +11,14 @@
 //   a double click selects a word, Ctrl+A all; Ctrl+C or Ctrl+Insert copies it.
 //   Links: anchors scroll to their target, local pages open here, web and mail links go to the
 //   desktop's open action.
+//   History: Alt+Left or Backspace goes back over the pages this viewer showed (links and the
+//   program's requests alike), Alt+Right forward; each page comes back where it was scrolled to.
+//   Finding: Ctrl+F opens a find bar at the bottom; matches are marked as the text is typed
+//   (letter case ignored, Ё as Е), Enter or F3 goes to the next, Shift+F3 to the previous, Esc
+//   closes it.
+//   A context menu on the page: back, forward, copy, select all, find, zoom.
+//   Zoom: Ctrl+wheel, Ctrl+plus, Ctrl+minus and Ctrl+0 lay the page out again enlarged or
+//   reduced, keeping the text at the top of the view in place.
 // Loading is split in two: decoding the archive (the page loader, which touches no shared
 // state and may run elsewhere) and building the document on the GUI thread.
 #include <cstdint>
@@ -21,7 +29,10 @@
 #include "framework/BorderStyle.h"
 #include "framework/CustomControl.h"
 #include "framework/ScrollBar.h"
+#include "framework/PopupMenu.h"
 #include "platform/PageDocument.h"
+#include "platform/PageFindBar.h"
+#include "platform/PageHistory.h"
 #include "platform/PageLoader.h"
 
 namespace tavra {
@@ -55,6 +66,33 @@ class TWebBrowser : public TCustomControl {
   void SelectAll();
   void CopyToClipboard();
 
+  // Back and forward over the pages shown.
+  bool canGoBack() const { return history_.canGoBack(); }
+  bool canGoForward() const { return history_.canGoForward(); }
+  void GoBack();
+  void GoForward();
+
+  // Finding: opens the find bar (focused); marks the matches of a text and goes to the first
+  // at or below the top of the view; steps to the next or previous match (wrapping around).
+  void ShowFind();
+  void CloseFind();
+  void Find(const std::string& text);
+  void FindNext(bool backwards = false);
+  int findMatchCount() const { return static_cast<int>(matches_.size()); }
+  int currentFindMatch() const { return currentMatch_; }
+  const PageFindBar* findBar() const { return findBar_; }
+
+  // The context menu, shown at a screen point (the right button, the menu key, Shift+F10).
+  void ShowContextMenu(Point screen);
+  TPopupMenu& contextMenu() { return *contextMenu_; }
+
+  // Zoom in percent (100: as laid out); the steps go from kZoomSteps' first to its last.
+  int zoom() const { return zoom_; }
+  void setZoom(int percent);
+  void ZoomIn();
+  void ZoomOut();
+  static constexpr int kZoomSteps[] = {50, 67, 75, 80, 90, 100, 110, 125, 150, 175, 200, 250, 300};
+
   // The decoding step (tests count loads; a worker could run it).
   void setPageLoader(PageLoaderFunction loader) { loader_ = std::move(loader); }
   TBorderStyle borderStyle() const { return borderStyle_; }
@@ -77,7 +115,9 @@ class TWebBrowser : public TCustomControl {
   bool takesFocusOnClick() const override { return true; }
 
  private:
-  void request(const std::string& path, const std::string& fragment);
+  enum class HistoryStep { Open, Revisit };
+  void request(const std::string& path, const std::string& fragment, HistoryStep step = HistoryStep::Open);
+  void revisit(const PageHistory::Entry& entry);
   void loadPending();
   void show(std::unique_ptr<PageDocument> document, const std::string& fragment);
   void relayout();
@@ -88,11 +128,16 @@ class TWebBrowser : public TCustomControl {
   void paintCorner(const TMessage& m);
   void follow(const PageDocument::Link& link);
   void setSelection(int first, int last);
-  Point toDocument(Point client) const { return {client.x + scrollX_, client.y + scrollY_}; }
+  Point toDocument(Point client) const;
+  int scaled(int pagePixels) const { return (pagePixels * zoom_ + 50) / 100; }
   void pressed(Point client, bool doubleClick);
   void dragged(Point client);
   void released(Point client);
   void autoScroll();
+  void buildContextMenu();
+  void markMatches();
+  void showMatch(int index);
+  void placeFindBar();
 
   PageLoaderFunction loader_;
   std::unique_ptr<Window> loaderWindow_;  // takes the posted load requests
@@ -107,6 +152,14 @@ class TWebBrowser : public TCustomControl {
   int documentsShown_ = 0;
   int scrollY_ = 0;
   int scrollX_ = 0;
+  int zoom_ = 100;
+  PageHistory history_;
+  PageFindBar* findBar_ = nullptr;
+  TPopupMenu* contextMenu_ = nullptr;
+  std::string findQuery_;
+  std::vector<PageSearch::Match> matches_;
+  int currentMatch_ = -1;
+  int restoreScrollY_ = -1;  // page pixels to scroll to once the requested page shows
   // Selection: runs of the page's text, in reading order.
   int selectionFirst_ = -1;
   int selectionLast_ = -1;

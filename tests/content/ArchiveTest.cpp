@@ -60,6 +60,8 @@ TEST_P(StoreArchive, IsWellFormedWithAWindows1251HtmlRoot) {
   }
   EXPECT_NE(a.html.find("charset=windows-1251"), std::string::npos);
   EXPECT_EQ(a.html.find("\xEF\xBF\xBD"), std::string::npos) << "replacement characters in the page";
+  // Standards mode in every browser: the short DOCTYPE first, nothing before it.
+  EXPECT_EQ(a.html.rfind("<!DOCTYPE html>", 0), 0u) << a.html.substr(0, 60);
 }
 
 TEST_P(StoreArchive, SubjectIsThePageTitle) {

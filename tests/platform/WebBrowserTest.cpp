@@ -365,5 +365,202 @@ TEST_F(WebBrowserTest, DraggingSelectsTextAndCtrlCCopiesIt) {
   EXPECT_EQ(viewer().selectedText(), "пятое") << "a double click selects a word";
 }
 
+TEST_F(WebBrowserTest, DraggingIntoTheRightMarginSelectsToTheLinesEndAndCopiesWrappedLinesJoined) {
+  viewer().Navigate(write("margin.mht",
+                          "<body style='margin: 8px 60px 8px 8px'><p>Начало длинного абзаца, который не помещается в "
+                          "одну строку окна и потому переносится на следующие строки просмотра.</p>"
+                          "<p>Другой абзац</p><p>И ещё один абзац</p></body>"));
+  settle();
+  const auto& runs = const_cast<PageDocument*>(viewer().document())->textRuns();
+  const auto& lines = const_cast<PageDocument*>(viewer().document())->text().lines();
+  ASSERT_GE(lines.size(), 4u);
+  const Rect& secondLine = lines[1].box;
+  Point from = runPoint("Начало");
+  Point margin{viewer().clientWidth() - 25, (secondLine.top + secondLine.bottom) / 2};
+  ASSERT_GT(margin.x, secondLine.right);
+  inject(InputEvent::mouse(InputEvent::Kind::MouseMove, screenOf(from)));
+  inject(InputEvent::mouse(InputEvent::Kind::MouseDown, screenOf(from)));
+  inject(InputEvent::mouse(InputEvent::Kind::MouseMove, screenOf(margin)));
+  inject(InputEvent::mouse(InputEvent::Kind::MouseUp, screenOf(margin)));
+  const std::string paragraph =
+      "Начало длинного абзаца, который не помещается в одну строку окна и потому переносится на следующие строки просмотра.";
+  std::string selected = viewer().selectedText();
+  const std::string& lineEnd = runs[static_cast<size_t>(lines[1].lastRun)].text;
+  EXPECT_EQ(paragraph.rfind(selected, 0), 0u) << selected;  // two lines of the paragraph, nothing after it
+  ASSERT_GE(selected.size(), lineEnd.size());
+  EXPECT_EQ(selected.substr(selected.size() - lineEnd.size()), lineEnd);
+  EXPECT_LT(selected.size(), paragraph.size());
+  key(VK_A, kModControl);
+  key(VK_C, kModControl);
+  EXPECT_EQ(ws_->clipboardText(),
+            "Начало длинного абзаца, который не помещается в одну строку окна и потому переносится на следующие строки "
+            "просмотра.\nДругой абзац\nИ ещё один абзац");
+}
+
+std::string longPage(const std::string& title, int paragraphs) {
+  std::string html = "<h1>" + title + "</h1>";
+  for (int i = 1; i <= paragraphs; ++i) {
+    html += "<p>Абзац" + std::to_string(i) + " с текстом, который занимает строку или две в окне просмотра.</p>";
+  }
+  return html;
+}
+
+TEST_F(WebBrowserTest, BackAndForwardGoOverLinksAndTheProgramsRequestsAndKeepEachPlace) {
+  std::string second = write("second.mht", "<p>Вторая страница</p>" + longPage("Вторая", 40));
+  std::string first = write("first.mht", longPage("Первая", 40) + "<p><a href='second.mht'>дальше</a></p>");
+  std::string third = write("third.mht", "<p>Третья страница</p>");
+  viewer().Navigate(first);
+  settle();
+  EXPECT_FALSE(viewer().canGoBack());
+  viewer().scrollTo(viewer().scrollBar().maxPosition());
+  int firstPlace = viewer().scrollY();
+  ASSERT_GT(firstPlace, 200);
+  click(runPoint("дальше"));  // a link
+  settle();
+  EXPECT_EQ(viewer().requestedPath(), second);
+  viewer().scrollTo(120);
+  viewer().Navigate(third);  // the program's request, as a tree selection makes
+  settle();
+  backend_->virtualClock()->advance(600);
+
+  struct Step {
+    unsigned key;
+    unsigned modifiers;
+    std::string path;
+    int scrollY;
+  };
+  const Step steps[] = {
+      {VK_LEFT, kModAlt, second, 120},      {VK_BACK, 0, first, firstPlace}, {VK_BACK, 0, first, firstPlace},
+      {VK_RIGHT, kModAlt, second, 120},     {VK_RIGHT, kModAlt, third, 0},   {VK_RIGHT, kModAlt, third, 0},
+      {VK_BACK, kModShift, third, 0},
+  };
+  for (const Step& step : steps) {
+    key(step.key, step.modifiers);
+    settle();
+    EXPECT_EQ(viewer().requestedPath(), step.path) << step.key << "+" << step.modifiers;
+    EXPECT_EQ(viewer().scrollY(), step.scrollY) << step.path;
+  }
+  // Going back then opening a page drops what lay ahead.
+  key(VK_LEFT, kModAlt);
+  viewer().Navigate(first);
+  settle();
+  EXPECT_FALSE(viewer().canGoForward());
+  EXPECT_TRUE(viewer().canGoBack());
+  key(VK_LEFT, kModAlt);
+  EXPECT_EQ(viewer().requestedPath(), second);
+}
+
+TEST_F(WebBrowserTest, ZoomLaysThePageOutAgainAndKeepsTheReadingPosition) {
+  viewer().Navigate(write("long.mht", longPage("Длинная", 60)));
+  settle();
+  int baseHeight = viewer().scrollBar().maxPosition() + viewer().clientHeight();
+  auto* doc = const_cast<PageDocument*>(viewer().document());
+  auto topOf = [&](const std::string& text) {
+    for (const auto& run : doc->textRuns()) {
+      if (run.text == text) return run.box.top;
+    }
+    ADD_FAILURE() << text;
+    return 0;
+  };
+  viewer().scrollTo(topOf("Абзац30"));
+  auto atTop = [&](const std::string& text) {
+    int y = topOf(text) * viewer().zoom() / 100;
+    return std::abs(y - viewer().scrollY()) <= 2;
+  };
+  ASSERT_TRUE(atTop("Абзац30"));
+  key(VK_OEM_PLUS, kModControl);
+  EXPECT_EQ(viewer().zoom(), 110);
+  EXPECT_TRUE(atTop("Абзац30")) << viewer().scrollY();
+  InputEvent wheel = InputEvent::mouse(InputEvent::Kind::MouseWheel, screenOf({50, 50}), MouseButton::Left, kModControl);
+  wheel.wheelDelta = 240;
+  inject(wheel);
+  EXPECT_EQ(viewer().zoom(), 150) << "a step a notch";
+  EXPECT_TRUE(atTop("Абзац30"));
+  int zoomedHeight = viewer().scrollBar().maxPosition() + viewer().clientHeight();
+  EXPECT_GT(zoomedHeight, baseHeight * 14 / 10) << "the page is laid out narrower and drawn larger";
+  // What the pointer hits follows the zoom: a double click on the word's place selects it.
+  Point word{(topOf("Абзац30") >= 0 ? 20 : 0) * 3 / 2, 8};
+  backend_->virtualClock()->advance(600);
+  inject(InputEvent::mouse(InputEvent::Kind::MouseDown, screenOf(word)));
+  inject(InputEvent::mouse(InputEvent::Kind::MouseUp, screenOf(word)));
+  backend_->virtualClock()->advance(50);
+  inject(InputEvent::mouse(InputEvent::Kind::MouseDown, screenOf(word)));
+  inject(InputEvent::mouse(InputEvent::Kind::MouseUp, screenOf(word)));
+  EXPECT_EQ(viewer().selectedText(), "Абзац30");
+  key(VK_SUBTRACT, kModControl);
+  EXPECT_EQ(viewer().zoom(), 125);
+  key(VK_0, kModControl);
+  EXPECT_EQ(viewer().zoom(), 100);
+  EXPECT_TRUE(atTop("Абзац30"));
+  EXPECT_EQ(viewer().scrollBar().maxPosition() + viewer().clientHeight(), baseHeight);
+  for (int i = 0; i < 20; ++i) key(VK_SUBTRACT, kModControl);
+  EXPECT_EQ(viewer().zoom(), 50);
+}
+
+TEST_F(WebBrowserTest, FindBarMarksMatchesIgnoringCaseAndYoAndStepsThroughThem) {
+  viewer().Navigate(write("find.mht", "<p>Ёлка у дома.</p>" + longPage("Поиск", 30) +
+                                          "<p>ЕЛКА в лесу, ёлочка, и ещё ёлка-ель.</p><p>Конец про ЕлКу.</p>"));
+  settle();
+  viewer().setFocus();
+  settle();
+  key(0x46, kModControl);  // Ctrl+F
+  ASSERT_TRUE(viewer().findBar()->visible());
+  inject(InputEvent::typed("ЁЛК"));
+  EXPECT_EQ(viewer().findMatchCount(), 4) << "Ёлка, ЕЛКА, ёлка-ель, ЕлКу (not ёлочка)";
+  EXPECT_EQ(viewer().currentFindMatch(), 0);
+  EXPECT_EQ(viewer().findBar()->resultText(), "1 из 4");
+  EXPECT_EQ(viewer().scrollY(), 0) << "the first match is in view already";
+  key(VK_RETURN);
+  EXPECT_EQ(viewer().currentFindMatch(), 1);
+  EXPECT_GT(viewer().scrollY(), 0) << "the view moves to a match below it";
+  key(0x72);  // F3
+  key(0x72);
+  EXPECT_EQ(viewer().currentFindMatch(), 3);
+  EXPECT_EQ(viewer().findBar()->resultText(), "4 из 4");
+  key(0x72);
+  EXPECT_EQ(viewer().currentFindMatch(), 0) << "wraps around";
+  key(0x72, kModShift);
+  EXPECT_EQ(viewer().currentFindMatch(), 3);
+  inject(InputEvent::typed("ё"));  // "ЁЛКё": no such text
+  EXPECT_EQ(viewer().findMatchCount(), 0);
+  EXPECT_EQ(viewer().findBar()->resultText(), "Не найдено");
+  key(VK_ESCAPE);
+  EXPECT_FALSE(viewer().findBar()->visible());
+  EXPECT_EQ(viewer().findMatchCount(), 0);
+}
+
+TEST_F(WebBrowserTest, ContextMenuOffersHistoryCopyFindAndZoom) {
+  std::string first = write("one.mht", "<p>Первая страница</p>");
+  viewer().Navigate(first);
+  settle();
+  viewer().Navigate(write("two.mht", "<p>Вторая страница</p>"));
+  settle();
+  TPopupMenu& menu = viewer().contextMenu();
+  ASSERT_TRUE(menu.OnPopup);
+  menu.OnPopup(menu);
+  std::vector<std::string> captions;
+  for (int i = 0; i < menu.Items().count(); ++i) captions.push_back(menu.Items().items(i)->caption());
+  EXPECT_EQ(captions, (std::vector<std::string>{"Назад", "Вперёд", "-", "Копировать", "Выделить всё", "-", "Найти…", "Масштаб"}));
+  EXPECT_TRUE(menu.Items().items(0)->enabled());
+  EXPECT_FALSE(menu.Items().items(1)->enabled());
+  EXPECT_FALSE(menu.Items().items(3)->enabled()) << "nothing selected to copy";
+  TMenuItem& zoom = *menu.Items().items(7);
+  ASSERT_EQ(zoom.count(), static_cast<int>(std::size(TWebBrowser::kZoomSteps)));
+  EXPECT_TRUE(zoom.items(5)->checked());
+  EXPECT_EQ(zoom.items(8)->caption(), "150 %");
+  zoom.items(8)->Click();
+  EXPECT_EQ(viewer().zoom(), 150);
+  menu.Items().items(4)->Click();
+  menu.OnPopup(menu);
+  EXPECT_TRUE(menu.Items().items(3)->enabled());
+  menu.Items().items(3)->Click();
+  EXPECT_EQ(ws_->clipboardText(), "Вторая страница");
+  menu.Items().items(0)->Click();
+  settle();
+  EXPECT_EQ(viewer().requestedPath(), first);
+  menu.Items().items(6)->Click();
+  EXPECT_TRUE(viewer().findBar()->visible());
+}
+
 }  // namespace
 }  // namespace tavra
