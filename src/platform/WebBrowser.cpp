@@ -321,13 +321,13 @@ void TWebBrowser::revisit(const PageHistory::Entry& entry) {
 }
 
 void TWebBrowser::GoBack() {
-  if (!history_.canGoBack()) return;
+  if (!canGoBack()) return;
   if (PageHistory::Entry* current = history_.current(); current && document_) current->scrollY = scrollY_ * 100 / zoom_;
   revisit(history_.back());
 }
 
 void TWebBrowser::GoForward() {
-  if (!history_.canGoForward()) return;
+  if (!canGoForward()) return;
   if (PageHistory::Entry* current = history_.current(); current && document_) current->scrollY = scrollY_ * 100 / zoom_;
   revisit(history_.forward());
 }

@@ -66,9 +66,12 @@ class TWebBrowser : public TCustomControl {
   void SelectAll();
   void CopyToClipboard();
 
-  // Back and forward over the pages shown.
-  bool canGoBack() const { return history_.canGoBack(); }
-  bool canGoForward() const { return history_.canGoForward(); }
+  // Back and forward over the pages shown. A viewer whose pages its window chooses (the testing
+  // window's questions) keeps no history: going back would show a page its window did not choose.
+  bool keepsHistory() const { return keepsHistory_; }
+  void setKeepsHistory(bool keeps) { keepsHistory_ = keeps; }
+  bool canGoBack() const { return keepsHistory_ && history_.canGoBack(); }
+  bool canGoForward() const { return keepsHistory_ && history_.canGoForward(); }
   void GoBack();
   void GoForward();
 
@@ -154,6 +157,7 @@ class TWebBrowser : public TCustomControl {
   int scrollX_ = 0;
   int zoom_ = 100;
   PageHistory history_;
+  bool keepsHistory_ = true;
   PageFindBar* findBar_ = nullptr;
   TPopupMenu* contextMenu_ = nullptr;
   std::string findQuery_;

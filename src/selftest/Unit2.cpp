@@ -167,6 +167,8 @@ TForm2::TForm2(TComponent* owner) : TForm(owner) {
   // The page viewer fills the panel, over the report labels.
   place(wb2, "wb2", sPanel1, Rect::fromSize(1, 1, 741, 401));
   wb2->setAlign(TAlign::alClient);
+  // The question tabs choose its page; going back would show a question the tabs do not.
+  wb2->setKeepsHistory(false);
 
   place(m1, "m1", tc1, Rect::fromSize(0, 0, 185, 89));
   m1->setVisible(false);

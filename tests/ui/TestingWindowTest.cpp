@@ -206,6 +206,20 @@ TEST_F(SelfTest, SwitchingVariantKeepsAnswersAndPage) {
   EXPECT_EQ(form().requestedPage(), content::path("test\\v3\\10.mht"));
 }
 
+TEST_F(SelfTest, TheQuestionViewerHasNoWayBackToAnotherQuestion) {
+  fillPersonalData();
+  chooseVariant(0);
+  chooseQuestion(0);
+  chooseQuestion(1);
+  std::string shown = form().requestedPage();
+  driver.click(*form().wb2);
+  for (auto [key, modifiers] : {std::pair{VK_BACK, 0u}, std::pair{VK_LEFT, kModAlt}}) {
+    driver.pressKey(key, modifiers);
+    EXPECT_EQ(form().requestedPage(), shown) << "the page stays the one of the chosen question";
+  }
+  EXPECT_FALSE(form().wb2->canGoBack());
+}
+
 TEST_F(SelfTest, ClearButtonClearsItsFieldAndTheShownAnswerOnly) {
   fillPersonalData();
   form().rg1->setItemIndex(1);
