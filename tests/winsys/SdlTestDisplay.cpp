@@ -116,14 +116,16 @@ std::unique_ptr<TestDisplay> TestDisplay::start(std::string* error) {
     *error = "Xvfb is not installed";
     return nullptr;
   }
-  // Xvfb picks a free display number itself and writes it to the descriptor we give it.
+  // Xvfb picks a free display number itself and writes it to the descriptor we give it. Without
+  // -noreset the server resets whenever its last client leaves (between two tests), and a test
+  // that connects during the reset finds no display.
   int fds[2];
   if (pipe(fds) != 0) {
     *error = "pipe failed";
     return nullptr;
   }
   fcntl(fds[0], F_SETFD, FD_CLOEXEC);
-  pid_t pid = spawn({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1024x768x24", "-nolisten", "tcp"}, -1, fds[0]);
+  pid_t pid = spawn({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"}, -1, fds[0]);
   close(fds[1]);
   if (pid < 0) {
     close(fds[0]);
