@@ -58,7 +58,7 @@ void TShockwaveFlash::tick() {
   player_.advance();
   // Only where the new frame differs is drawn again and repainted.
   Region changed = frame_.update(player_, clientRect().size());
-  for (const Rect& r : changed.rects()) window()->invalidateRect(r, false);
+  for (const Rect& r : changed.rects()) window()->invalidateRect(r, Erase::No);
 }
 
 void TShockwaveFlash::Paint() {
