@@ -7,6 +7,7 @@
 
 #include "app/ProgramWindows.h"
 #include "driver/HeadlessDriver.h"
+#include "driver/program/ProgramStart.h"
 #include "skin/builtin/BuiltInSkins.h"
 #include "skin/data/SkinLoader.h"
 #include "skin/data/SkinSource.h"
@@ -45,7 +46,7 @@ BENCHMARK(BM_ReadLargestInternalSkin)->Unit(benchmark::kMillisecond);
 
 void BM_ChooseLargestInternalSkinInTheProgram(benchmark::State& state) {
   HeadlessDriver driver;
-  driver.startProgram();
+  startProgram(driver);
   driver.advanceUntil([] { return programWindows().Form1 && programWindows().Form1->visible(); }, 20000, 100);
   TsSkinManager& sm = *programWindows().Form1->sm;
   const TsStoredSkin* largest = largestOf(sm.InternalSkins());

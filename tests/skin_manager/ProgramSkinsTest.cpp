@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "driver/HeadlessDriver.h"
+#include "driver/program/ProgramStart.h"
 #include "skin/builtin/BuiltInSkins.h"
 #include "skin/data/SkinModel.h"
 #include "skin/manager/TsSkinManager.h"
@@ -65,7 +66,7 @@ TEST(ProgramSkins, InternalSkinsAreTheFiftyOneCoversInMenuOrder) {
 
 TEST(ProgramSkins, EveryInternalSkinLoadsWithTheSectionsTheWindowsName) {
   HeadlessDriver driver;
-  driver.startProgram();
+  startProgram(driver);
   TsSkinManager* sm = mainManager(driver);
   ASSERT_NE(sm, nullptr);
   int withIconLine = 0;
@@ -105,7 +106,7 @@ TEST(ProgramSkins, StartUpEndsInAcrylWithoutTheSkinFolderAndInRhombusWithIt) {
   fs::remove_all(folder);  // the test's own folder, should an earlier run have been cut short
   {
     HeadlessDriver driver;
-    driver.startProgram();
+    startProgram(driver);
     TsSkinManager* sm = mainManager(driver);
     ASSERT_NE(sm, nullptr);
     EXPECT_EQ(sm->SkinName(), "Acryl (internal)");
@@ -123,7 +124,7 @@ TEST(ProgramSkins, StartUpEndsInAcrylWithoutTheSkinFolderAndInRhombusWithIt) {
   } removeFolder{folder};
 
   HeadlessDriver driver;
-  driver.startProgram();
+  startProgram(driver);
   TsSkinManager* sm = mainManager(driver);
   ASSERT_NE(sm, nullptr);
   EXPECT_EQ(sm->SkinName(), "Rhombus");

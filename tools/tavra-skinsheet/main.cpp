@@ -11,6 +11,7 @@
 #include "ContactSheet.h"
 #include "app/ProgramWindows.h"
 #include "driver/HeadlessDriver.h"
+#include "driver/program/ProgramStart.h"
 #include "framework/TabControl.h"
 #include "framework/TabScroller.h"
 #include "gfx/ImageCodec.h"
@@ -96,7 +97,7 @@ int main(int argc, char** argv) {
   std::filesystem::create_directories(dir, ec);
 
   HeadlessDriver d;
-  d.startProgram();
+  startProgram(d);
   if (!d.advanceUntil([] { return programWindows().Form1 && programWindows().Form1->visible(); }, 20000, 100)) {
     std::cerr << "tavra-skinsheet: the main window did not appear\n";
     return 1;
