@@ -9,6 +9,7 @@
 #include "framework/ImageList.h"
 #include "framework/Application.h"
 #include "framework/TreeView.h"
+#include "framework/HintController.h"
 #include "framework/TreeViewTip.h"
 #include "winsys/Keys.h"
 
