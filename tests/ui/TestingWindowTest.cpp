@@ -213,8 +213,12 @@ TEST_F(SelfTest, TheQuestionViewerHasNoWayBackToAnotherQuestion) {
   chooseQuestion(1);
   std::string shown = form().requestedPage();
   driver.click(*form().wb2);
-  for (auto [key, modifiers] : {std::pair{VK_BACK, 0u}, std::pair{VK_LEFT, kModAlt}}) {
-    driver.pressKey(key, modifiers);
+  struct Press {
+    unsigned key;
+    unsigned modifiers;
+  };
+  for (Press press : {Press{VK_BACK, 0}, Press{VK_LEFT, kModAlt}}) {
+    driver.pressKey(press.key, press.modifiers);
     EXPECT_EQ(form().requestedPage(), shown) << "the page stays the one of the chosen question";
   }
   EXPECT_FALSE(form().wb2->canGoBack());
