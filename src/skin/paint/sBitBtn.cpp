@@ -1,6 +1,21 @@
 #include "skin/paint/sBitBtn.h"
 
+#include "skin/data/TsGeneralData.h"
+#include "skin/paint/SkinPixels.h"
+
 namespace tavra {
+
+void TsBitBtn::setShowFocus(bool on) {
+  if (on == showFocus_) return;
+  showFocus_ = on;
+  Invalidate();
+}
+
+void TsBitBtn::setFocusMargin(int margin) {
+  if (margin == focusMargin_) return;
+  focusMargin_ = margin;
+  Invalidate();
+}
 
 int TsBitBtn::skinState() const {
   if (!enabled()) return 0;
@@ -17,6 +32,11 @@ void TsBitBtn::paintContent(Canvas& c, int state) {
   if (!caption().empty()) {
     WriteSkinText(c, caption(), enabled(), state != 0, SkinData, DT_CENTER | DT_VCENTER | DT_SINGLELINE,
                   placed.text.offsetBy(offset));
+    const TsGeneralData* section = SkinData.section();
+    if (enabled() && focused() && showFocus_ && section && section->ShowFocus) {
+      const Rect frame = placed.text.offsetBy(offset).inflatedBy(focusMargin_, focusMargin_);
+      c.writeRows([&](const ClippedRows& rows) { DrawFocusFrame(rows, frame); });
+    }
   }
 }
 

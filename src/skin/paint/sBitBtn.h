@@ -11,9 +11,20 @@ class TsBitBtn : public TsSkinnedControl<TBitBtn> {
  public:
   explicit TsBitBtn(TComponent* owner) : TsSkinnedControl(owner, ControlKind::BitBtn) {}
 
+  // A focused button shows a dotted frame around its text, `focusMargin` pixels out, where its
+  // section allows one.
+  bool showFocus() const { return showFocus_; }
+  void setShowFocus(bool on);
+  int focusMargin() const { return focusMargin_; }
+  void setFocusMargin(int margin);
+
  protected:
   int skinState() const override;
   void paintContent(Canvas& cache, int state) override;
+
+ private:
+  bool showFocus_ = true;
+  int focusMargin_ = 1;
 };
 
 }  // namespace tavra
