@@ -653,6 +653,11 @@ void TWebBrowser::WndProc(TMessage& m) {
       if (notches != 0) scrollTo(scrollY_ - notches * kWheelLines * kLineStep);
       return;
     }
+    case WM_XBUTTONUP:
+      // The mouse's side buttons go back and forward, as in a browser.
+      if (hiWord(m.WParam_) == XBUTTON1) GoBack();
+      else if (hiWord(m.WParam_) == XBUTTON2) GoForward();
+      return;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
       if (!focused() && canFocus()) setFocus();

@@ -11,8 +11,9 @@
 //   a double click selects a word, Ctrl+A all; Ctrl+C or Ctrl+Insert copies it.
 //   Links: anchors scroll to their target, local pages open here, web and mail links go to the
 //   desktop's open action.
-//   History: Alt+Left or Backspace goes back over the pages this viewer showed (links and the
-//   program's requests alike), Alt+Right forward; each page comes back where it was scrolled to.
+//   History: Alt+Left, Backspace or the mouse's back button goes back over the pages this viewer
+//   showed (links and the program's requests alike), Alt+Right or the forward button forward;
+//   each page comes back where it was scrolled to.
 //   Finding: Ctrl+F opens a find bar at the bottom; matches are marked as the text is typed
 //   (letter case ignored, Ё as Е), Enter or F3 goes to the next, Shift+F3 to the previous, Esc
 //   closes it.

@@ -10,7 +10,8 @@ namespace tavra {
 
 class Window;
 
-enum class MouseButton { Left, Right, Middle };
+// X1 and X2 are the side buttons that browsers take for back and forward.
+enum class MouseButton { Left, Right, Middle, X1, X2 };
 
 struct InputEvent {
   enum class Kind {

@@ -86,6 +86,9 @@ enum : MessageId {
   WM_MBUTTONUP = 0x0208,
   WM_MBUTTONDBLCLK = 0x0209,
   WM_MOUSEWHEEL = 0x020A,
+  WM_XBUTTONDOWN = 0x020B,  // the mouse's side buttons; high word of wParam: XBUTTON1 or XBUTTON2
+  WM_XBUTTONUP = 0x020C,
+  WM_XBUTTONDBLCLK = 0x020D,
   WM_PARENTNOTIFY = 0x0210,
   WM_ENTERMENULOOP = 0x0211,
   WM_EXITMENULOOP = 0x0212,
@@ -172,7 +175,9 @@ enum : unsigned {
   SB_RIGHT = SB_BOTTOM,
 };
 // Mouse key state bits in the wParam of mouse messages.
-enum : WParam { MK_LBUTTON = 0x1, MK_RBUTTON = 0x2, MK_SHIFT = 0x4, MK_CONTROL = 0x8, MK_MBUTTON = 0x10 };
+enum : WParam { MK_LBUTTON = 0x1, MK_RBUTTON = 0x2, MK_SHIFT = 0x4, MK_CONTROL = 0x8, MK_MBUTTON = 0x10, MK_XBUTTON1 = 0x20, MK_XBUTTON2 = 0x40 };
+// Which side button a WM_XBUTTON message is about (high word of wParam): back and forward.
+enum : unsigned { XBUTTON1 = 1, XBUTTON2 = 2 };
 
 // Window styles.
 enum : std::uint32_t {

@@ -422,6 +422,8 @@ std::optional<InputEvent> SdlBackend::translate(const SDL_Event& ev) {
         case SDL_BUTTON_LEFT: in.button = MouseButton::Left; break;
         case SDL_BUTTON_RIGHT: in.button = MouseButton::Right; break;
         case SDL_BUTTON_MIDDLE: in.button = MouseButton::Middle; break;
+        case SDL_BUTTON_X1: in.button = MouseButton::X1; break;
+        case SDL_BUTTON_X2: in.button = MouseButton::X2; break;
         default: return std::nullopt;
       }
       in.kind = ev.type == SDL_MOUSEBUTTONDOWN ? K::MouseDown : K::MouseUp;

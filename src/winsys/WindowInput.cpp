@@ -24,6 +24,8 @@ unsigned buttonBit(MouseButton b) {
     case MouseButton::Left: return MK_LBUTTON;
     case MouseButton::Right: return MK_RBUTTON;
     case MouseButton::Middle: return MK_MBUTTON;
+    case MouseButton::X1: return MK_XBUTTON1;
+    case MouseButton::X2: return MK_XBUTTON2;
   }
   return 0;
 }
@@ -35,6 +37,8 @@ MessageId clientMouseMessage(InputEvent::Kind kind, MouseButton b, bool doubleCl
     case MouseButton::Left: return down ? (doubleClick ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN) : WM_LBUTTONUP;
     case MouseButton::Right: return down ? (doubleClick ? WM_RBUTTONDBLCLK : WM_RBUTTONDOWN) : WM_RBUTTONUP;
     case MouseButton::Middle: return down ? (doubleClick ? WM_MBUTTONDBLCLK : WM_MBUTTONDOWN) : WM_MBUTTONUP;
+    case MouseButton::X1:
+    case MouseButton::X2: return down ? (doubleClick ? WM_XBUTTONDBLCLK : WM_XBUTTONDOWN) : WM_XBUTTONUP;
   }
   return WM_MOUSEMOVE;
 }
@@ -239,10 +243,14 @@ void WindowSystem::dispatchMouse(const InputEvent& ev) {
     }
   }
 
+  bool sideButton = ev.button == MouseButton::X1 || ev.button == MouseButton::X2;
   if (hit != HTCLIENT) {
+    // The frame has no use for the side buttons.
+    if (sideButton && ev.kind != K::MouseMove) return;
     send(*target, frameMouseMessage(ev.kind, ev.button, doubleClick), static_cast<WParam>(hit), makeLParam(ev.screen.x, ev.screen.y));
     return;
   }
+  if (sideButton && ev.kind != K::MouseMove) keys |= static_cast<WParam>(ev.button == MouseButton::X1 ? XBUTTON1 : XBUTTON2) << 16;
   Point p = target->screenToClient(ev.screen);
   if (ev.kind == K::MouseDown && !capture()) {
     setCapture(target);

@@ -440,6 +440,17 @@ TEST_F(WebBrowserTest, BackAndForwardGoOverLinksAndTheProgramsRequestsAndKeepEac
     EXPECT_EQ(viewer().requestedPath(), step.path) << step.key << "+" << step.modifiers;
     EXPECT_EQ(viewer().scrollY(), step.scrollY) << step.path;
   }
+  // The mouse's side buttons do the same: back (X1), then forward (X2).
+  auto sideClick = [&](MouseButton button) {
+    Point s = screenOf({50, 50});
+    inject(InputEvent::mouse(InputEvent::Kind::MouseDown, s, button));
+    inject(InputEvent::mouse(InputEvent::Kind::MouseUp, s, button));
+    settle();
+  };
+  sideClick(MouseButton::X1);
+  EXPECT_EQ(viewer().requestedPath(), second);
+  sideClick(MouseButton::X2);
+  EXPECT_EQ(viewer().requestedPath(), third);
   // Going back then opening a page drops what lay ahead.
   key(VK_LEFT, kModAlt);
   viewer().Navigate(first);

@@ -104,3 +104,25 @@ TEST_F(WindowSystemTest, MinimisedWindowsBecomeBarsAtTheBottomLeftThatRestoreThe
 }
 
 }  // namespace tavra::test
+
+namespace tavra::test {
+
+TEST_F(WindowSystemTest, SideButtonsArriveAsXButtonMessagesNamingTheButton) {
+  auto top = make(Rect::fromSize(100, 100, 200, 200), clWhite);
+  top->show();
+  ws_->processMessages();
+  for (auto [button, which] : {std::pair{MouseButton::X1, XBUTTON1}, std::pair{MouseButton::X2, XBUTTON2}}) {
+    log.clear();
+    backend_->inject(InputEvent::mouse(InputEvent::Kind::MouseDown, {150, 150}, button));
+    backend_->inject(InputEvent::mouse(InputEvent::Kind::MouseUp, {150, 150}, button));
+    ws_->processMessages();
+    std::vector<std::pair<MessageId, unsigned>> got;
+    for (const Logged& l : log) {
+      if (l.msg == WM_XBUTTONDOWN || l.msg == WM_XBUTTONUP) got.push_back({l.msg, hiWord(l.wParam)});
+    }
+    EXPECT_EQ(got, (std::vector<std::pair<MessageId, unsigned>>{{WM_XBUTTONDOWN, which}, {WM_XBUTTONUP, which}}));
+    EXPECT_EQ(ws_->capture(), nullptr) << "the press's capture ends with it";
+  }
+}
+
+}  // namespace tavra::test
