@@ -14,6 +14,7 @@
 #include "skin/data/SkinModel.h"
 #include "skin/manager/TsSkinManager.h"
 #include "viewer/ContentPaths.h"
+#include "viewer/CoverNames.h"
 #include "viewer/Unit1.h"
 
 namespace tavra {
@@ -21,14 +22,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The covers menu's names, in its order.
-const std::vector<std::string> kCovers = {
-    "Acryl", "Beijing", "BlueGauze", "BlueGlass", "Bluelce", "BluePlastic", "Calcium", "Cappuccino", "Cold", "DarkGlass",
-    "Desert", "Elegant", "FalloutStyle", "Golden", "GrayPlastic", "HeroesStyle", "Ledenets", "LikeOperaStyle", "LongHorn",
-    "MacMetal", "MacOS2", "MacOS", "Neutral2", "Neutral3", "Neutral4", "Neutral", "Next Alpha2", "Next Alpha",
-    "Office 12Style ", "Office2003", "Office2007 Black", "Office2007 Blue", "Opus", "Pulsar", "Retro", "Rhombus", "Sand",
-    "SoapSky - Blue", "SoapSky - Lime", "Steam", "Terminal4bit", "TheFrog", "Topaz", "Vista", "Winter2003", "WLM", "WMP11",
-    "WMP 2008", "Wood", "XPLuna", "XPSilver"};
+const std::vector<std::string>& kCovers = kCoverNames;
 
 // The internal name of a cover: the same name with " (internal)", four of them spelt otherwise.
 std::string internalName(const std::string& cover) {

@@ -17,19 +17,14 @@
 #include "gfx/ImageCodec.h"
 #include "selftest/Unit2.h"
 #include "skin/manager/TsSkinManager.h"
+#include "viewer/CoverNames.h"
 #include "viewer/Unit1.h"
 
 namespace {
 
 using namespace tavra;
 
-const std::vector<std::string> kCovers = {
-    "Acryl", "Beijing", "BlueGauze", "BlueGlass", "Bluelce", "BluePlastic", "Calcium", "Cappuccino", "Cold", "DarkGlass",
-    "Desert", "Elegant", "FalloutStyle", "Golden", "GrayPlastic", "HeroesStyle", "Ledenets", "LikeOperaStyle", "LongHorn",
-    "MacMetal", "MacOS2", "MacOS", "Neutral2", "Neutral3", "Neutral4", "Neutral", "Next Alpha2", "Next Alpha",
-    "Office 12Style ", "Office2003", "Office2007 Black", "Office2007 Blue", "Opus", "Pulsar", "Retro", "Rhombus", "Sand",
-    "SoapSky - Blue", "SoapSky - Lime", "Steam", "Terminal4bit", "TheFrog", "Topaz", "Vista", "Winter2003", "WLM", "WMP11",
-    "WMP 2008", "Wood", "XPLuna", "XPSilver"};
+const std::vector<std::string>& kCovers = kCoverNames;
 
 constexpr int kColumns = 8;
 constexpr int kScale = 4;  // thumbnails are a quarter of the window's size
