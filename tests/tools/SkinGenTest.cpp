@@ -3,6 +3,8 @@
 // strict check, and a faulty description is refused with its line.
 #include <gtest/gtest.h>
 
+#include "ToolRun.h"
+
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -18,22 +20,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct ToolRun {
-  int status = -1;
-  std::string output;
-};
-
-ToolRun runTool(const std::string& tool, const std::string& arguments) {
-  const std::string command = std::string(TAVRA_BIN_DIR) + "/" + tool + " " + arguments + " 2>&1";
-  ToolRun run;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return run;
-  std::array<char, 4096> buffer;
-  while (size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe)) run.output.append(buffer.data(), n);
-  const int status = pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
-}
+using test::runTool;
+using test::ToolRun;
 
 std::string quoted(const fs::path& p) { return "'" + p.string() + "'"; }
 

@@ -1,6 +1,8 @@
 // The skin packer and checker, run as the built tools.
 #include <gtest/gtest.h>
 
+#include "ToolRun.h"
+
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -18,23 +20,8 @@ namespace {
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
 
-struct ToolRun {
-  int status = -1;
-  std::string output;
-};
-
-// Runs a tool of build/bin with its output and errors captured (arguments are our own paths).
-ToolRun runTool(const std::string& tool, const std::string& arguments) {
-  const std::string command = std::string(TAVRA_BIN_DIR) + "/" + tool + " " + arguments + " 2>&1";
-  ToolRun run;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return run;
-  std::array<char, 4096> buffer;
-  while (size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe)) run.output.append(buffer.data(), n);
-  int status = pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
-}
+using test::runTool;
+using test::ToolRun;
 
 Bytes readBytes(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
