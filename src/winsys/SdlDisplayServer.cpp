@@ -106,10 +106,9 @@ bool SdlDisplayServer::flushAndCheckQueued() const {
     auto* display = static_cast<Display*>(x11Display_);
     // Flushing also reads the connection; only requests still in the buffer are worth it.
     if (display->bufptr != display->buffer) XFlush(display);
-    return XEventsQueued(display, QueuedAlready) > 0;
   }
 #endif
-  return false;
+  return hasQueuedEvents();
 }
 
 bool SdlDisplayServer::hasQueuedEvents() const {
