@@ -9,10 +9,13 @@
 #include <memory>
 #include <string_view>
 
+#include "base/Geometry.h"
 #include "winsys/Messages.h"
 
 namespace tavra {
 
+class Canvas;
+class TMenuItem;
 class TCustomForm;
 class TsSkinManager;
 class Window;
@@ -38,6 +41,13 @@ class SkinFormProvider {
   virtual void animateSkinChange(int timeMs) = 0;
 };
 
+// How a form's menu bar shows one of its items.
+struct MenuBarItemState {
+  bool selected = false;          // hot, or chosen by the keyboard
+  bool open = false;              // its menu is open
+  bool showAccelerators = false;  // accelerator letters are underlined
+};
+
 // The menu skinner each manager owns.
 class SkinMenuSkinner {
  public:
@@ -50,6 +60,13 @@ class SkinMenuSkinner {
   virtual Window* popupWindowOfItem(LParam item) = 0;
   // Takes over a popup-menu window.
   virtual void takePopupWindow(Window& popup) = 0;
+  // Draws one item of a skinned form's menu bar at `rect` of the frame's canvas, over the bar
+  // background the frame has painted. False when it draws nothing (the frame then draws the
+  // item plainly).
+  virtual bool drawBarItem(TMenuItem& /*item*/, Canvas& /*canvas*/, Rect /*rect*/,
+                           const MenuBarItemState& /*state*/) {
+    return false;
+  }
 };
 
 struct SkinHandOver {
