@@ -8,6 +8,8 @@
 #include "skin/builtin/BuiltInSkins.h"
 #include "skin/manager/TsSkinManager.h"
 #include "viewer/ContentPaths.h"
+#include "viewer/CoverNames.h"
+#include "viewer/CoverPreviews.h"
 #include "viewer/MainWindowPictures.h"
 #include "viewer/TableOfContents.h"
 #include "windows/Unit4.h"
@@ -101,6 +103,13 @@ void TForm1::buildMenu() {
   N1 = menuItem(mm1->Items(), "N1", "Вид", "Внешний вид учебника");
   N6 = menuItem(*N1, "N6", "Обложки", "Выберите обложку");
   N6->setBitmap(pictures::straight(assets::kMenuCovers));
+  for (int k = 1; k <= static_cast<int>(kCoverNames.size()); ++k) {
+    const std::string number = std::to_string(k);
+    TMenuItem* cover = menuItem(*N6, ("N" + number + "1").c_str(), number.c_str(), "");
+    cover->setBitmap(pictures::coverPreview(k - 1));
+    cover->OnClick = [this, k](TComponent&) { coverClick(k); };
+    covers.push_back(cover);
+  }
   N2 = menuItem(mm1->Items(), "N2", "Справка", "Получение справочной информации");
   N5 = menuItem(*N2, "N5", "Помощь", "");
   N5->setBitmap(pictures::straight(assets::kButtonQuestions));
@@ -225,6 +234,8 @@ void TForm1::f1b3Click(TComponent&) {
 }
 
 void TForm1::N3Click(TComponent&) { handover::openAbout(); }
+
+void TForm1::coverClick(int k) { sm->setSkinName(kCoverNames.at(static_cast<size_t>(k - 1))); }
 
 void TForm1::N4Click(TComponent&) { handover::exitProgram(); }
 

@@ -4,6 +4,7 @@
 // menu offers the covers, help, About and exit. Closing it ends the program (through the splash
 // window, the application's main form).
 #include <string_view>
+#include <vector>
 
 #include "framework/Form.h"
 #include "framework/ImageList.h"
@@ -30,6 +31,7 @@ class TForm1 : public TForm {
   TMainMenu* mm1 = nullptr;
   TMenuItem* N1 = nullptr;  // "Вид"
   TMenuItem* N6 = nullptr;  // "Обложки"
+  std::vector<TMenuItem*> covers;  // N11 to N511: "1" to "51"
   TMenuItem* N2 = nullptr;  // "Справка"
   TMenuItem* N5 = nullptr;  // "Помощь"
   TMenuItem* N3 = nullptr;  // "О программе"
@@ -63,6 +65,8 @@ class TForm1 : public TForm {
   void f1b3Click(TComponent& sender);           // "тесты"
   void N3Click(TComponent& sender);             // "О программе"
   void N4Click(TComponent& sender);             // "Выход"
+  // Covers "1" to "51" (N11Click to N511Click): cover k sets the skin name k of kCoverNames.
+  void coverClick(int k);
 
  private:
   void buildMenu();

@@ -3,6 +3,7 @@
 #include "app/HandOver.h"
 #include "app/ProgramWindows.h"
 #include "app/Unit5.h"
+#include "driver/program/CoversScenario.h"
 #include "driver/fixtures/FixtureSkin.h"
 #include "driver/program/ProgramStart.h"
 #include "framework/MenuBar.h"
@@ -154,6 +155,7 @@ const std::vector<Scenario>& scenarios() {
       {"viewer", "a chapter page in the main window with its figures in the appendices window; scrolled; menu; hint", viewer},
       {"about", "the About window over the main window, its banner playing", aboutWindow},
       {"selftest", "the testing window during a test, graded, then the result window counting down", selftest},
+      {"covers", "the covers menu open over the main window, then the program in the chosen cover; three covers", coversScenario},
   };
   return list;
 }

@@ -281,6 +281,8 @@ void TsSkinManager::ApplySkin(Repaint repaint) {
   Broadcast(SKC_REFRESH);
   model_->SkinData.Active = true;
   if (IsDefault() && !hooks_) installHooks();
+  // Menus follow at their next showing: the skinner's handlers are on every menu.
+  if (IsDefault() && menuSkinner_) menuSkinner_->applyToMenus(true);
   if (repaint == Repaint::Yes) RefreshForms();
 }
 
@@ -297,6 +299,7 @@ void TsSkinManager::RemoveSkin() {
   dropGlowEffects();
   removeHooks();
   model_->SkinData.Active = false;
+  if (menuSkinner_) menuSkinner_->applyToMenus(false);
   Broadcast(SKC_REMOVESKIN);
   model_->clearModel();
   ++modelGeneration_;
