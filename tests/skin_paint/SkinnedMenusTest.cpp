@@ -273,6 +273,18 @@ TEST_F(SkinnedMenusTest, HandlersGoOnAndComeOffWithoutTouchingTheItemsOwn) {
   EXPECT_FALSE(inner.OnAdvancedDrawItem);
 }
 
+TEST_F(SkinnedMenusTest, MenusFollowTheManagerSkinningOnAndOff) {
+  TMenuItem& item = add("Пункт");
+  sm->setSkinName("Menus");
+  EXPECT_TRUE(skinner->Active());
+  EXPECT_TRUE(popup->ownerDraw()) << "a skin applied puts the handlers on every menu";
+  EXPECT_TRUE(item.OnAdvancedDrawItem);
+  sm->setActive(false);
+  EXPECT_FALSE(skinner->Active());
+  EXPECT_FALSE(popup->ownerDraw()) << "without a skin the menus draw themselves";
+  EXPECT_FALSE(item.OnAdvancedDrawItem);
+}
+
 TEST_F(SkinnedMenusTest, DisabledItemKeepsFortyPercentOfItsLook) {
   TMenuItem& item = add("Недоступно");
   add("Другой");

@@ -299,7 +299,7 @@ void TsSkinManager::RemoveSkin() {
   dropGlowEffects();
   removeHooks();
   model_->SkinData.Active = false;
-  if (menuSkinner_) menuSkinner_->applyToMenus(false);
+  if (menuSkinner_ && !isDestroying()) menuSkinner_->applyToMenus(false);
   Broadcast(SKC_REMOVESKIN);
   model_->clearModel();
   ++modelGeneration_;

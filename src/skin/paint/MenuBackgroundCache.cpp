@@ -26,6 +26,10 @@ MenuBackground* MenuBackgroundCache::find(const TMenuItem* firstItem) {
   return nullptr;
 }
 
+void MenuBackgroundCache::remove(const TMenuItem* firstItem) {
+  std::erase_if(entries_, [&](const MenuBackground& e) { return e.firstItem == firstItem; });
+}
+
 MenuBackground& MenuBackgroundCache::add(MenuBackground entry) {
   entries_.push_back(std::move(entry));
   return entries_.back();

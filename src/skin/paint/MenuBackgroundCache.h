@@ -28,6 +28,7 @@ class MenuBackgroundCache {
   // that no longer exists empties the whole cache first: its menus have closed.
   MenuBackground* find(const TMenuItem* firstItem);
   MenuBackground& add(MenuBackground entry);
+  void remove(const TMenuItem* firstItem);
   void clear() { entries_.clear(); }
   int size() const { return static_cast<int>(entries_.size()); }
 

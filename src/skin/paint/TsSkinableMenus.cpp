@@ -95,7 +95,9 @@ void walkComponents(const TComponent& component, const std::function<void(TCompo
 TsSkinableMenus::TsSkinableMenus(TsSkinManager& manager) : manager_(manager) {}
 
 TsSkinableMenus::~TsSkinableMenus() {
-  if (active_ && TApplication::exists()) ApplyToMenus(false);
+  // Menus that outlive the skinner must not keep its handlers; while the application is being
+  // destroyed nothing draws any more and its components may be half gone.
+  if (active_ && TApplication::exists() && !Application().isDestroying()) ApplyToMenus(false);
 }
 
 bool TsSkinableMenus::skinActive() const { return manager_.model().SkinData.Active; }
@@ -443,12 +445,15 @@ MenuBackground* TsSkinableMenus::backgroundOf(TMenuItem& item, Window* window) {
   TMenuItem* first = parent && parent->count() > 0 ? parent->items(0) : &item;
   MenuBackgroundCache& cache = MenuBackgroundCache::instance();
   if (MenuBackground* entry = cache.find(first)) {
-    if (window && entry->window == 0) {
+    if (!window || entry->window == window->handle()) return entry;
+    if (entry->window == 0 && entry->bitmap->size() == window->bounds().size()) {
       // Composed before its window was known: the window takes it now.
       entry->window = window->handle();
       SetMenuRegion(*window, *entry->bitmap);
+      return entry;
     }
-    return entry;
+    // Made for another window or another size: composed again for this one.
+    cache.remove(first);
   }
   const Size size = window ? window->bounds().size() : (parent ? menuWindowSize(*parent) : Size{});
   if (size.width <= 0 || size.height <= 0) return nullptr;
