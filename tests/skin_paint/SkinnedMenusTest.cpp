@@ -308,6 +308,33 @@ TEST_F(SkinnedMenusTest, DisabledItemKeepsFortyPercentOfItsLook) {
   EXPECT_GT(differing, 0) << "the enabled item differs from the background (its caption)";
 }
 
+TEST_F(SkinnedMenusTest, DisabledBarItemKeepsFortyPercentOverTheBar) {
+  TMainMenu& menu = form->make<TMainMenu>();
+  TMenuItem& item = add(menu.Items(), "Вид");
+  skinner->ApplyToMenus(true);
+  constexpr Color kBar = rgb(10, 90, 170);
+  auto drawBar = [&](TOwnerDrawState state) {
+    Bitmap b(40, 18);
+    b.fill(pixelFromColor(kBar));
+    Canvas c(b);
+    item.DrawItem(c, b.bounds(), state, true);
+    c.syncPixels();
+    return b;
+  };
+  const Bitmap enabled = drawBar(odHotLight);
+  EXPECT_EQ(enabled.colorAt(1, 1), kItemHot) << "a hot bar item shows the section's hot state";
+  item.setEnabled(false);
+  const Bitmap disabled = drawBar(odHotLight | odDisabled);
+  for (int y = 0; y < enabled.height(); ++y) {
+    for (int x = 0; x < enabled.width(); ++x) {
+      const Color e = enabled.colorAt(x, y);
+      auto keep = [](int item, int bar) { return (item * 102 + bar * 153 + 127) >> 8; };
+      const Color expected = rgb(keep(redOf(e), redOf(kBar)), keep(greenOf(e), greenOf(kBar)), keep(blueOf(e), blueOf(kBar)));
+      ASSERT_EQ(disabled.colorAt(x, y), expected) << x << "," << y;
+    }
+  }
+}
+
 TEST_F(SkinnedMenusTest, SelectedItemPaintsTheHotSectionAndAWhiteCaption) {
   TMenuItem& item = add("Выбран");
   skinner->ApplyToMenus(true);
