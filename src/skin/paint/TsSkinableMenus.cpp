@@ -378,9 +378,11 @@ MenuBackground& TsSkinableMenus::BuildMenuBackground(TMenuItem& first, int width
 
 void TsSkinableMenus::SetMenuRegion(Window& window, const Bitmap& background) {
   if (drawingBorder_) return;
+  // Windows closed since are forgotten, so that the list stays as short as the open menus.
+  std::erase_if(subclassed_, [&](WindowHandle h) { return !window.system().find(h); });
   if (subclassed_.insert(window.handle()).second) {
     auto previous = std::make_shared<WindowProc>();
-    TsSkinableMenus* self = this;
+    std::weak_ptr<TsSkinableMenus*> self = alive_;
     *previous = window.setProc([self, previous](Window& w, MessageId msg, WParam wp, LParam lp) -> LResult {
       switch (msg) {
         case WM_ERASEBKGND:
@@ -391,7 +393,7 @@ void TsSkinableMenus::SetMenuRegion(Window& window, const Bitmap& background) {
           break;
         case WM_PAINT: {
           const LResult result = *previous ? (*previous)(w, msg, wp, lp) : 0;
-          self->paintScrollBands(w);
+          if (auto skinner = self.lock()) (*skinner)->paintScrollBands(w);
           return result;
         }
         default:

@@ -5,6 +5,7 @@
 // section with its border, the icon column, and the extra line when the manager asks for one).
 // The popup window takes the background's shape (its transparent corner pixels cut away).
 #include <functional>
+#include <memory>
 #include <set>
 #include <vector>
 #include <string>
@@ -112,6 +113,8 @@ class TsSkinableMenus : public SkinMenuSkinner {
   bool gettingExtraLine_ = false;
   std::vector<Rect> cornerRects_;
   std::set<WindowHandle> subclassed_;
+  // The popup windows it subclassed ask through this whether the skinner still exists.
+  std::shared_ptr<TsSkinableMenus*> alive_ = std::make_shared<TsSkinableMenus*>(this);
 };
 
 }  // namespace tavra
