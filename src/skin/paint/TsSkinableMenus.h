@@ -101,7 +101,7 @@ class TsSkinableMenus : public SkinMenuSkinner {
   void drawCaptionItem(TMenuItem& item, Canvas& canvas, const Rect& rect, const Bitmap* background, int extra);
   void drawNormalItem(TMenuItem& item, Canvas& canvas, const Rect& rect, TOwnerDrawState state, const Bitmap* background,
                       int extra);
-  void drawItemGlyph(TMenuItem& item, Canvas& itemCanvas, Bitmap& itemBitmap, TOwnerDrawState state);
+  void drawItemGlyph(TMenuItem& item, Bitmap& itemBitmap, TOwnerDrawState state);
   void paintScrollBands(Window& window);
   void installPopupHandlers(TMenuItem& parent, bool install);
   void installBarHandlers(TMenu& menu, bool install);

@@ -178,7 +178,7 @@ void TsSkinableMenus::drawNormalItem(TMenuItem& item, Canvas& canvas, const Rect
     PaintSection(m, menuItemSection, view, -1, -1, ClippedRows(itemBitmap), {extra + rect.left, rect.top}, itemBitmap.bounds(),
                  item.enabled() && selected ? 1 : 0, CentreFill::Yes);
   }
-  drawItemGlyph(item, canvas, itemBitmap, state);
+  drawItemGlyph(item, itemBitmap, state);
 
   Canvas ic(itemBitmap);
   ic.setFont(menuFont(item));
@@ -213,7 +213,7 @@ void TsSkinableMenus::drawNormalItem(TMenuItem& item, Canvas& canvas, const Rect
   }
 }
 
-void TsSkinableMenus::drawItemGlyph(TMenuItem& item, Canvas& /*canvas*/, Bitmap& itemBitmap, TOwnerDrawState state) {
+void TsSkinableMenus::drawItemGlyph(TMenuItem& item, Bitmap& itemBitmap, TOwnerDrawState state) {
   const SkinModel& m = model();
   const bool selected = (state & odSelected) != 0;
   const bool hasBitmap = !item.bitmap().isEmpty();
@@ -238,10 +238,9 @@ void TsSkinableMenus::drawItemGlyph(TMenuItem& item, Canvas& /*canvas*/, Bitmap&
     const TsCacheView under{.Bitmap = &copy, .X = 0, .Y = 0, .FillColor = clFuchsia, .Ready = true};
     PaintSection(m, button, under, -1, -1, ClippedRows(itemBitmap), {0, 0}, r.inflatedBy(1, 1), 2, CentreFill::Yes);
   };
-  const bool rtl = false;  // menus of this program read left to right
   if (hasImage) {
     const int top = (itemBitmap.height() - images->height()) / 2;
-    const Rect r = Rect::fromSize(rtl ? itemBitmap.width() - top - images->width() : top, top, images->width(), images->height());
+    const Rect r = Rect::fromSize(top, top, images->width(), images->height());
     checkedFrame(r);
     Canvas ic(itemBitmap);
     images->draw(ic, r.left, r.top, item.imageIndex(), TImageList::DrawStyle::Normal);
