@@ -19,6 +19,7 @@
 #include "skin/paint/MenuSkinning.h"
 #include "skin/paint/SystemMenuGlyph.h"
 #include "skin/paint/TsSkinableMenus.h"
+#include "skin/paint/UpwardText.h"
 #include "winsys/SystemMetrics.h"
 #include "winsys/WindowSystem.h"
 
@@ -136,6 +137,24 @@ TEST(MenuItemKinds, CaptionsDecideTheKind) {
   EXPECT_EQ(captionItemTitle("-Обложки-"), "Обложки");
   EXPECT_EQ(captionItemTitle("-Два слова-"), "Два");
   EXPECT_EQ(withoutAmpersands("&Вид && &Справка"), "Вид  Справка");
+}
+
+TEST(UpwardText, ReadsUpwardsFromItsStart) {
+  Bitmap b(30, 120);
+  b.fill(pixelFromColor(clWhite));
+  drawTextUpwards(b, "Tavra Tavra", {5, 110}, systemFont(), clBlack);
+  Rect ink{b.width(), b.height(), -1, -1};
+  for (int y = 0; y < b.height(); ++y) {
+    for (int x = 0; x < b.width(); ++x) {
+      if (redOf(b.colorAt(x, y)) > 128) continue;
+      ink = {std::min(ink.left, x), std::min(ink.top, y), std::max(ink.right, x + 1), std::max(ink.bottom, y + 1)};
+    }
+  }
+  ASSERT_GT(ink.right, ink.left);
+  EXPECT_GT(ink.height(), 3 * ink.width()) << "a line of text stands upright";
+  EXPECT_LE(ink.bottom, 111);
+  EXPECT_GE(ink.left, 5);
+  EXPECT_LT(ink.right, 5 + 15) << "within one line height of the start";
 }
 
 TEST_F(SkinnedMenusTest, ItemsMeasureByKind) {

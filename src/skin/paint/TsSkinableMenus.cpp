@@ -14,11 +14,12 @@
 #include "skin/manager/SkinBroadcast.h"
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/TsSkinManager.h"
-#include "skin/paint/MaskFrames.h"
+#include "skin/paint/MaskCornerRuns.h"
 #include "skin/paint/MenuBackgroundCache.h"
 #include "skin/paint/MenuWindowAdapter.h"
 #include "skin/paint/SectionPainting.h"
 #include "skin/paint/SkinPixels.h"
+#include "skin/paint/UpwardText.h"
 #include "winsys/SystemMetrics.h"
 #include "winsys/WindowSystem.h"
 
@@ -26,37 +27,6 @@ namespace tavra {
 namespace {
 
 constexpr int kBarItemPadding = 6;  // blank on each side of a bar item's text
-
-// Writes `text` reading upwards with its baseline start at `start` (bottom-left of the text).
-void drawTextUpwards(Bitmap& target, const std::string& text, Point start, const Font& font, Color color) {
-  Bitmap probe(1, 1);
-  Canvas measure(probe);
-  measure.setFont(font);
-  const Size extent = measure.textExtent(text);
-  if (extent.width <= 0 || extent.height <= 0) return;
-  // The area the text covers, turned a quarter to the right, gets the text, then turns back.
-  Bitmap turned(extent.width, extent.height, PixelFormat::Bits24);
-  for (int y = 0; y < extent.height; ++y) {
-    for (int x = 0; x < extent.width; ++x) {
-      const int tx = start.x + y, ty = start.y - x;
-      if (tx >= 0 && ty >= 0 && tx < target.width() && ty < target.height()) turned.row(y)[x] = target.row(ty)[tx];
-    }
-  }
-  {
-    Canvas c(turned);
-    c.setFont(font);
-    c.setTextColor(color);
-    c.setBackgroundMode(BackgroundMode::Transparent);
-    c.drawText(text, turned.bounds(), DT_SINGLELINE | DT_NOCLIP | DT_NOPREFIX);
-    c.syncPixels();
-  }
-  for (int y = 0; y < extent.height; ++y) {
-    for (int x = 0; x < extent.width; ++x) {
-      const int tx = start.x + y, ty = start.y - x;
-      if (tx >= 0 && ty >= 0 && tx < target.width() && ty < target.height()) target.row(ty)[tx] = turned.row(y)[x];
-    }
-  }
-}
 
 // The skinner's handlers: functors, so that the skinner recognises the ones it installed.
 struct SkinnerMeasure {
@@ -343,32 +313,7 @@ MenuBackground& TsSkinableMenus::BuildMenuBackground(TMenuItem& first, int width
   }
 
   cornerRects_.clear();
-  const MaskFrame frame = maskFrame(m, borderMask, 0);
-  if (m.IsValidSection(section) && frame.valid()) {
-    const TsMaskData& mask = *frame.mask;
-    auto addRuns = [&](int sourceX, int sourceY, int pieceWidth, int rows, int targetX, int targetY) {
-      for (int y = 0; y < rows; ++y) {
-        const Pixel* row = frame.source->row(sourceY + y) + sourceX;
-        int x = 0;
-        while (x < pieceWidth) {
-          if (!skinpx::isFuchsia(row[x])) {
-            ++x;
-            continue;
-          }
-          const int start = x;
-          while (x < pieceWidth && skinpx::isFuchsia(row[x])) ++x;
-          cornerRects_.push_back(Rect::fromSize(targetX + start, targetY + y, x - start, 1));
-        }
-      }
-    };
-    const int wl = std::min<int>(mask.WL, frame.frameWidth), wr = std::min<int>(mask.WR, frame.frameWidth);
-    const int wt = std::min<int>(mask.WT, frame.frameHeight), wb = std::min<int>(mask.WB, frame.frameHeight);
-    const Point o = frame.origin;
-    addRuns(o.x, o.y, wl, wt, 0, 0);
-    addRuns(o.x + frame.frameWidth - wr, o.y, wr, wt, width - wr, 0);
-    addRuns(o.x, o.y + frame.frameHeight - wb, wl, wb, 0, height - wb);
-    addRuns(o.x + frame.frameWidth - wr, o.y + frame.frameHeight - wb, wr, wb, width - wr, height - wb);
-  }
+  if (m.IsValidSection(section)) cornerRects_ = transparentCornerRuns(m, borderMask, {width, height});
   if (window) SetMenuRegion(*window, b);
   return cache.add(MenuBackground{.firstItem = &first,
                                    .bitmap = std::move(background),
