@@ -116,6 +116,12 @@ void TCustomTabControl::setTabWidth(int w) {
   invalidateLayout();
 }
 
+void TCustomTabControl::setStyle(TTabStyle s) {
+  if (s == style_) return;
+  style_ = s;
+  Invalidate();
+}
+
 bool TCustomTabControl::CanChange() {
   bool allow = true;
   if (OnChanging) OnChanging(*this, allow);
@@ -205,6 +211,10 @@ void TCustomTabControl::WndProc(TMessage& m) {
 // ──┘    └┴────────   to the page (its bottom covers the page's edge).
 void TCustomTabControl::paintTab(Canvas& c, int index, bool selected) {
   bool bottom = tabPosition_ == TTabPosition::tpBottom;
+  if (style_ != TTabStyle::tsTabs) {
+    paintButtonTab(c, index, selected);
+    return;
+  }
   Rect r = selected ? layout_.selectedRect(index) : layout_.itemRect(index);
   if (r.isEmpty()) return;
   Color light = systemColor(SysColor::BtnHighlight);
@@ -247,15 +257,36 @@ void TCustomTabControl::paintTab(Canvas& c, int index, bool selected) {
   }
 }
 
+// Button styles: every tab a push button, the selected one pressed; flat buttons show only
+// the pressed one's edge. There is no page edge.
+void TCustomTabControl::paintButtonTab(Canvas& c, int index, bool selected) {
+  Rect r = layout_.itemRect(index);
+  if (r.isEmpty()) return;
+  if (style_ == TTabStyle::tsButtons || selected) {
+    DrawButtonFace(c, r, selected ? ButtonLook::Pressed : ButtonLook::Raised, false);
+  }
+  Rect text = selected ? r.offsetBy(1, 1) : r;
+  c.setFont(font());
+  c.setBackgroundMode(BackgroundMode::Transparent);
+  const unsigned format = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;
+  if (enabled()) {
+    c.setTextColor(font().color);
+    c.drawText(tabs_[index], text, format);
+  } else {
+    DrawDisabledText(c, tabs_[index], text, format);
+  }
+}
+
 void TCustomTabControl::Paint() {
   ensureLayout();
   Canvas& c = *canvas();
   Rect client = clientRect();
   c.fillRect(client, color());
-  Rect page = layout_.pageRect();
-  Rect edge = page;
-  Frame3D(c, edge, systemColor(SysColor::BtnHighlight), systemColor(SysColor::DarkShadow3D), 1);
-  Frame3D(c, edge, systemColor(SysColor::Light3D), systemColor(SysColor::BtnShadow), 1);
+  if (style_ == TTabStyle::tsTabs) {
+    Rect edge = layout_.pageRect();
+    Frame3D(c, edge, systemColor(SysColor::BtnHighlight), systemColor(SysColor::DarkShadow3D), 1);
+    Frame3D(c, edge, systemColor(SysColor::Light3D), systemColor(SysColor::BtnShadow), 1);
+  }
   // Rows far from the page first, so nearer rows overlap them; the selected tab last.
   for (int row = 0; row < layout_.rowCount(); ++row) {
     for (int i = 0; i < layout_.count(); ++i) {

@@ -15,6 +15,8 @@ namespace tavra {
 class TTabScroller;
 
 enum class TTabPosition { tpTop, tpBottom };
+// Tabs proper, or each tab a push button (the selected one pressed), or flat buttons.
+enum class TTabStyle { tsTabs, tsButtons, tsFlatButtons };
 using TTabChangingEvent = std::function<void(TComponent& sender, bool& allowChange)>;
 
 class TCustomTabControl : public TCustomControl {
@@ -35,6 +37,11 @@ class TCustomTabControl : public TCustomControl {
   void setTabHeight(int h);
   int tabWidth() const { return tabWidthSet_; }    // 0: from each tab's text
   void setTabWidth(int w);
+  TTabStyle style() const { return style_; }
+  void setStyle(TTabStyle s);
+  // Whether the tab under the mouse is shown hot (the skinned class draws it).
+  bool hotTrack() const { return hotTrack_; }
+  void setHotTrack(bool on) { hotTrack_ = on; }
 
   // The platform control's geometry, in client coordinates.
   Rect itemRect(int index);
@@ -66,6 +73,7 @@ class TCustomTabControl : public TCustomControl {
   void scrollTabs(int step);
   void updateScroller();
   void paintTab(Canvas& canvas, int index, bool selected);
+  void paintButtonTab(Canvas& canvas, int index, bool selected);
 
   TStringList tabs_;
   int tabIndex_ = -1;
@@ -74,6 +82,8 @@ class TCustomTabControl : public TCustomControl {
   TTabPosition tabPosition_ = TTabPosition::tpTop;
   int tabHeightSet_ = 0;
   int tabWidthSet_ = 0;
+  TTabStyle style_ = TTabStyle::tsTabs;
+  bool hotTrack_ = false;
   TabLayout layout_;
   bool layoutValid_ = false;
   TTabScroller* scroller_ = nullptr;
