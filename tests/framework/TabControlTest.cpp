@@ -134,5 +134,24 @@ TEST_F(TabControlTest, ArrowsAlsoForTabsGivenBeforeTheControlHasAWindow) {
   EXPECT_TRUE(early.scroller()->window() && early.scroller()->window()->isShowing());
 }
 
+TEST_F(TabControlTest, ButtonStylesHaveNoPageEdgeAndPressTheSelectedTab) {
+  tabs.setTabIndex(1);
+  struct Case {
+    TTabStyle style;
+    bool normalTabHasEdge;
+  };
+  for (const Case c : {Case{TTabStyle::tsButtons, true}, Case{TTabStyle::tsFlatButtons, false}}) {
+    tabs.setStyle(c.style);
+    settle();
+    const Rect page = tabs.layout().pageRect();
+    EXPECT_EQ(screenAt(tabs.clientToScreen({page.left + 50, page.top + 20})), resolveColor(tabs.color())) << "no page edge";
+    EXPECT_EQ(screenAt(tabs.clientToScreen({page.left, page.top + 20})), resolveColor(tabs.color()));
+    const Rect selected = tabs.itemRect(1);
+    EXPECT_EQ(screenAt(tabs.clientToScreen({selected.left + 5, selected.top})), resolveColor(systemColor(SysColor::BtnShadow))) << "pressed";
+    const Rect normal = tabs.itemRect(0);
+    EXPECT_EQ(screenAt(tabs.clientToScreen({normal.left + 5, normal.top})) == resolveColor(systemColor(SysColor::BtnHighlight)), c.normalTabHasEdge);
+  }
+}
+
 }  // namespace
 }  // namespace tavra::test

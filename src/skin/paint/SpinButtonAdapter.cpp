@@ -130,7 +130,7 @@ void SpinButtonAdapter::paint(Canvas& canvas) const {
       drawArrow(c, face.bounds().offsetBy(state == 2 ? 1 : 0, state == 2 ? 1 : 0), step, ink);
     }
     // An arrow that cannot scroll shows its glyph faded into the face.
-    if (!enabled) BlendBitmaps(ClippedRows(face), plain, 0x99);
+    if (!enabled) CopyBlended(ClippedRows(face), 0, 0, clNone, 0.4, plain.bounds(), plain);
     canvas.drawBitmap(r.topLeft(), face);
   }
 }
