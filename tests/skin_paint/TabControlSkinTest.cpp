@@ -212,8 +212,13 @@ TEST_F(TabControlSkin, RowsNearerThePageAreDrawnOverTheRowsAboveThem) {
     ++checked;
   }
   EXPECT_GT(checked, 0);
-  // The selected tab's row lies next to the page.
+  // The selected tab's row lies next to the page, which starts where that row ends; the
+  // selected tab covers the page's edge.
   EXPECT_EQ(t.Row(0), 3);
+  EXPECT_EQ(t.pageRectangle().top, t.itemRect(0).bottom);
+  const Rect sel = t.TabRect(0, TabSelection::Selected);
+  const Point edge = t.clientToScreen({sel.left + 6, sel.bottom - 1});
+  EXPECT_EQ(screen.colorAt(edge.x, edge.y), kSelected);
 }
 
 TEST_F(TabControlSkin, TheTabAtAPointIsTheFirstWhoseRectangleHoldsIt) {

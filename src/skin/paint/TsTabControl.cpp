@@ -52,7 +52,20 @@ Rect TsTabControl::TabRect(int index, TabSelection selection) {
   return skinTabRect(itemRect(index), selection, style(), side());
 }
 
-Rect TsTabControl::displayRectangle() { return skinDisplayRect(DisplayRect()); }
+Rect TsTabControl::displayRectangle() {
+  Rect d = skinDisplayRect(DisplayRect());
+  if (RowCount() < 2) return d;
+  // The framework's display rectangle counts every row whole, while its rows overlap: moved by
+  // the overlap, the page meets the row nearest to it as it does with one row.
+  const Rect page = layout().pageRect();
+  const Rect framework = DisplayRect();
+  if (side() == TabSide::Bottom) {
+    d.bottom += (page.bottom - framework.bottom) - 2;
+  } else {
+    d.top -= (framework.top - page.top) - 2;
+  }
+  return d;
+}
 
 Rect TsTabControl::pageRectangle() {
   return tabPageRect(displayRectangle(), {width(), height()}, side(), Tabs().Count() > 0);
