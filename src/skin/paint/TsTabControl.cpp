@@ -164,14 +164,20 @@ bool TsTabControl::handleSkinned(TMessage& m) {
     case WM_PAINT: {
       Window* w = window();
       if (!w || isDestroying() || !parent()) return false;
-      // Every repaint is a full one through the erase-background message.
-      w->invalidate(Erase::Yes);
-      PaintScope scope = WindowSystem::instance().beginPaint(*w);
+      // Every repaint goes through the erase-background message: when the window system has
+      // not just sent it for this paint, the whole window is invalidated with erasing and the
+      // paint's start sends it.
+      if (!erasedForPaint_) w->invalidate(Erase::Yes);
+      { PaintScope scope = WindowSystem::instance().beginPaint(*w); }
+      erasedForPaint_ = false;
       m.Result = 0;
       return true;
     }
     case WM_ERASEBKGND:
-      if (auto* canvas = reinterpret_cast<Canvas*>(m.WParam_); canvas && visible()) fullPaint(*canvas);
+      if (auto* canvas = reinterpret_cast<Canvas*>(m.WParam_); canvas && visible()) {
+        fullPaint(*canvas);
+        erasedForPaint_ = true;
+      }
       m.Result = 1;
       return true;
     case WM_PRINTCLIENT:

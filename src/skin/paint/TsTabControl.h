@@ -68,6 +68,7 @@ class TsTabControl : public TsBoundControl<TTabControl> {
   void refreshSpinButton();
 
   int hotTab_ = -1;
+  bool erasedForPaint_ = false;  // the erase message before this paint has drawn everything
   std::unique_ptr<SpinButtonAdapter> spin_;
 };
 
