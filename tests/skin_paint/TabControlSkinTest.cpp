@@ -290,14 +290,16 @@ TEST_F(TabControlSkin, ASectionTheSkinLacksLeavesTheFrameworkLook) {
 }
 
 TEST_F(TabControlSkin, ASkinWithoutTabSectionsWritesTheCaptionsOverTheStrip) {
-  sm->setSkinName("NoTabs");
   form->Show();
   TsTabControl& t = tabs({10, 10, 310, 130}, 3);
   t.setTabIndex(1);
   driver.settle();
-  ASSERT_TRUE(t.SkinData.HasSkin());
   const Rect item = t.itemRect(0);
-  EXPECT_EQ(at(t, {item.left + 2, item.top + 1}), kFormColor) << "no tab face";
+  ASSERT_EQ(at(t, {item.left + 6, item.top}), kNormal);
+  sm->setSkinName("NoTabs");
+  driver.settle();
+  ASSERT_TRUE(t.SkinData.HasSkin());
+  EXPECT_EQ(at(t, {item.left + 6, item.top}), kFormColor) << "no tab face";
   EXPECT_EQ(at(t, {item.left + 2, t.pageRectangle().top}), kPageEdge);
   // The caption is there: dark pixels inside the tab's rectangle.
   const Bitmap screen = driver.screenshot();

@@ -117,6 +117,8 @@ TsTabControl::TabSection TsTabControl::tabSection() const {
 // --- Messages -----------------------------------------------------------------------------------
 
 void TsTabControl::WndProc(TMessage& m) {
+  // A reload with a new model (hue, saturation) sends no command: the paint resolves again.
+  if (m.Msg == WM_PAINT || m.Msg == WM_ERASEBKGND || m.Msg == WM_PRINTCLIENT) SkinData.Revalidate();
   if (m.Msg == SM_SKINCMD && handleSkinCommand(m)) return;
   if (SkinData.HandleMessage(m)) return;
   if (skinned() && handleSkinned(m)) return;
