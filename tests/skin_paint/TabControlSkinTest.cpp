@@ -6,6 +6,7 @@
 #include "driver/HeadlessDriver.h"
 #include "driver/fixtures/FixtureSkin.h"
 #include "framework/Form.h"
+#include "framework/ImageList.h"
 #include "framework/TabScroller.h"
 #include "skin/manager/TsSkinManager.h"
 #include "skin/paint/SpinButtonAdapter.h"
@@ -311,6 +312,61 @@ TEST_F(TabControlSkin, ASkinWithoutTabSectionsWritesTheCaptionsOverTheStrip) {
     }
   }
   EXPECT_GT(ink, 3);
+}
+
+TEST_F(TabControlSkin, OwnerDrawnTabsGetTheInsideOfTheirFaces) {
+  form->Show();
+  TsTabControl& t = tabs({10, 10, 310, 130}, 3);
+  struct Call {
+    int index;
+    Rect rect;
+    bool active;
+  };
+  std::vector<Call> calls;
+  const Color fill = rgb(200, 20, 160);
+  t.OnDrawTab = [&](TCustomTabControl&, int index, const Rect& r, bool active, Canvas& c) {
+    calls.push_back({index, r, active});
+    c.fillRect(r, fill);
+  };
+  t.setOwnerDraw(true);
+  t.setTabIndex(1);
+  driver.settle();
+  calls.clear();
+  t.Invalidate();
+  driver.settle();
+  ASSERT_EQ(calls.size(), 3u);
+  // The tabs in the cache get client coordinates; the selected one, drawn on its own, its own.
+  EXPECT_EQ(calls[0].index, 0);
+  EXPECT_EQ(calls[0].rect, t.TabRect(0, TabSelection::NotSelected).inflatedBy(-3, -3));
+  EXPECT_FALSE(calls[0].active);
+  EXPECT_EQ(calls[2].index, 1);
+  const Rect sel = t.TabRect(1, TabSelection::Selected);
+  EXPECT_EQ(calls[2].rect, (Rect{3, 3, sel.width() - 3, sel.height() - 3}));
+  EXPECT_TRUE(calls[2].active);
+  EXPECT_EQ(at(t, {(sel.left + sel.right) / 2, sel.top + 6}), fill);
+  EXPECT_EQ(at(t, topEdge(sel)), kSelected) << "the face is the skin's";
+  const Rect first = t.TabRect(0, TabSelection::NotSelected);
+  EXPECT_EQ(at(t, {first.left + 8, first.top + 6}), fill);
+}
+
+TEST_F(TabControlSkin, PicturesStandBeforeTheCaptions) {
+  form->Show();
+  TsTabControl& t = tabs({10, 10, 310, 130}, 3, 80);
+  const Color ink = rgb(10, 200, 30);
+  TImageList& list = form->make<TImageList>(12, 12);
+  Bitmap square(12, 12);
+  square.fill(pixelFromColor(ink));
+  for (int i = 0; i < 3; ++i) list.add(square);
+  t.setImages(&list);
+  driver.settle();
+  const Rect r = t.TabRect(2, TabSelection::NotSelected);
+  const Bitmap screen = driver.screenshot();
+  int inkColumns = 0;
+  for (int x = r.left; x < r.right; ++x) {
+    const Point s = t.clientToScreen({x, (r.top + r.bottom) / 2});
+    if (screen.colorAt(s.x, s.y) == ink) ++inkColumns;
+  }
+  EXPECT_EQ(inkColumns, 12);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "framework/ImageList.h"
 #include "framework/TabScroller.h"
 #include "skin/data/SkinModel.h"
 #include "skin/manager/SkinCommands.h"
@@ -322,6 +323,16 @@ void TsTabControl::paintTab(int index, int state, Point offset, Bitmap& target) 
   }
   Canvas c(target);
   c.setFont(font());
+  if (ownerDraw() && OnDrawTab) {
+    // The owner draws inside the tab, 3 pixels in from its edges.
+    Rect inside = r0;
+    if (&target != &cache) inside = inside.offsetBy(-r0.left, -r0.top);
+    inside = inside.inflatedBy(-3, -3);
+    Canvas::StateSaver saver(c);
+    c.intersectClip(inside);
+    OnDrawTab(*this, index, inside, index == selectedIndex, c);
+    return;
+  }
   paintTabText(c, index, state, placed, section);
 }
 
@@ -333,8 +344,22 @@ void TsTabControl::paintTabText(Canvas& c, int index, int state, const Rect& r, 
   int colours = section.index;
   if (!model.IsValidSection(colours)) colours = model.FindSection(pageSectionName());
   if (!model.IsValidSection(colours)) colours = SkinData.sectionIndex();
+  Rect textRect = r;
+  const int picture = images() ? GetImageIndex(index) : -1;
+  if (picture >= 0) {
+    // The picture and the caption centred together along the tab.
+    const TImageList& list = *images();
+    const int x = r.left + (r.width() - (c.textWidth(text) + list.width() + 8)) / 2;
+    list.draw(c, x, r.top + (r.height() - list.height()) / 2, picture);
+    textRect.left += list.width();
+  }
   if (side() == TabSide::Top || side() == TabSide::Bottom || !model.IsValidSection(colours)) {
-    WriteSectionText(c, text, true, manager, state != 0, colours, kTabTextFormat, r);
+    if (model.IsValidSection(colours)) {
+      WriteSectionText(c, text, true, manager, state != 0, colours, kTabTextFormat, textRect);
+    } else {
+      c.setBackgroundMode(BackgroundMode::Transparent);
+      c.drawText(text, textRect, kTabTextFormat);
+    }
     return;
   }
   // Tabs at a side: the caption runs along the tab, in the section's first font colour.
@@ -347,7 +372,7 @@ void TsTabControl::paintTabText(Canvas& c, int index, int state, const Rect& r, 
   c.setFont(f);
   c.intersectClip(r);
   c.setBackgroundMode(BackgroundMode::Transparent);
-  c.drawText(text, r, kTabTextFormat);
+  c.drawText(text, textRect, kTabTextFormat);
 }
 
 // --- Hot tracking -------------------------------------------------------------------------------
