@@ -255,6 +255,13 @@ TEST_F(TabControlSkin, TheScrollArrowsAreSkinnedSpinButtons) {
   EXPECT_EQ(&t.spinButtons()->arrows(), arrows);
   EXPECT_EQ(at(*arrows, {0, arrows->height() / 2}), kSpinEdge);
   EXPECT_EQ(at(*arrows, {arrows->width() / 4, arrows->height() - 1}), kSpinEdge);
+  // The arrow under the mouse is hot until the mouse leaves the arrows.
+  driver.moveTo(arrows->clientToScreen({arrows->width() - 3, arrows->height() / 2}));
+  EXPECT_EQ(t.spinButtons()->hotArrow(), 1);
+  driver.moveTo(arrows->clientToScreen({2, arrows->height() / 2}));
+  EXPECT_EQ(t.spinButtons()->hotArrow(), -1);
+  driver.moveTo(t.clientToScreen({100, 80}));
+  EXPECT_EQ(t.spinButtons()->hotArrow(), 0);
   // Scrolled to the end with the right arrow, then a tab of the second half chosen.
   for (int guard = 0; guard < 20 && t.itemRect(9).right > arrows->left(); ++guard) {
     driver.clickAt(*arrows, {arrows->width() - 3, arrows->height() / 2});
