@@ -353,26 +353,12 @@ void TsTabControl::paintTabText(Canvas& c, int index, int state, const Rect& r, 
     list.draw(c, x, r.top + (r.height() - list.height()) / 2, picture);
     textRect.left += list.width();
   }
-  if (side() == TabSide::Top || side() == TabSide::Bottom || !model.IsValidSection(colours)) {
-    if (model.IsValidSection(colours)) {
-      WriteSectionText(c, text, true, manager, state != 0, colours, kTabTextFormat, textRect);
-    } else {
-      c.setBackgroundMode(BackgroundMode::Transparent);
-      c.drawText(text, textRect, kTabTextFormat);
-    }
-    return;
+  if (model.IsValidSection(colours)) {
+    WriteSectionText(c, text, true, manager, state != 0, colours, kTabTextFormat, textRect);
+  } else {
+    c.setBackgroundMode(BackgroundMode::Transparent);
+    c.drawText(text, textRect, kTabTextFormat);
   }
-  // Tabs at a side: the caption runs along the tab, in the section's first font colour.
-  const TsGeneralData& s = model.Sections[static_cast<size_t>(colours)];
-  Canvas::StateSaver saver(c);
-  Font f = c.font();
-  f.name = "Arial";
-  f.style &= ~static_cast<unsigned>(fsBold);
-  f.color = resolveColor(state != 0 ? s.HotFontColor[0] : s.FontColor[0]);
-  c.setFont(f);
-  c.intersectClip(r);
-  c.setBackgroundMode(BackgroundMode::Transparent);
-  c.drawText(text, textRect, kTabTextFormat);
 }
 
 // --- Hot tracking -------------------------------------------------------------------------------
