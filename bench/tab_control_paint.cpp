@@ -24,6 +24,10 @@ void BM_TestingWindowTabControlsFullPaint(benchmark::State& state) {
   test.tc1->setTabIndex(0);
   test.tc2->setTabIndex(7);  // scrolled into view: the arrows are shown
   driver.settle();
+  if (!test.tc1->SkinData.HasSkin() || !test.tc2->SkinData.HasSkin()) {
+    state.SkipWithError("the tab controls are not skinned");
+    return;
+  }
   for (auto _ : state) {
     test.tc1->window()->invalidate(Erase::Yes);
     test.tc2->window()->invalidate(Erase::Yes);
