@@ -44,6 +44,11 @@ SpinButtonAdapter::~SpinButtonAdapter() {
   }
 }
 
+bool SpinButtonAdapter::attached() const {
+  const Window* w = arrows_.window();
+  return w && handle_ != 0 && w->handle() == handle_;
+}
+
 int SpinButtonAdapter::arrowAt(int x) const { return x < arrows_.width() / 2 ? -1 : 1; }
 
 void SpinButtonAdapter::setHot(int arrow) {

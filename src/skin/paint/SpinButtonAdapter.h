@@ -24,6 +24,8 @@ class SpinButtonAdapter {
   SpinButtonAdapter& operator=(const SpinButtonAdapter&) = delete;
 
   TTabScroller& arrows() const { return arrows_; }
+  // Whether the arrows' current window is the one taken over (a recreated window is not).
+  bool attached() const;
   const std::string& section() const { return section_; }
   // −1 the left arrow, +1 the right one, 0 none.
   int hotArrow() const { return hot_; }

@@ -412,7 +412,7 @@ void TsTabControl::refreshSpinButton() {
   }
   if (!arrows) {
     spin_.reset();
-  } else if (!spin_ || &spin_->arrows() != arrows || spin_->arrows().window() == nullptr) {
+  } else if (!spin_ || &spin_->arrows() != arrows || !spin_->attached()) {
     spin_.reset();
     spin_ = std::make_unique<SpinButtonAdapter>(*arrows, SkinData, kSpinSection);
   }
