@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/Draw3D.h"
+#include "framework/ImageList.h"
 #include "framework/TabScroller.h"
 #include "winsys/Keys.h"
 #include "winsys/SystemMetrics.h"
@@ -34,14 +35,19 @@ void TCustomTabControl::ensureLayout() {
   c.setFont(font());
   std::vector<int> widths;
   widths.reserve(static_cast<size_t>(tabs_.Count()));
-  for (const std::string& t : tabs_.lines()) widths.push_back(c.textWidth(t));
+  // A picture widens its tab by its width and 3 pixels of space before the caption.
+  for (int i = 0; i < tabs_.Count(); ++i) {
+    const int picture = images_ && GetImageIndex(i) >= 0 ? images_->width() + 3 : 0;
+    widths.push_back(c.textWidth(tabs_[i]) + picture);
+  }
   TabLayoutOptions o;
   o.multiLine = multiLine_;
   o.bottom = tabPosition_ == TTabPosition::tpBottom;
   o.raggedRight = raggedRight_;
   o.fixedWidth = tabWidthSet_;
   o.tabHeight = tabHeightSet_;
-  layout_.build(widths, c.textMetrics().height, clientRect().size(), o, tabIndex_);
+  const int contentHeight = std::max(c.textMetrics().height, images_ ? images_->height() : 0);
+  layout_.build(widths, contentHeight, clientRect().size(), o, tabIndex_);
   layoutValid_ = true;
   updateScroller();
 }
@@ -114,6 +120,30 @@ void TCustomTabControl::setTabWidth(int w) {
   if (w == tabWidthSet_) return;
   tabWidthSet_ = w;
   invalidateLayout();
+}
+
+void TCustomTabControl::setImages(TImageList* images) {
+  if (images == images_) return;
+  images_ = images;
+  invalidateLayout();
+}
+
+int TCustomTabControl::GetImageIndex(int tabIndex) {
+  int index = tabIndex;
+  if (OnGetImageIndex) OnGetImageIndex(*this, tabIndex, index);
+  return index;
+}
+
+void TCustomTabControl::setOwnerDraw(bool on) {
+  if (on == ownerDraw_) return;
+  ownerDraw_ = on;
+  Invalidate();
+}
+
+void TCustomTabControl::setStyle(TTabStyle s) {
+  if (s == style_) return;
+  style_ = s;
+  Invalidate();
 }
 
 bool TCustomTabControl::CanChange() {
@@ -205,6 +235,10 @@ void TCustomTabControl::WndProc(TMessage& m) {
 // ──┘    └┴────────   to the page (its bottom covers the page's edge).
 void TCustomTabControl::paintTab(Canvas& c, int index, bool selected) {
   bool bottom = tabPosition_ == TTabPosition::tpBottom;
+  if (style_ != TTabStyle::tsTabs) {
+    paintButtonTab(c, index, selected);
+    return;
+  }
   Rect r = selected ? layout_.selectedRect(index) : layout_.itemRect(index);
   if (r.isEmpty()) return;
   Color light = systemColor(SysColor::BtnHighlight);
@@ -229,14 +263,36 @@ void TCustomTabControl::paintTab(Canvas& c, int index, bool selected) {
   }
   Rect text = layout_.itemRect(index);
   if (selected) text = text.offsetBy(0, bottom ? 1 : -1);
+  paintCaption(c, index, text, selected);
+}
+
+// Picture and caption centred together, or what the owner draws.
+void TCustomTabControl::paintCaption(Canvas& c, int index, const Rect& r, bool selected) {
+  Canvas::StateSaver saver(c);
   c.setFont(font());
   c.setBackgroundMode(BackgroundMode::Transparent);
+  if (ownerDraw_ && OnDrawTab) {
+    c.intersectClip(r);
+    OnDrawTab(*this, index, r, selected, c);
+    return;
+  }
   const std::string& caption = tabs_[index];
+  unsigned format = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;
+  Rect text = r;
+  const int picture = images_ ? GetImageIndex(index) : -1;
+  if (picture >= 0) {
+    const int textWidth = c.textWidth(caption);
+    const int x = r.left + (r.width() - (textWidth + images_->width() + 3)) / 2;
+    images_->draw(c, x, r.top + (r.height() - images_->height()) / 2, picture,
+                  enabled() ? TImageList::DrawStyle::Normal : TImageList::DrawStyle::Disabled);
+    text = {x + images_->width() + 3, r.top, x + images_->width() + 3 + textWidth, r.bottom};
+    format = DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;
+  }
   if (enabled()) {
     c.setTextColor(font().color);
-    c.drawText(caption, text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    c.drawText(caption, text, format);
   } else {
-    DrawDisabledText(c, caption, text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    DrawDisabledText(c, caption, text, format);
   }
   if (selected && focused()) {
     Rect box{text.left, text.top, text.left, text.top};
@@ -247,15 +303,27 @@ void TCustomTabControl::paintTab(Canvas& c, int index, bool selected) {
   }
 }
 
+// Button styles: every tab a push button, the selected one pressed; flat buttons show only
+// the pressed one's edge. There is no page edge.
+void TCustomTabControl::paintButtonTab(Canvas& c, int index, bool selected) {
+  Rect r = layout_.itemRect(index);
+  if (r.isEmpty()) return;
+  if (style_ == TTabStyle::tsButtons || selected) {
+    DrawButtonFace(c, r, selected ? ButtonLook::Pressed : ButtonLook::Raised, false);
+  }
+  paintCaption(c, index, selected ? r.offsetBy(1, 1) : r, selected);
+}
+
 void TCustomTabControl::Paint() {
   ensureLayout();
   Canvas& c = *canvas();
   Rect client = clientRect();
   c.fillRect(client, color());
-  Rect page = layout_.pageRect();
-  Rect edge = page;
-  Frame3D(c, edge, systemColor(SysColor::BtnHighlight), systemColor(SysColor::DarkShadow3D), 1);
-  Frame3D(c, edge, systemColor(SysColor::Light3D), systemColor(SysColor::BtnShadow), 1);
+  if (style_ == TTabStyle::tsTabs) {
+    Rect edge = layout_.pageRect();
+    Frame3D(c, edge, systemColor(SysColor::BtnHighlight), systemColor(SysColor::DarkShadow3D), 1);
+    Frame3D(c, edge, systemColor(SysColor::Light3D), systemColor(SysColor::BtnShadow), 1);
+  }
   // Rows far from the page first, so nearer rows overlap them; the selected tab last.
   for (int row = 0; row < layout_.rowCount(); ++row) {
     for (int i = 0; i < layout_.count(); ++i) {

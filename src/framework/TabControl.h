@@ -12,10 +12,17 @@
 
 namespace tavra {
 
+class TImageList;
 class TTabScroller;
+class TCustomTabControl;
 
 enum class TTabPosition { tpTop, tpBottom };
+// Tabs proper, or each tab a push button (the selected one pressed), or flat buttons.
+enum class TTabStyle { tsTabs, tsButtons, tsFlatButtons };
 using TTabChangingEvent = std::function<void(TComponent& sender, bool& allowChange)>;
+// Draws the content of tab `tabIndex` inside `rect` of `canvas`; `active` for the selected tab.
+using TDrawTabEvent = std::function<void(TCustomTabControl& control, int tabIndex, const Rect& rect, bool active, Canvas& canvas)>;
+using TTabGetImageEvent = std::function<void(TComponent& sender, int tabIndex, int& imageIndex)>;
 
 class TCustomTabControl : public TCustomControl {
  public:
@@ -35,6 +42,19 @@ class TCustomTabControl : public TCustomControl {
   void setTabHeight(int h);
   int tabWidth() const { return tabWidthSet_; }    // 0: from each tab's text
   void setTabWidth(int w);
+  TTabStyle style() const { return style_; }
+  void setStyle(TTabStyle s);
+  // Pictures before the captions: tab i shows image i of the list unless OnGetImageIndex
+  // chooses another (−1: none). The list is not owned.
+  TImageList* images() const { return images_; }
+  void setImages(TImageList* images);
+  int GetImageIndex(int tabIndex);
+  // Owner-drawn tabs: the frame is drawn, OnDrawTab draws what lies inside.
+  bool ownerDraw() const { return ownerDraw_; }
+  void setOwnerDraw(bool on);
+  // Whether the tab under the mouse is shown hot (the skinned class draws it).
+  bool hotTrack() const { return hotTrack_; }
+  void setHotTrack(bool on) { hotTrack_ = on; }
 
   // The platform control's geometry, in client coordinates.
   Rect itemRect(int index);
@@ -49,6 +69,8 @@ class TCustomTabControl : public TCustomControl {
 
   TNotifyEvent OnChange;
   TTabChangingEvent OnChanging;
+  TDrawTabEvent OnDrawTab;
+  TTabGetImageEvent OnGetImageIndex;
 
  protected:
   void Paint() override;
@@ -66,6 +88,9 @@ class TCustomTabControl : public TCustomControl {
   void scrollTabs(int step);
   void updateScroller();
   void paintTab(Canvas& canvas, int index, bool selected);
+  void paintButtonTab(Canvas& canvas, int index, bool selected);
+  // The caption (with its picture, or the owner's drawing) of a tab inside r.
+  void paintCaption(Canvas& canvas, int index, const Rect& r, bool selected);
 
   TStringList tabs_;
   int tabIndex_ = -1;
@@ -74,6 +99,10 @@ class TCustomTabControl : public TCustomControl {
   TTabPosition tabPosition_ = TTabPosition::tpTop;
   int tabHeightSet_ = 0;
   int tabWidthSet_ = 0;
+  TTabStyle style_ = TTabStyle::tsTabs;
+  bool hotTrack_ = false;
+  TImageList* images_ = nullptr;
+  bool ownerDraw_ = false;
   TabLayout layout_;
   bool layoutValid_ = false;
   TTabScroller* scroller_ = nullptr;

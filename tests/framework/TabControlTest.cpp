@@ -1,6 +1,7 @@
 #include "framework/TabControl.h"
 
 #include "FormFixture.h"
+#include "framework/ImageList.h"
 #include "framework/Panel.h"
 #include "framework/TabScroller.h"
 
@@ -132,6 +133,83 @@ TEST_F(TabControlTest, ArrowsAlsoForTabsGivenBeforeTheControlHasAWindow) {
   settle();
   ASSERT_NE(early.scroller(), nullptr);
   EXPECT_TRUE(early.scroller()->window() && early.scroller()->window()->isShowing());
+}
+
+TEST_F(TabControlTest, ButtonStylesHaveNoPageEdgeAndPressTheSelectedTab) {
+  tabs.setTabIndex(1);
+  struct Case {
+    TTabStyle style;
+    bool normalTabHasEdge;
+  };
+  for (const Case c : {Case{TTabStyle::tsButtons, true}, Case{TTabStyle::tsFlatButtons, false}}) {
+    tabs.setStyle(c.style);
+    settle();
+    const Rect page = tabs.layout().pageRect();
+    EXPECT_EQ(screenAt(tabs.clientToScreen({page.left + 50, page.top + 20})), resolveColor(tabs.color())) << "no page edge";
+    EXPECT_EQ(screenAt(tabs.clientToScreen({page.left, page.top + 20})), resolveColor(tabs.color()));
+    const Rect selected = tabs.itemRect(1);
+    EXPECT_EQ(screenAt(tabs.clientToScreen({selected.left + 5, selected.top})), resolveColor(systemColor(SysColor::BtnShadow))) << "pressed";
+    const Rect normal = tabs.itemRect(0);
+    EXPECT_EQ(screenAt(tabs.clientToScreen({normal.left + 5, normal.top})) == resolveColor(systemColor(SysColor::BtnHighlight)), c.normalTabHasEdge);
+  }
+}
+
+TEST_F(TabControlTest, PicturesWidenTheirTabsAndStandBeforeTheCaptions) {
+  const Rect before = tabs.itemRect(0);
+  const Color ink = rgb(10, 200, 30);
+  TImageList& list = form_->make<TImageList>(16, 16);
+  Bitmap square(16, 16);
+  square.fill(pixelFromColor(ink));
+  list.add(square);
+  list.add(square);
+  list.add(square);
+  tabs.OnGetImageIndex = [](TComponent&, int tab, int& image) {
+    if (tab == 1) image = -1;
+  };
+  tabs.setImages(&list);
+  settle();
+  EXPECT_EQ(tabs.itemRect(0).width(), before.width() + 19);
+  EXPECT_EQ(tabs.itemRect(1).width(), before.width()) << "a tab without a picture keeps its width";
+  EXPECT_EQ(tabs.itemRect(0).height(), std::max(before.height(), 16 + 5)) << "tall enough for the picture";
+  // The picture and the caption are centred together.
+  const Rect r = tabs.itemRect(0);
+  int inkColumns = 0;
+  int firstInk = -1;
+  for (int x = r.left; x < r.right; ++x) {
+    if (screenAt(tabs.clientToScreen({x, (r.top + r.bottom) / 2})) != ink) continue;
+    if (firstInk < 0) firstInk = x;
+    ++inkColumns;
+  }
+  EXPECT_EQ(inkColumns, 16);
+  EXPECT_GT(firstInk, r.left + 4);
+  const Rect second = tabs.itemRect(1);
+  EXPECT_NE(screenAt(tabs.clientToScreen({second.left + 8, (second.top + second.bottom) / 2})), ink);
+}
+
+TEST_F(TabControlTest, OwnerDrawnTabsAreDrawnByTheirEvent) {
+  struct Call {
+    int index;
+    Rect rect;
+    bool active;
+  };
+  std::vector<Call> calls;
+  const Color fill = rgb(200, 20, 160);
+  tabs.OnDrawTab = [&](TCustomTabControl&, int index, const Rect& r, bool active, Canvas& c) {
+    calls.push_back({index, r, active});
+    c.fillRect(r, fill);
+  };
+  tabs.setTabIndex(2);
+  settle();
+  EXPECT_TRUE(calls.empty()) << "not owner-drawn yet";
+  tabs.setOwnerDraw(true);
+  settle();
+  ASSERT_EQ(calls.size(), 3u);
+  EXPECT_EQ(calls.back().index, 2) << "the selected tab last";
+  EXPECT_TRUE(calls.back().active);
+  EXPECT_FALSE(calls.front().active);
+  EXPECT_EQ(calls.front().rect, tabs.itemRect(calls.front().index));
+  const Rect r = tabs.itemRect(0);
+  EXPECT_EQ(screenAt(tabs.clientToScreen({(r.left + r.right) / 2, (r.top + r.bottom) / 2})), fill);
 }
 
 }  // namespace
