@@ -5,6 +5,7 @@
 #include "app/Unit5.h"
 #include "driver/fixtures/FixtureSkin.h"
 #include "driver/program/ProgramStart.h"
+#include "driver/program/StatesScenario.h"
 #include "framework/MenuBar.h"
 #include "framework/MenuTracker.h"
 #include "framework/TabScroller.h"
@@ -154,6 +155,7 @@ const std::vector<Scenario>& scenarios() {
       {"viewer", "a chapter page in the main window with its figures in the appendices window; scrolled; menu; hint", viewer},
       {"about", "the About window over the main window, its banner playing", aboutWindow},
       {"selftest", "the testing window during a test, graded, then the result window counting down", selftest},
+      {"states", "all six windows in a gradient, a textured and an alpha-mask skin; hot, pressed, focused, disabled", statesScenario},
   };
   return list;
 }

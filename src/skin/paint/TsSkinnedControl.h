@@ -40,6 +40,10 @@ class TsSkinnedControl : public TsBoundControl<Base> {
   virtual bool paintsSkinned() const { return SkinData.HasSkin(); }
   // 0 normal, 1 hot, 2 pressed.
   virtual int skinState() const { return 0; }
+  // The section under the class's content; by default the whole control in `state`.
+  virtual void composeSection(Bitmap& cache, int state) {
+    PaintSection(SkinData, ParentViewOf(*this), CentreFill::Yes, state, cache, {0, 0}, cache.bounds());
+  }
   // What the class draws over the composed section (caption, glyph).
   virtual void paintContent(Canvas& cache, int state) {
     (void)cache;
@@ -51,7 +55,7 @@ class TsSkinnedControl : public TsBoundControl<Base> {
     const int state = skinState();
     SkinData.EnsureCache();
     Bitmap& cache = SkinData.CacheBitmap;
-    PaintSection(SkinData, ParentViewOf(*this), CentreFill::Yes, state, cache, {0, 0}, cache.bounds());
+    composeSection(cache, state);
     {
       Canvas c(cache);
       c.setFont(this->font());
