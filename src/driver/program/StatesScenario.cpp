@@ -76,6 +76,7 @@ void statesScenario(HeadlessDriver& d, const std::function<void(const std::strin
   eachSkin(
       d, shot, "2-main",
       [&] {
+        main.tv->FullExpand();
         main.tv->setFocus();
         main.tv->setSelected(main.tv->items().item(10));
         d.moveTo(d.centreOf(*main.f1b4));

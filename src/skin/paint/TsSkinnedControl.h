@@ -3,7 +3,11 @@
 // shows its composed cache: the section in the
 // control's state over its parent's background, then what the class draws on top (caption,
 // glyph); unbound (no manager, or a section the skin lacks) it is exactly its framework class.
+#include <type_traits>
+
+#include "framework/WinControl.h"
 #include "gfx/Canvas.h"
+#include "skin/paint/FrameBand.h"
 #include "skin/paint/BackgroundProtocol.h"
 #include "skin/paint/BindingPainting.h"
 #include "skin/paint/TsBoundControl.h"
@@ -23,6 +27,15 @@ class TsSkinnedControl : public TsBoundControl<Base> {
       m.Result = 1;  // the cache covers every pixel
       return;
     }
+    if constexpr (std::is_base_of_v<TWinControl, Base>) {
+      // A frame (a border style) shows the cache's border band.
+      if (m.Msg == WM_NCPAINT && paintsSkinned()) {
+        composeIfStale();
+        PaintFrameBand(*this, SkinData.CacheBitmap);
+        m.Result = 0;
+        return;
+      }
+    }
     TsBoundControl<Base>::WndProc(m);
   }
 
@@ -32,9 +45,16 @@ class TsSkinnedControl : public TsBoundControl<Base> {
       Base::Paint();
       return;
     }
+    composeIfStale();
+    // The cache is the whole control; a windowed one's client area starts inside its frame.
+    Point frame{0, 0};
+    if constexpr (std::is_base_of_v<TWinControl, Base>) frame = ClientOffsetIn(*this);
+    this->canvas()->drawBitmap({-frame.x, -frame.y}, SkinData.CacheBitmap);
+  }
+
+  void composeIfStale() {
     const bool sizeChanged = SkinData.CacheBitmap.width() != this->width() || SkinData.CacheBitmap.height() != this->height();
     if (SkinData.BackgroundDirty || sizeChanged || composedState_ != skinState()) composeCache();
-    this->canvas()->drawBitmap({0, 0}, SkinData.CacheBitmap);
   }
 
   virtual bool paintsSkinned() const { return SkinData.HasSkin(); }
