@@ -87,6 +87,9 @@ TsStoredSkin boxesSkin() {
   section(skin, "RADIOBUTTON", clWhite, clWhite, 100);
   image(skin, "GLOBALINFO", "RADIOCHECKED", {16, 0, 28, 12}, 0);
   image(skin, "GLOBALINFO", "RADIOUNCHECKED", {32, 0, 44, 12}, 0);
+  TsSkinGeneral& shaded = section(skin, "SHADED", kParent, kParent);
+  shaded.GradientPercent = 100;
+  shaded.GradientData = std::to_string(rgb(0, 0, 0)) + ";" + std::to_string(rgb(255, 255, 255)) + ";100;0;0";
   section(skin, "SCROLLBAR1V", kTrack, kTrack);
   section(skin, "SCROLLSLIDERV", kThumb, kThumb);
   section(skin, "SCROLLBTNTOP", kArrow, kArrow);
@@ -192,6 +195,23 @@ TEST_F(BoxesTest, AGroupBoxShowsTheParentBesideItsCaptionItsFrameBelowAndTheCapt
   box.setCaptionLayout(TsCaptionLayout::clTopLeft);
   driver.settle();
   EXPECT_EQ(box.skinCaptionRect().left, 6);
+}
+
+TEST_F(BoxesTest, AChildOfAFramedPanelSeesThePanelsCacheAtItsPlaceInsideTheFrame) {
+  TsPanel& panel = child<TsPanel>({10, 10, 210, 210}, "SHADED");
+  panel.setBorderStyle(TBorderStyle::bsSingle);
+  TsGroupBox& box = form->make<TsGroupBox>();
+  box.setParent(&panel);
+  box.setBoundsRect({20, 30, 120, 90});
+  driver.settle();
+  const Point frame = panel.window()->clientRect().topLeft();
+  ASSERT_EQ(frame, (Point{1, 1}));
+  const Bitmap& under = panel.SkinData.CacheBitmap;
+  ASSERT_EQ(under.size(), (Size{200, 200}));
+  ASSERT_NE(under.colorAt(50, 40), under.colorAt(50, 41)) << "the gradient changes from row to row";
+  // The band above the box's frame is the panel's cache at the box's place in the window.
+  EXPECT_EQ(box.SkinData.CacheBitmap.colorAt(1, 1), under.colorAt(frame.x + 21, frame.y + 31));
+  EXPECT_EQ(screenAt(box, {1, 1}), under.colorAt(frame.x + 21, frame.y + 31));
 }
 
 TEST_F(BoxesTest, ARadioGroupsItemsAreSkinnedRadioButtonsThatShowTheSkinsMarks) {

@@ -69,7 +69,13 @@ void statesScenario(HeadlessDriver& d, const std::function<void(const std::strin
   TForm5& splash = *programWindows().Form5;
 
   // The splash window, shown again over the desktop.
-  eachSkin(d, shot, "1-splash", [&] { splash.Show(); }, [&] { splash.Hide(); });
+  eachSkin(
+      d, shot, "1-splash",
+      [&] {
+        splash.setAlphaBlendValue(255);
+        splash.Show();
+      },
+      [&] { splash.Hide(); });
 
   // The main window: the tree focused, "примеры" hot under the mouse, "глоссарий" held down.
   main.Show();
@@ -108,7 +114,11 @@ void statesScenario(HeadlessDriver& d, const std::function<void(const std::strin
       },
       [&] { d.mouseUp(d.centreOf(*test.f2b2)); });
 
-  // The result window after ten answers were handed in.
+  // The result window after the personal data and ten answers were handed in.
+  d.click(*test.e2);
+  d.typeText("Петр");
+  d.click(*test.e3);
+  d.typeText("Сергеевич");
   clickTab(d, *test.tc1, 0);
   const int answers[10] = {0, 3, 2, 0, 3, 2, 3, 1, 2, 3};
   for (int q = 0; q < 10; ++q) {

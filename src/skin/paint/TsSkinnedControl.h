@@ -7,8 +7,9 @@
 
 #include "framework/WinControl.h"
 #include "gfx/Canvas.h"
-#include "skin/paint/FrameBand.h"
+#include "skin/manager/SkinCommands.h"
 #include "skin/paint/BackgroundProtocol.h"
+#include "skin/paint/FrameBand.h"
 #include "skin/paint/BindingPainting.h"
 #include "skin/paint/TsBoundControl.h"
 
@@ -33,6 +34,21 @@ class TsSkinnedControl : public TsBoundControl<Base> {
         composeIfStale();
         PaintFrameBand(*this, SkinData.CacheBitmap);
         m.Result = 0;
+        return;
+      }
+      // A child's place is in client coordinates; the cache holds the frame too.
+      if (m.Msg == SM_SKINCMD && skinCommandOf(m.WParam_) == SKC_GETBG && m.LParam_ != 0) {
+        auto& info = *reinterpret_cast<TsBackgroundInfo*>(m.LParam_);
+        const Point frame = ClientOffsetIn(*this);
+        if (info.PaintInto) {
+          info.OffsetX += frame.x;
+          info.OffsetY += frame.y;
+        }
+        TsBoundControl<Base>::WndProc(m);
+        if (!info.PaintInto && info.Kind == BackgroundKind::Bitmap) {
+          info.OffsetX += frame.x;
+          info.OffsetY += frame.y;
+        }
         return;
       }
     }
