@@ -3,6 +3,7 @@
 // are clean in the skinned case, as after any repaint that follows the first.
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
 #include <string>
 
 #include "app/ProgramWindows.h"
@@ -21,6 +22,9 @@ void repaintMainWindow(benchmark::State& state, const char* skin) {
   driver.advanceUntil([] { return programWindows().Form1 && programWindows().Form1->visible(); }, 20000, 100);
   TForm1& main = *programWindows().Form1;
   if (skin) {
+    // The program's skins lie beside the program, in build/bin/skins.
+    const std::filesystem::path exe = std::filesystem::canonical("/proc/self/exe");
+    main.sm->setSkinDirectory((exe.parent_path().parent_path() / "bin" / "skins").string());
     main.sm->setSkinName(skin);
     main.sm->setActive(true);
     if (main.sm->SkinName() != skin || main.sm->model().Sections.empty()) {

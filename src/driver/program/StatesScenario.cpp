@@ -77,7 +77,8 @@ void statesScenario(HeadlessDriver& d, const std::function<void(const std::strin
       },
       [&] { splash.Hide(); });
 
-  // The main window: the tree focused, "примеры" hot under the mouse, "глоссарий" held down.
+  // The main window: the tree focused with its selection, "примеры" hot under the mouse, the
+  // help button held down (a speed button takes no focus).
   main.Show();
   eachSkin(
       d, shot, "2-main",
@@ -85,8 +86,7 @@ void statesScenario(HeadlessDriver& d, const std::function<void(const std::strin
         main.tv->FullExpand();
         main.tv->setFocus();
         main.tv->setSelected(main.tv->items().item(10));
-        d.moveTo(d.centreOf(*main.f1b4));
-        d.mouseDown(d.centreOf(*main.f1b4));
+        d.mouseDown(d.centreOf(*main.sSpeedButton1));
         d.moveTo(d.centreOf(*main.f1b1));
       },
       [&] { d.mouseUp(d.centreOf(*main.f1b1)); });
@@ -97,19 +97,19 @@ void statesScenario(HeadlessDriver& d, const std::function<void(const std::strin
   eachSkin(d, shot, "4-about", [&] { handover::openAbout(); });
   programWindows().Form6->Hide();
 
-  // The testing window: a name typed, the second field focused, an answer held down, "Сдать
-  // тест" hot, "Посмотреть результат" disabled until the test is handed in.
+  // The testing window: a name typed, the second field focused, its clear button held down,
+  // "Сдать тест" hot, "Посмотреть результат" disabled until the test is handed in.
   main.f1b3Click(main);
   d.settle();
   d.click(*test.e1);
   d.typeText("Иванов");
   clickTab(d, *test.tc2, 2);
+  d.clickAt(test.rg1->Buttons(2), {6, test.rg1->Buttons(2).height() / 2});
   eachSkin(
       d, shot, "5-testing",
       [&] {
         d.click(*test.e2);
-        TRadioButton& b = test.rg1->Buttons(2);
-        d.mouseDown(d.centreOf(b));
+        d.mouseDown(d.centreOf(*test.sb2));
         d.moveTo(d.centreOf(*test.f2b2));
       },
       [&] { d.mouseUp(d.centreOf(*test.f2b2)); });
