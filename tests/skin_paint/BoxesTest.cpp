@@ -12,6 +12,7 @@
 #include "framework/GroupBox.h"
 #include "framework/Panel.h"
 #include "framework/RadioGroup.h"
+#include "framework/ScrollBox.h"
 #include "framework/TreeView.h"
 #include "skin/data/SkinModel.h"
 #include "skin/manager/TsSkinManager.h"
@@ -20,6 +21,7 @@
 #include "skin/paint/sPanel.h"
 #include "skin/paint/sRadioButton.h"
 #include "skin/paint/sRadioGroup.h"
+#include "skin/paint/sScrollBox.h"
 #include "skin/paint/sTreeView.h"
 #include "skin/paint/TsLabel.h"
 
@@ -39,6 +41,7 @@ constexpr Color kUnchecked = rgb(128, 0, 0);
 constexpr Color kTrack = rgb(90, 0, 90);
 constexpr Color kThumb = rgb(0, 90, 90);
 constexpr Color kArrow = rgb(90, 90, 0);
+constexpr Color kLow = rgb(30, 130, 30);
 
 TsSkinGeneral& section(TsStoredSkin& skin, const std::string& name, Color color, Color hot, int transparency = 0) {
   TsSkinGeneral& s = skin.GeneralData.emplace_back();
@@ -90,6 +93,8 @@ TsStoredSkin boxesSkin() {
   TsSkinGeneral& shaded = section(skin, "SHADED", kParent, kParent);
   shaded.GradientPercent = 100;
   shaded.GradientData = std::to_string(rgb(0, 0, 0)) + ";" + std::to_string(rgb(255, 255, 255)) + ";100;0;0";
+  section(skin, "PANEL_LOW", kLow, kLow);
+  image(skin, "PANEL_LOW", "BORDERSMASK", {0, 0, 6, 6}, 2);
   section(skin, "SCROLLBAR1V", kTrack, kTrack);
   section(skin, "SCROLLSLIDERV", kThumb, kThumb);
   section(skin, "SCROLLBTNTOP", kArrow, kArrow);
@@ -109,10 +114,10 @@ class BoxesTest : public ::testing::Test {
     sm->InternalSkins().add() = boxesSkin();
     sm->setSkinName("Boxes");
     form = &driver.app().CreateForm<TForm>();
-    form->setBounds(0, 0, 500, 400);
+    form->setBounds(0, 0, 500, 520);
     ground = &form->make<TPanel>();
     ground->setParent(form);
-    ground->setBoundsRect({0, 0, 480, 360});
+    ground->setBoundsRect({0, 0, 480, 480});
     ground->setBevelOuter(TBevelCut::bvNone);
     ground->setColor(kParent);
     form->Show();
@@ -212,6 +217,18 @@ TEST_F(BoxesTest, AChildOfAFramedPanelSeesThePanelsCacheAtItsPlaceInsideTheFrame
   // The band above the box's frame is the panel's cache at the box's place in the window.
   EXPECT_EQ(box.SkinData.CacheBitmap.colorAt(1, 1), under.colorAt(frame.x + 21, frame.y + 31));
   EXPECT_EQ(screenAt(box, {1, 1}), under.colorAt(frame.x + 21, frame.y + 31));
+}
+
+TEST_F(BoxesTest, AScrollBoxPaintsItsSectionWithTheBorderInItsFrame) {
+  TsScrollBox& box = child<TsScrollBox>({10, 10, 110, 70});
+  driver.settle();
+  ASSERT_EQ(box.SkinData.skinSection(), "PANEL_LOW");
+  ASSERT_EQ(box.window()->clientRect().topLeft(), (Point{2, 2})) << "a single border: the sunken frame";
+  EXPECT_EQ(windowAt(box, {0, 0}), kEditBorder);
+  EXPECT_EQ(windowAt(box, {1, 30}), kEditBorder);
+  EXPECT_EQ(windowAt(box, {99, 59}), kEditBorder);
+  EXPECT_EQ(windowAt(box, {2, 30}), kLow) << "the client area starts inside the frame";
+  EXPECT_EQ(windowAt(box, {50, 30}), kLow);
 }
 
 TEST_F(BoxesTest, ARadioGroupsItemsAreSkinnedRadioButtonsThatShowTheSkinsMarks) {
@@ -377,6 +394,8 @@ TEST_F(BoxesTest, ASectionTheSkinLacksLeavesEachClassAsItsFrameworkClass) {
        [&](Rect r) -> TControl& { return edit(child<TEdit>(r)); }},
       {"tree view", [&](Rect r) -> TControl& { return tree(child<TsTreeView>(r, "NOSUCH")); },
        [&](Rect r) -> TControl& { return tree(child<TTreeView>(r)); }},
+      {"scroll box", [&](Rect r) -> TControl& { return child<TsScrollBox>(r, "NOSUCH"); },
+       [&](Rect r) -> TControl& { return child<TScrollBox>(r); }},
   };
   int row = 0;
   for (const Case& c : cases) {
