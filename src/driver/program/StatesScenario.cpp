@@ -94,7 +94,11 @@ void statesScenario(HeadlessDriver& d, const std::function<void(const std::strin
   // The appendices window beside the main window; the About window over it.
   eachSkin(d, shot, "3-appendices", [&] { main.sBitBtn1Click(main); });
   programWindows().Form4->Hide();
-  eachSkin(d, shot, "4-about", [&] { handover::openAbout(); });
+  // The About window fades in by itself: the shot waits until it is whole.
+  eachSkin(d, shot, "4-about", [&] {
+    handover::openAbout();
+    d.advance(1500);
+  });
   programWindows().Form6->Hide();
 
   // The testing window: a name typed, the second field focused, its clear button held down,

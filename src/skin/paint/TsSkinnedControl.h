@@ -9,8 +9,8 @@
 #include "gfx/Canvas.h"
 #include "skin/manager/SkinCommands.h"
 #include "skin/paint/BackgroundProtocol.h"
-#include "skin/paint/FrameBand.h"
 #include "skin/paint/BindingPainting.h"
+#include "skin/paint/FrameBand.h"
 #include "skin/paint/TsBoundControl.h"
 
 namespace tavra {
