@@ -358,9 +358,13 @@ void TCustomEdit::stopBlink() {
 
 // ---- painting ----
 
+void TCustomEdit::PaintTextBackground(Canvas& c, const Rect& client) { c.fillRect(client, color()); }
+
+Color TCustomEdit::textInk() const { return enabled() ? font().color : clGrayText; }
+
 void TCustomEdit::PaintWindow(Canvas& c) {
   Rect client = clientRect();
-  c.fillRect(client, color());
+  PaintTextBackground(c, client);
   Rect area = textArea();
   Canvas::StateSaver saver(c);
   c.intersectClip(area);
@@ -371,8 +375,7 @@ void TCustomEdit::PaintWindow(Canvas& c) {
   int h = c.textMetrics().height;
   int top = std::max((area.height() - h) / 2, 0);
   int x0 = area.left - scrollX_;
-  Color ink = enabled() ? font().color : clGrayText;
-  c.setTextColor(ink);
+  c.setTextColor(textInk());
   c.textOut(x0, top, shown);
   bool showSelection = SelLength() > 0 && (focused() || !hideSelection_);
   if (showSelection) {

@@ -69,6 +69,10 @@ class TCustomEdit : public TWinControl {
   LResult DialogCode() override { return DLGC_WANTARROWS | DLGC_WANTCHARS; }
   bool takesFocusOnClick() const override { return true; }
   virtual void Change();
+  // What lies under the text (the control's colour) and the colour of the text that is not
+  // selected (the font's, grey when disabled); skinned edits take both from their skin.
+  virtual void PaintTextBackground(Canvas& canvas, const Rect& client);
+  virtual Color textInk() const;
 
  private:
   enum class Extend { No, Yes };

@@ -18,6 +18,8 @@ TCustomRadioGroup::TCustomRadioGroup(TComponent* owner) : TCustomGroupBox(owner)
   items_.OnChange = [this] { itemsChanged(); };
 }
 
+TRadioButton& TCustomRadioGroup::makeButton() { return make<TGroupButton>(*this); }
+
 void TCustomRadioGroup::setItemIndex(int index) {
   index = std::clamp(index, -1, items_.Count() - 1);
   if (index == itemIndex_) return;
@@ -55,7 +57,7 @@ void TCustomRadioGroup::itemsChanged() {
     destroyComponent(*last);
   }
   while (buttonCount() < items_.Count()) {
-    auto& b = make<TGroupButton>(*this);
+    TRadioButton& b = makeButton();
     b.setParent(this);
     buttons_.push_back(&b);
   }

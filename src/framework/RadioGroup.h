@@ -22,18 +22,21 @@ class TCustomRadioGroup : public TCustomGroupBox {
   void setColumns(int columns);
   int buttonCount() const { return static_cast<int>(buttons_.size()); }
   TRadioButton& Buttons(int index) { return *buttons_.at(static_cast<size_t>(index)); }
+  // An item's button was checked: it becomes the group's ItemIndex and the group's OnClick runs.
+  void buttonChecked(TRadioButton& button);
 
   void WndProc(TMessage& msg) override;
 
  protected:
   void Resize() override;
   void Loaded() override;
+  // Makes the radio button of a new item, owned by the group; its Click must call
+  // buttonChecked. By default a plain radio button.
+  virtual TRadioButton& makeButton();
 
  private:
-  friend class TGroupButton;
   void itemsChanged();
   void arrangeButtons();
-  void buttonChecked(TRadioButton& button);
 
   TStringList items_;
   std::vector<TRadioButton*> buttons_;

@@ -654,7 +654,7 @@ void TCustomTreeView::Paint() {
       images_->draw(c, icon.left, icon.top, index);
     }
     Rect label = labelRect(node);
-    Color ink = clWindowText;
+    Color ink = font().color;
     if (isSelected && (focusedNow || !hideSelection_)) {
       c.fillRect(label, focusedNow ? clHighlight : clBtnFace);
       if (focusedNow) ink = clHighlightText;

@@ -61,8 +61,8 @@ TForm2::TForm2(TComponent* owner) : TForm(owner) {
   // Personal data.
   place(gb1, "gb1", tc1, Rect::fromSize(0, 32, 305, 137));
   gb1->setCaption("Ввод данных");
-  gb1->CaptionLayout = TsCaptionLayout::clTopCenter;
-  gb1->CaptionSkin = "TABBOTTOM";
+  gb1->setCaptionLayout(TsCaptionLayout::clTopCenter);
+  gb1->setCaptionSkin("TABBOTTOM");
   gb1->setHint("Поле ввода личных данных");
   gb1->setShowHint(true);
   const Font labelFont{"MS Sans Serif", 16, fsNone, clBlack, FontCharset::Default};
@@ -119,8 +119,8 @@ TForm2::TForm2(TComponent* owner) : TForm(owner) {
   // Questions and answers.
   place(gb2, "gb2", tc1, Rect::fromSize(312, 32, 433, 105));
   gb2->setCaption("Вопросы");
-  gb2->CaptionLayout = TsCaptionLayout::clTopCenter;
-  gb2->CaptionSkin = "TABBOTTOM";
+  gb2->setCaptionLayout(TsCaptionLayout::clTopCenter);
+  gb2->setCaptionSkin("TABBOTTOM");
   gb2->OnClick = [this](TComponent& s) { gb2Click(s); };
   place(tc2, "tc2", gb2, Rect::fromSize(2, 15, 429, 88));
   tc2->setAlign(TAlign::alClient);
@@ -129,9 +129,9 @@ TForm2::TForm2(TComponent* owner) : TForm(owner) {
   place(rg1, "rg1", tc2, Rect::fromSize(4, 41, 421, 43));
   rg1->setAlign(TAlign::alBottom);
   rg1->setCaption("Варианты ответов");
-  rg1->CaptionLayout = TsCaptionLayout::clTopCenter;
-  rg1->CaptionYOffset = 1;
-  rg1->CaptionSkin = "TABBOTTOM";
+  rg1->setCaptionLayout(TsCaptionLayout::clTopCenter);
+  rg1->setCaptionYOffset(1);
+  rg1->setCaptionSkin("TABBOTTOM");
   rg1->setColumns(5);
   rg1->Items().Assign({"A", "B", "C", "D", "E"});
   rg1->OnClick = [this](TComponent& s) { rg1Click(s); };
@@ -152,8 +152,8 @@ TForm2::TForm2(TComponent* owner) : TForm(owner) {
   place(gb3, "gb3", tc1, Rect::fromSize(4, 176, 747, 420));
   gb3->setAlign(TAlign::alBottom);
   gb3->setCaption("Тестовое задание");
-  gb3->CaptionLayout = TsCaptionLayout::clTopCenter;
-  gb3->CaptionSkin = "TABBOTTOM";
+  gb3->setCaptionLayout(TsCaptionLayout::clTopCenter);
+  gb3->setCaptionSkin("TABBOTTOM");
   place(sPanel1, "sPanel1", gb3, Rect::fromSize(2, 15, 743, 403));
   sPanel1->setAlign(TAlign::alClient);
   sPanel1->setBevelOuter(TBevelCut::bvLowered);

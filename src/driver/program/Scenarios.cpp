@@ -6,6 +6,7 @@
 #include "driver/program/CoversScenario.h"
 #include "driver/fixtures/FixtureSkin.h"
 #include "driver/program/ProgramStart.h"
+#include "driver/program/StatesScenario.h"
 #include "framework/MenuBar.h"
 #include "framework/MenuTracker.h"
 #include "framework/TabScroller.h"
@@ -156,6 +157,7 @@ const std::vector<Scenario>& scenarios() {
       {"about", "the About window over the main window, its banner playing", aboutWindow},
       {"selftest", "the testing window during a test, graded, then the result window counting down", selftest},
       {"covers", "the covers menu open over the main window, then the program in the chosen cover; three covers", coversScenario},
+      {"states", "all six windows in a gradient, a textured and an alpha-mask skin; hot, pressed, focused, disabled", statesScenario},
   };
   return list;
 }

@@ -3,9 +3,14 @@
 // shows its composed cache: the section in the
 // control's state over its parent's background, then what the class draws on top (caption,
 // glyph); unbound (no manager, or a section the skin lacks) it is exactly its framework class.
+#include <type_traits>
+
+#include "framework/WinControl.h"
 #include "gfx/Canvas.h"
+#include "skin/manager/SkinCommands.h"
 #include "skin/paint/BackgroundProtocol.h"
 #include "skin/paint/BindingPainting.h"
+#include "skin/paint/FrameBand.h"
 #include "skin/paint/TsBoundControl.h"
 
 namespace tavra {
@@ -23,6 +28,30 @@ class TsSkinnedControl : public TsBoundControl<Base> {
       m.Result = 1;  // the cache covers every pixel
       return;
     }
+    if constexpr (std::is_base_of_v<TWinControl, Base>) {
+      // A frame (a border style) shows the cache's border band.
+      if (m.Msg == WM_NCPAINT && paintsSkinned()) {
+        composeIfStale();
+        PaintFrameBand(*this, SkinData.CacheBitmap);
+        m.Result = 0;
+        return;
+      }
+      // A child's place is in client coordinates; the cache holds the frame too.
+      if (m.Msg == SM_SKINCMD && skinCommandOf(m.WParam_) == SKC_GETBG && m.LParam_ != 0) {
+        auto& info = *reinterpret_cast<TsBackgroundInfo*>(m.LParam_);
+        const Point frame = ClientOffsetIn(*this);
+        if (info.PaintInto) {
+          info.OffsetX += frame.x;
+          info.OffsetY += frame.y;
+        }
+        TsBoundControl<Base>::WndProc(m);
+        if (!info.PaintInto && info.Kind == BackgroundKind::Bitmap) {
+          info.OffsetX += frame.x;
+          info.OffsetY += frame.y;
+        }
+        return;
+      }
+    }
     TsBoundControl<Base>::WndProc(m);
   }
 
@@ -32,14 +61,25 @@ class TsSkinnedControl : public TsBoundControl<Base> {
       Base::Paint();
       return;
     }
+    composeIfStale();
+    // The cache is the whole control; a windowed one's client area starts inside its frame.
+    Point frame{0, 0};
+    if constexpr (std::is_base_of_v<TWinControl, Base>) frame = ClientOffsetIn(*this);
+    this->canvas()->drawBitmap({-frame.x, -frame.y}, SkinData.CacheBitmap);
+  }
+
+  void composeIfStale() {
     const bool sizeChanged = SkinData.CacheBitmap.width() != this->width() || SkinData.CacheBitmap.height() != this->height();
     if (SkinData.BackgroundDirty || sizeChanged || composedState_ != skinState()) composeCache();
-    this->canvas()->drawBitmap({0, 0}, SkinData.CacheBitmap);
   }
 
   virtual bool paintsSkinned() const { return SkinData.HasSkin(); }
   // 0 normal, 1 hot, 2 pressed.
   virtual int skinState() const { return 0; }
+  // The section under the class's content; by default the whole control in `state`.
+  virtual void composeSection(Bitmap& cache, int state) {
+    PaintSection(SkinData, ParentViewOf(*this), CentreFill::Yes, state, cache, {0, 0}, cache.bounds());
+  }
   // What the class draws over the composed section (caption, glyph).
   virtual void paintContent(Canvas& cache, int state) {
     (void)cache;
@@ -51,7 +91,7 @@ class TsSkinnedControl : public TsBoundControl<Base> {
     const int state = skinState();
     SkinData.EnsureCache();
     Bitmap& cache = SkinData.CacheBitmap;
-    PaintSection(SkinData, ParentViewOf(*this), CentreFill::Yes, state, cache, {0, 0}, cache.bounds());
+    composeSection(cache, state);
     {
       Canvas c(cache);
       c.setFont(this->font());

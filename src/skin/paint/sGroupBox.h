@@ -1,23 +1,16 @@
 #pragma once
-// The skinned group box. It is bound to its section and answers the skin
-// engine's commands, paints as the framework's group box and keeps the settings of its
-// skinned caption (layout, vertical offset, the section behind the caption) for the skin engine.
-#include <string>
-
+// The skinned group box: its frame (GROUPBOX) from half the caption's height down, the caption
+// on its own section (CaptionSkin) placed by CaptionLayout and CaptionYOffset; unbound, the
+// framework's group box.
 #include "framework/GroupBox.h"
 #include "skin/paint/ControlKinds.h"
-#include "skin/paint/TsBoundControl.h"
+#include "skin/paint/TsCaptionedBox.h"
 
 namespace tavra {
 
-enum class TsCaptionLayout { clTopLeft, clTopCenter, clTopRight };
-
-class TsGroupBox : public TsBoundControl<TGroupBox> {
+class TsGroupBox : public TsCaptionedBox<TGroupBox> {
  public:
-  explicit TsGroupBox(TComponent* owner) : TsBoundControl(owner, ControlKind::GroupBox) {}
-  TsCaptionLayout CaptionLayout = TsCaptionLayout::clTopLeft;
-  int CaptionYOffset = 0;
-  std::string CaptionSkin;
+  explicit TsGroupBox(TComponent* owner) : TsCaptionedBox(owner, ControlKind::GroupBox) {}
 };
 
 }  // namespace tavra

@@ -1,6 +1,8 @@
 #pragma once
-// The skinned panel: its section (PANEL) with its caption centred in the section's text
-// colours; unbound, the framework's panel.
+// The skinned panel: its section (PANEL) over the parent's background, the frame of a border
+// style included, and its caption in the section's text colours: one line of the height of "W",
+// centred vertically inside the bevels and the border width, aligned by Alignment. Unbound, the
+// framework's panel.
 #include "framework/Panel.h"
 #include "skin/paint/ControlKinds.h"
 #include "skin/paint/TsSkinnedControl.h"
@@ -11,12 +13,11 @@ class TsPanel : public TsSkinnedControl<TPanel> {
  public:
   explicit TsPanel(TComponent* owner) : TsSkinnedControl(owner, ControlKind::Panel) {}
 
+  // Where the caption goes, in client coordinates, for a text line `lineHeight` high.
+  Rect captionRect(int lineHeight) const;
+
  protected:
-  void paintContent(Canvas& cache, int state) override {
-    if (!caption().empty()) {
-      WriteSkinText(cache, caption(), enabled(), state != 0, SkinData, DT_CENTER | DT_VCENTER | DT_SINGLELINE, clientRect());
-    }
-  }
+  void paintContent(Canvas& cache, int state) override;
 };
 
 }  // namespace tavra

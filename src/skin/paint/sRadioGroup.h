@@ -1,22 +1,18 @@
 #pragma once
-// The skinned radio group. It is bound to its section and answers the skin
-// engine's commands, paints as the framework's radio group and keeps the settings of
-// its skinned caption, as the skinned group box does.
-#include <string>
-
+// The skinned radio group: a skinned group box whose item buttons are skinned radio buttons
+// (RADIOBUTTON), laid out in Columns; unbound, the framework's radio group.
 #include "framework/RadioGroup.h"
 #include "skin/paint/ControlKinds.h"
-#include "skin/paint/TsBoundControl.h"
-#include "skin/paint/sGroupBox.h"
+#include "skin/paint/TsCaptionedBox.h"
 
 namespace tavra {
 
-class TsRadioGroup : public TsBoundControl<TRadioGroup> {
+class TsRadioGroup : public TsCaptionedBox<TRadioGroup> {
  public:
-  explicit TsRadioGroup(TComponent* owner) : TsBoundControl(owner, ControlKind::GroupBox) {}
-  TsCaptionLayout CaptionLayout = TsCaptionLayout::clTopLeft;
-  int CaptionYOffset = 0;
-  std::string CaptionSkin;
+  explicit TsRadioGroup(TComponent* owner) : TsCaptionedBox(owner, ControlKind::GroupBox) {}
+
+ protected:
+  TRadioButton& makeButton() override;
 };
 
 }  // namespace tavra

@@ -1,6 +1,8 @@
 #pragma once
-// The skinned tree view. It is bound to its section and answers the skin engine's commands; its own
-// skinned look is not drawn yet, so it paints as the framework's tree view.
+// The skinned tree view: bound to EDIT unless it names a section, it takes the section's colour
+// and text colour (unless custom) for the framework's rows, and paints its frame and scroll bar
+// from the skin: the frame is the section's border composed over the parent's background, hot
+// while the mouse is over the view or it has the focus. Unbound, the framework's tree view.
 #include "framework/TreeView.h"
 #include "skin/paint/ControlKinds.h"
 #include "skin/paint/TsBoundControl.h"
@@ -9,7 +11,24 @@ namespace tavra {
 
 class TsTreeView : public TsBoundControl<TTreeView> {
  public:
-  explicit TsTreeView(TComponent* owner) : TsBoundControl(owner, ControlKind::TreeView) {}
+  explicit TsTreeView(TComponent* owner);
+
+  void WndProc(TMessage& msg) override;
+
+ protected:
+  void Loaded() override;
+
+ private:
+  int skinState() const { return SkinData.ShowsHot() ? 1 : 0; }
+  void takeSectionColors();
+  void restoreOwnColors();
+  void composeFrame();
+  void paintFrame();
+
+  int composedState_ = -1;
+  bool ownColorsKept_ = false;
+  Color ownColor_ = clWindow;
+  Color ownFontColor_ = clWindowText;
 };
 
 }  // namespace tavra

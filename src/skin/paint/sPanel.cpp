@@ -1,0 +1,28 @@
+#include "skin/paint/sPanel.h"
+
+#include "skin/paint/BindingPainting.h"
+#include "skin/paint/FrameBand.h"
+
+namespace tavra {
+
+Rect TsPanel::captionRect(int lineHeight) const {
+  const int bevels = (bevelInner() != TBevelCut::bvNone ? 1 : 0) + (bevelOuter() != TBevelCut::bvNone ? 1 : 0);
+  const int inset = bevelWidth() * bevels + borderWidth();
+  const Rect inside = clientRect().inflatedBy(-inset, -inset);
+  const int top = inside.top + (inside.height() - lineHeight) / 2;
+  return {inside.left, top, inside.right, top + lineHeight};
+}
+
+void TsPanel::paintContent(Canvas& cache, int state) {
+  (void)state;
+  if (caption().empty()) return;
+  unsigned format = DT_SINGLELINE | DT_VCENTER | DT_EXPANDTABS | DT_NOPREFIX;
+  if (alignment() == TAlignment::taCenter) format |= DT_CENTER;
+  else if (alignment() == TAlignment::taRightJustify) format |= DT_RIGHT;
+  // The cache is the whole panel: its client area starts inside the frame.
+  const Point frame = ClientOffsetIn(*this);
+  const Rect r = captionRect(cache.textExtent("W").height).offsetBy(frame);
+  WriteSkinText(cache, caption(), enabled(), false, SkinData, format, r);
+}
+
+}  // namespace tavra

@@ -1,0 +1,15 @@
+#pragma once
+// The skinned scroll box: its section (PANEL_LOW) over the parent's background, the frame of a
+// single border style painted from the same composition; unbound, the framework's scroll box.
+#include "framework/ScrollBox.h"
+#include "skin/paint/ControlKinds.h"
+#include "skin/paint/TsSkinnedControl.h"
+
+namespace tavra {
+
+class TsScrollBox : public TsSkinnedControl<TScrollBox> {
+ public:
+  explicit TsScrollBox(TComponent* owner) : TsSkinnedControl(owner, ControlKind::ScrollBox) {}
+};
+
+}  // namespace tavra
