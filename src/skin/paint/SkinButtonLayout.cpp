@@ -35,18 +35,20 @@ SkinButtonPlacement placeButtonContent(Canvas& canvas, const Rect& client, const
                                 : client.width() - 2 * std::max(c.margin, 0);
     Rect measure{0, 0, std::max(room, 1), 0};
     canvas.drawText(c.caption, measure, DT_CALCRECT | format);
-    text = {std::min(measure.width(), std::max(room, 1)), measure.height()};
+    text = measure.size();
   }
 
   const int extent = horizontal ? client.width() : client.height();
   const int total = horizontal ? c.glyph.width + text.width : c.glyph.height + text.height;
   int margin = c.margin;
+  // Content wider than the button first gives up the spacing, then the margin.
+  if (margin == -1 && spacing > 0 && total + spacing > extent) spacing = std::max(extent - total, 0);
   if (margin == -1) {
     if (spacing == -1) {
       margin = (extent - total) / 3;
       spacing = margin;
     } else {
-      margin = (extent - (total + spacing)) / 2;
+      margin = std::max((extent - (total + spacing)) / 2, 0);
     }
   } else if (spacing == -1) {
     spacing = (extent - margin - total) / 2;
