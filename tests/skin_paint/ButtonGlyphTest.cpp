@@ -7,6 +7,7 @@
 #include "skin/manager/TsSkinManager.h"
 #include "skin/paint/ButtonFades.h"
 #include "skin/paint/SkinButtonGlyph.h"
+#include "skin/paint/SkinButtonLayout.h"
 
 namespace tavra::test {
 namespace {
@@ -126,6 +127,40 @@ TEST(ButtonGlyphTest, AReflectedGlyphFadesBelowItself) {
   EXPECT_GT(first, second);
   EXPECT_GT(second, 0);
   EXPECT_EQ(target.colorAt(0, 6), clBlack) << "the reflection is half as high as the glyph";
+}
+
+TEST(ButtonLayoutTest, GlyphAndCaptionGoTogetherByAlignmentAndLayout) {
+  Bitmap b(100, 30);
+  Canvas canvas(b);
+  canvas.setFont(Font{"Tahoma", 11, fsNone, clBlack, FontCharset::Default});
+  const Rect client{0, 0, 100, 30};
+  struct Case {
+    TButtonLayout layout;
+    TAlignment alignment;
+    Point glyph;
+  };
+  const Case cases[] = {
+      {TButtonLayout::blGlyphLeft, TAlignment::taCenter, {42, 7}},        {TButtonLayout::blGlyphLeft, TAlignment::taLeftJustify, {4, 7}},
+      {TButtonLayout::blGlyphLeft, TAlignment::taRightJustify, {80, 7}},  {TButtonLayout::blGlyphRight, TAlignment::taRightJustify, {80, 7}},
+      {TButtonLayout::blGlyphRight, TAlignment::taLeftJustify, {4, 7}},   {TButtonLayout::blGlyphTop, TAlignment::taCenter, {42, 7}},
+  };
+  for (const Case& c : cases) {
+    SkinButtonContent content;
+    content.glyph = {16, 16};
+    content.layout = c.layout;
+    content.alignment = c.alignment;
+    EXPECT_EQ(placeButtonContent(canvas, client, content).glyph, c.glyph) << static_cast<int>(c.layout) << " " << static_cast<int>(c.alignment);
+  }
+  // With a caption the glyph and the text sit side by side `spacing` apart, and a caption too wide
+  // for the room left gives up the spacing rather than overlap the glyph.
+  for (const char* caption : {"ab", "a caption far too wide for a hundred pixels"}) {
+    SkinButtonContent content;
+    content.glyph = {16, 16};
+    content.caption = caption;
+    const SkinButtonPlacement p = placeButtonContent(canvas, client, content);
+    EXPECT_GE(p.text.left, p.glyph.x + 16) << caption;
+    EXPECT_GE(p.glyph.x, 0) << caption;
+  }
 }
 
 TEST(ButtonFadeMathTest, TheStartWeightFallsToZeroAtTheLastStep) {

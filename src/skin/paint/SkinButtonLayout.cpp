@@ -43,6 +43,12 @@ SkinButtonPlacement placeButtonContent(Canvas& canvas, const Rect& client, const
   int margin = c.margin;
   // Content wider than the button first gives up the spacing, then the margin.
   if (margin == -1 && spacing > 0 && total + spacing > extent) spacing = std::max(extent - total, 0);
+  const bool forward = c.layout == TButtonLayout::blGlyphLeft || c.layout == TButtonLayout::blGlyphTop;
+  if (margin == -1 && horizontal && spacing >= 0 && c.alignment != TAlignment::taCenter) {
+    // The block goes to one side: the margin is counted from the glyph's side of the button.
+    const bool toGlyphSide = (c.alignment == TAlignment::taLeftJustify) == forward;
+    margin = toGlyphSide ? SkinButtonContent::kEdge : std::max(extent - total - spacing - SkinButtonContent::kEdge, 0);
+  }
   if (margin == -1) {
     if (spacing == -1) {
       margin = (extent - total) / 3;

@@ -20,6 +20,9 @@ struct SkinButtonContent {
   bool wordWrap = false;
   TAlignment textAlignment = TAlignment::taCenter;
   int textOffset = 0;
+  // Where glyph and caption go together when the margin is −1 (left and right keep kEdge free).
+  TAlignment alignment = TAlignment::taCenter;
+  static constexpr int kEdge = 4;
 };
 
 struct SkinButtonPlacement {

@@ -2,6 +2,7 @@
 
 #include "framework/Application.h"
 #include "skin/manager/SkinCommands.h"
+#include "skin/manager/SkinProcessState.h"
 #include "skin/paint/ButtonFades.h"
 #include "skin/paint/TsCommonData.h"
 
@@ -30,12 +31,13 @@ bool TsAnimTimer::animStep() {
     sendSkinCommand(control, SKC_FADEDONE);
     return false;
   }
-  Drawing = true;
-  blendFadeStep(StartImage, Binding->CacheBitmap, fadeStartWeight(Step, Iterations), Frame);
-  sendSkinCommand(control, SKC_SETHELD, 0, 0);
-  sendSkinCommand(control, SKC_ANIMSTEP);
+  {
+    ScopedSkinFlag drawing(Drawing);
+    blendFadeStep(StartImage, Binding->CacheBitmap, fadeStartWeight(Step, Iterations), Frame);
+    sendSkinCommand(control, SKC_SETHELD, 0, 0);
+    sendSkinCommand(control, SKC_ANIMSTEP);
+  }
   ++Step;
-  Drawing = false;
   return true;
 }
 

@@ -1,5 +1,6 @@
 #include "skin/paint/sBitBtn.h"
 
+#include "framework/Application.h"
 #include "framework/Form.h"
 #include "skin/data/SkinModel.h"
 #include "skin/data/TsGeneralData.h"
@@ -41,6 +42,12 @@ void TsBitBtn::setDown(bool on) {
 void TsBitBtn::setWordWrap(bool on) {
   if (on == wordWrap_) return;
   wordWrap_ = on;
+  SkinData.RequestRepaint();
+}
+
+void TsBitBtn::setAlignment(TAlignment a) {
+  if (a == alignment_) return;
+  alignment_ = a;
   SkinData.RequestRepaint();
 }
 
@@ -107,6 +114,7 @@ void TsBitBtn::drawContent(Bitmap& cache, int state) {
   content.wordWrap = wordWrap_;
   content.textAlignment = textAlignment();
   content.textOffset = textOffset();
+  content.alignment = alignment_;
   const SkinButtonPlacement placed = placeButtonContent(c, clientRect().inflatedBy(-2, -2), content);
   const Point shift = state == 2 ? Point{1, 1} : Point{0, 0};
   if (!content.caption.empty()) {
@@ -252,6 +260,9 @@ void TsBitBtn::WndProc(TMessage& m) {
     case WM_LBUTTONDBLCLK: {
       const bool animate = SkinData.HasSkin() && enabled() && !isDesigning() && !down_;
       pressedHere_ = enabled();
+      // No hint pops up while the press is handled.
+      bool unusedHints = false;
+      ScopedSkinFlag noHints(TApplication::exists() ? Application().ShowHint : unusedHints, false);
       TsSkinnedControl::WndProc(m);
       if (!animate || isDestroying()) return;
       SkinData.PaintingHeld = SkinData.IsPaintingHeld();

@@ -31,6 +31,9 @@ class TsBitBtn : public TsSkinnedControl<TBitBtn>, public TsButtonProperties {
   void setDown(bool on);
   bool wordWrap() const { return wordWrap_; }
   void setWordWrap(bool on);
+  // Where glyph and caption go together in the button.
+  TAlignment alignment() const { return alignment_; }
+  void setAlignment(TAlignment a);
   // The framework's pressed state: the mouse or the space bar holds the button.
   bool pushed() const { return TBitBtn::down(); }
 
@@ -62,6 +65,7 @@ class TsBitBtn : public TsSkinnedControl<TBitBtn>, public TsButtonProperties {
   int focusMargin_ = 1;
   bool down_ = false;
   bool wordWrap_ = true;
+  TAlignment alignment_ = TAlignment::taCenter;
   bool pressedHere_ = false;    // the left button went down on the button
   bool forcedPressed_ = false;  // the pressed look is being redrawn at once
   int composedState_ = -1;
