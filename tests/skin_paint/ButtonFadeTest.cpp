@@ -11,6 +11,8 @@
 #include "driver/fixtures/FixtureSkin.h"
 #include "framework/BitBtn.h"
 #include "framework/Form.h"
+#include "framework/MenuItem.h"
+#include "framework/PopupMenu.h"
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/TsSkinManager.h"
 #include "skin/paint/BackgroundProtocol.h"
@@ -380,6 +382,32 @@ TEST_F(ButtonFadeTest, SpeedButtonStylesSeparatorAndCheck) {
   EXPECT_EQ(shownAt(check, {0, 15}), kPressedEdge) << "a checked button shows its press";
   driver.click(check.clientToScreen({20, 15}));
   EXPECT_FALSE(check.checked());
+}
+
+TEST_F(ButtonFadeTest, TheDropDownPartOpensItsMenuAndShowsItsOwnPress) {
+  useSkin(0);
+  TPopupMenu& menu = form->make<TPopupMenu>();
+  TMenuItem& item = form->make<TMenuItem>();
+  item.setCaption("Пункт");
+  menu.Items().Add(item);
+  TsSpeedButton& b = button<TsSpeedButton>({20, 20, 100, 50});
+  b.setButtonStyle(TsButtonStyle::tbsDropDown);
+  b.setDropdownMenu(&menu);
+  int clicks = 0;
+  b.OnClick = [&](TComponent&) { ++clicks; };
+  driver.settle();
+  const int part = 80 - TsSpeedButton::kDropDownWidth;
+  bool opened = false;
+  driver.whenMenuOpen([&] {
+    opened = true;
+    EXPECT_EQ(shownAt(b, {part, 15}), kPressedEdge) << "the drop-down part is pressed while its menu is open";
+    EXPECT_EQ(shownAt(b, {0, 15}), kHotEdge);
+  });
+  driver.click(b.clientToScreen({part + 7, 15}));
+  EXPECT_TRUE(opened);
+  EXPECT_EQ(clicks, 0);
+  driver.click(b.clientToScreen({10, 15}));
+  EXPECT_EQ(clicks, 1);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "skin/paint/sBitBtn.h"
 
+#include <exception>
+
 #include "framework/Application.h"
 #include "framework/Form.h"
 #include "skin/data/SkinModel.h"
@@ -238,7 +240,13 @@ void TsBitBtn::handleMouseUp(TMessage& m) {
   if (!after || isDestroying() || !SkinData.HasSkin()) return;
   SkinData.PaintingHeld = false;
   SkinData.BackgroundDirty = false;
-  showChange(aeMouseUp, HalfLength::Yes);
+  try {
+    showChange(aeMouseUp, HalfLength::Yes);
+  } catch (const std::exception&) {
+    // A fade that cannot start leaves the button as it is, shown in its new state.
+    freeFadeTimer();
+    SkinData.RequestRepaint();
+  }
 }
 
 void TsBitBtn::WndProc(TMessage& m) {

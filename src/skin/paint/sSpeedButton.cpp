@@ -289,6 +289,12 @@ void TsSpeedButton::WndProc(TMessage& m) {
         case SKC_SETSKIN:
           freeAnimTimer();
           TsSkinnedControl::WndProc(m);
+          // Skinned, the composed look covers every pixel: nothing is erased under it.
+          if (SkinData.HasSkin()) {
+            controlStyle_ |= csOpaque;
+          } else {
+            controlStyle_ &= ~csOpaque;
+          }
           if (visible()) SkinData.RequestRepaint();
           return;
         case SKC_ANIMSTEP:
