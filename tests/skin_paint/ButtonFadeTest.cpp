@@ -299,6 +299,47 @@ TEST_F(ButtonFadeTest, ASectionTheSkinLacksLeavesTheFrameworkButton) {
   EXPECT_FALSE(skinless.window()->windowRegion().has_value());
 }
 
+TEST_F(ButtonFadeTest, ASpeedButtonWithoutItsSectionIsTheFrameworkOne) {
+  useSkin(5);
+  TsSpeedButton& skinless = button<TsSpeedButton>({10, 10, 40, 40});
+  skinless.SkinData.setSkinSection("NOSUCH");
+  TSpeedButton& plain = form->make<TSpeedButton>();
+  plain.setParent(form);
+  plain.setBoundsRect({150, 10, 180, 40});
+  const Bitmap glyph = filled(8, 8, rgb(200, 30, 30));
+  for (TSpeedButton* b : {static_cast<TSpeedButton*>(&skinless), &plain}) b->setGlyph(glyph);
+  for (Point mouse : {Point{-1, -1}, Point{15, 15}}) {
+    if (mouse.x >= 0) driver.mouseDown(skinless.clientToScreen(mouse));
+    driver.settle();
+    const Bitmap screen = driver.screenshot();
+    const Point a = skinless.clientToScreen({0, 0});
+    if (mouse.x >= 0) {
+      driver.mouseUp(skinless.clientToScreen(mouse));
+      driver.mouseDown(plain.clientToScreen(mouse));
+    }
+    driver.settle();
+    const Bitmap other = driver.screenshot();
+    const Point p = plain.clientToScreen({0, 0});
+    for (int y = 0; y < 30; ++y) {
+      for (int x = 0; x < 30; ++x) ASSERT_EQ(screen.colorAt(a.x + x, a.y + y), other.colorAt(p.x + x, p.y + y)) << x << "," << y;
+    }
+    if (mouse.x >= 0) driver.mouseUp(plain.clientToScreen(mouse));
+  }
+  EXPECT_EQ(skinless.animTimer(), nullptr);
+}
+
+TEST_F(ButtonFadeTest, ShowCaptionOffLeavesTheLookOfAButtonWithoutCaption) {
+  useSkin(0);
+  TsBitBtn& captioned = button<TsBitBtn>({10, 10, 110, 40});
+  captioned.setCaption("Кнопка");
+  TsBitBtn& bare = button<TsBitBtn>({10, 60, 110, 90});
+  driver.settle();
+  ASSERT_NE(captioned.SkinData.CacheBitmap, bare.SkinData.CacheBitmap);
+  captioned.setShowCaption(false);
+  driver.settle();
+  EXPECT_EQ(captioned.SkinData.CacheBitmap, bare.SkinData.CacheBitmap);
+}
+
 TEST_F(ButtonFadeTest, ASkinChangeDuringAFadeEndsItInTheNewSkin) {
   useSkin(5);
   RecordingBitBtn& b = button<RecordingBitBtn>({20, 20, 120, 50});

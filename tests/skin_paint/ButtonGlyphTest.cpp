@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "PaintFixtures.h"
+#include "framework/ImageList.h"
 #include "gfx/AlphaConversion.h"
 #include "skin/manager/TsSkinManager.h"
 #include "skin/paint/ButtonFades.h"
@@ -129,6 +130,35 @@ TEST(ButtonGlyphTest, AReflectedGlyphFadesBelowItself) {
   EXPECT_EQ(target.colorAt(0, 6), clBlack) << "the reflection is half as high as the glyph";
 }
 
+TEST(ButtonGlyphTest, AnImageListGlyphIsGreyAndTransparentWhileNotHotWhenAsked) {
+  TImageList list(nullptr, 2, 2);
+  Bitmap red(2, 2, PixelFormat::Bits32);
+  red.fill(0xFFFF0000u);
+  ASSERT_EQ(list.add(red), 0);
+  struct Case {
+    bool hot;
+    bool grayed;
+    int blend;
+    Color expected;
+  };
+  // Composed over black: (channel × alpha) shr 8, alpha 255, or 127 at 50 % Blend.
+  const Case cases[] = {
+      {false, false, 0, rgb(254, 0, 0)},
+      {false, true, 0, rgb(84, 84, 84)},  // grey (255 + 0 + 0) div 3 = 85
+      {true, true, 0, rgb(254, 0, 0)},
+      {false, false, 50, rgb(126, 0, 0)},
+      {true, false, 50, rgb(254, 0, 0)},
+  };
+  for (const Case& c : cases) {
+    Bitmap target = filled(2, 2, clBlack);
+    DrawSkinGlyph(target, {0, 0}, SkinGlyph{.images = &list, .imageIndex = 0, .hot = c.hot, .blend = c.blend, .grayed = c.grayed});
+    EXPECT_EQ(target.colorAt(1, 1), c.expected) << c.hot << " " << c.grayed << " " << c.blend;
+  }
+  Bitmap target = filled(2, 2, clBlack);
+  DrawSkinGlyph(target, {0, 0}, SkinGlyph{.images = &list, .imageIndex = 1});
+  EXPECT_TRUE(allOf(target, target.bounds(), clBlack)) << "an index outside the list draws nothing";
+}
+
 TEST(ButtonLayoutTest, GlyphAndCaptionGoTogetherByAlignmentAndLayout) {
   Bitmap b(100, 30);
   Canvas canvas(b);
@@ -150,6 +180,20 @@ TEST(ButtonLayoutTest, GlyphAndCaptionGoTogetherByAlignmentAndLayout) {
     content.layout = c.layout;
     content.alignment = c.alignment;
     EXPECT_EQ(placeButtonContent(canvas, client, content).glyph, c.glyph) << static_cast<int>(c.layout) << " " << static_cast<int>(c.alignment);
+  }
+  // The caption's alignment and wrapping become its text format.
+  for (const auto& [alignment, flag] : {std::pair{TAlignment::taLeftJustify, DT_LEFT}, std::pair{TAlignment::taCenter, DT_CENTER},
+                                        std::pair{TAlignment::taRightJustify, DT_RIGHT}}) {
+    for (bool wrap : {false, true}) {
+      SkinButtonContent content;
+      content.caption = "ab";
+      content.textAlignment = alignment;
+      content.wordWrap = wrap;
+      const unsigned format = placeButtonContent(canvas, client, content).textFormat;
+      EXPECT_EQ(format & (DT_CENTER | DT_RIGHT), static_cast<unsigned>(flag));
+      EXPECT_EQ((format & DT_WORDBREAK) != 0, wrap);
+      EXPECT_EQ((format & DT_SINGLELINE) != 0, !wrap);
+    }
   }
   // With a caption the glyph and the text sit side by side `spacing` apart, and a caption too wide
   // for the room left gives up the spacing rather than overlap the glyph.
