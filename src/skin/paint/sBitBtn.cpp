@@ -158,7 +158,9 @@ void TsBitBtn::Paint() {
     return;
   }
   SkinData.PaintingHeld = SkinData.IsPaintingHeld();
-  if (!SkinData.PaintingHeld) {
+  // Held, the button shows its last look; a button that has none yet composes one anyway.
+  const bool noLook = SkinData.CacheBitmap.width() != width() || SkinData.CacheBitmap.height() != height();
+  if (!SkinData.PaintingHeld || noLook) {
     bool dirty = SkinData.BackgroundDirty || SkinData.PartlyClipped;
     if (parent() && sendSkinCommand(*parent(), SKC_GETCLIPPED) != 0) dirty = true;
     SkinData.PartlyClipped = parent() && !parent()->clientRect().contains(boundsRect());
