@@ -130,6 +130,18 @@ TEST_F(ButtonFadeTest, ABorderOfThreeFramesFollowsHoverAndPress) {
   EXPECT_EQ(shownAt(b, edge), kPressedEdge) << "Down shows the press without the mouse";
 }
 
+TEST_F(ButtonFadeTest, AButtonOnAHeldParentStillShowsALookOnItsFirstPaint) {
+  useSkin(0);
+  TsPanel& panel = button<TsPanel>({0, 0, 200, 100});
+  driver.settle();
+  sendSkinCommand(panel, SKC_SETHELD, 0, 1);
+  TsBitBtn& b = button<TsBitBtn>({20, 20, 120, 50}, &panel);
+  driver.settle();
+  EXPECT_TRUE(b.SkinData.PaintingHeld);
+  EXPECT_EQ(centreShown(b), kNormal);
+  EXPECT_EQ(shownAt(b, {0, 15}), kNormalEdge);
+}
+
 TEST_F(ButtonFadeTest, TransparentMaskCornersAreCutFromTheWindowSoClicksReachTheParent) {
   useSkin(0);
   TsBitBtn& b = button<TsBitBtn>({20, 20, 120, 50});

@@ -3,7 +3,6 @@
 #include <exception>
 
 #include "framework/Application.h"
-#include "framework/Form.h"
 #include "skin/data/SkinModel.h"
 #include "skin/data/TsGeneralData.h"
 #include "skin/manager/SkinCommands.h"
