@@ -352,6 +352,21 @@ TEST_F(ButtonFadeTest, ShowCaptionOffLeavesTheLookOfAButtonWithoutCaption) {
   EXPECT_EQ(captioned.SkinData.CacheBitmap, bare.SkinData.CacheBitmap);
 }
 
+TEST_F(ButtonFadeTest, DrawOverBorderPutsTheGlyphOverTheBorderOrUnderIt) {
+  useSkin(0);
+  TsBitBtn& b = button<TsBitBtn>({10, 10, 110, 40});
+  Bitmap glyph = filled(100, 30, rgb(255, 0, 0));
+  glyph.setPixel(0, 29, pixelFromColor(clFuchsia));  // the transparent colour
+  b.setGlyph(glyph);
+  b.setMargin(-2);  // the glyph starts at the button's left edge
+  driver.settle();
+  EXPECT_EQ(shownAt(b, {0, 15}), rgb(255, 0, 0));
+  b.setDrawOverBorder(false);
+  driver.settle();
+  EXPECT_EQ(shownAt(b, {0, 15}), kNormalEdge);
+  EXPECT_EQ(shownAt(b, {50, 15}), rgb(255, 0, 0));
+}
+
 TEST_F(ButtonFadeTest, ASkinChangeDuringAFadeEndsItInTheNewSkin) {
   useSkin(5);
   RecordingBitBtn& b = button<RecordingBitBtn>({20, 20, 120, 50});
