@@ -14,7 +14,7 @@ void TButtonGlyph::setGlyph(Bitmap b) {
   }
 }
 
-void TButtonGlyph::setNumGlyphs(int n) { numGlyphs_ = std::clamp(n, 1, 4); }
+void TButtonGlyph::setNumGlyphs(int n) { numGlyphs_ = std::clamp(n, 1, kMaxGlyphs); }
 
 Size TButtonGlyph::glyphSize() const {
   if (glyph_.isEmpty()) return {};

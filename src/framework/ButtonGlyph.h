@@ -21,6 +21,9 @@ struct ButtonContentLayout {
 
 class TButtonGlyph {
  public:
+  // A strip holds at most this many pictures (skinned buttons show a fifth one while hot).
+  static constexpr int kMaxGlyphs = 8;
+
   const Bitmap& glyph() const { return glyph_; }
   void setGlyph(Bitmap b);
   int numGlyphs() const { return numGlyphs_; }

@@ -146,6 +146,41 @@ void selftest(HeadlessDriver& d, const std::function<void(const std::string&)>& 
   shot("4");
 }
 
+// The main window's buttons in three skins: "примеры" hot under the mouse, "тесты" focused,
+// "глоссарий" disabled; then "задания" held down with the mouse; then the help badge hot. Last
+// the testing window's clear buttons, one hot.
+void buttons(HeadlessDriver& d, const std::function<void(const std::string&)>& shot) {
+  startProgram(d);
+  d.advanceUntil([] { return programWindows().Form1->visible(); }, 20000, 100);
+  TForm1& f = *programWindows().Form1;
+  for (const char* skin : {"Rhombus", "Wood", "MacMetal"}) {
+    const std::string name = skin;
+    f.sm->setSkinName(name);
+    d.settle();
+    f.f1b4->setEnabled(false);
+    f.f1b3->setFocus();
+    d.moveTo(d.centreOf(*f.f1b1));
+    d.advance(100);
+    shot(name + "-1");
+    d.mouseDown(d.centreOf(*f.f1b2));
+    d.advance(100);
+    shot(name + "-2");
+    d.mouseUp(d.centreOf(*f.f1b2));
+    d.moveTo(d.centreOf(*f.sSpeedButton1));
+    d.advance(100);
+    shot(name + "-3");
+    f.f1b4->setEnabled(true);
+    d.moveTo({2, 760});
+    d.advance(100);
+  }
+  TForm2& test = *programWindows().Form2;
+  f.f1b3Click(f);
+  d.settle();
+  d.moveTo(d.centreOf(*test.sb2));
+  d.advance(100);
+  shot("test");
+}
+
 }  // namespace
 
 const std::vector<Scenario>& scenarios() {
@@ -158,6 +193,7 @@ const std::vector<Scenario>& scenarios() {
       {"selftest", "the testing window during a test, graded, then the result window counting down", selftest},
       {"covers", "the covers menu open over the main window, then the program in the chosen cover; three covers", coversScenario},
       {"states", "all six windows in a gradient, a textured and an alpha-mask skin; hot, pressed, focused, disabled", statesScenario},
+      {"buttons", "the main window's buttons hot, pressed, focused and disabled in three skins; the testing window's", buttons},
   };
   return list;
 }
