@@ -321,9 +321,17 @@ Bitmap TsCustomHintWindow::skinSectionMask() {
   Region shape(all);
   if (model.IsValidMask(BorderMaskIndex)) {
     DrawBorderMask(mask, all, CentreFill::Yes, CornersFromParent::Yes, 0, model, BorderMaskIndex, empty);
-    // The transparent pixels of the border's pieces lie outside the shape too.
+    // The transparent pixels of the border's corners round the shape off; elsewhere they show
+    // the section's background.
     Bitmap scratch = NewBitmap24(width(), height());
     DrawBorderMaskShaping(scratch, all, CentreFill::Yes, 0, model, BorderMaskIndex, shape);
+    const BorderWidths bw = fitBorderWidths(model.Masks[static_cast<size_t>(BorderMaskIndex)], width(), height());
+    Region between(all);
+    between.subtract(Rect{0, 0, bw.left, bw.top});
+    between.subtract(Rect{all.right - bw.right, 0, all.right, bw.top});
+    between.subtract(Rect{0, all.bottom - bw.bottom, bw.left, all.bottom});
+    between.subtract(Rect{all.right - bw.right, all.bottom - bw.bottom, all.right, all.bottom});
+    shape.unite(between);
   }
   const Pixel marker = pixelFromColor(kOutsideMarker) & 0x00FFFFFFu;
   for (int y = 0; y < mask.height(); ++y) {
