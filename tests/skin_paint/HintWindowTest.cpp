@@ -14,6 +14,9 @@
 #include "framework/Button.h"
 #include "framework/Form.h"
 #include "framework/HintController.h"
+#include "framework/Panel.h"
+#include "skin/manager/SkinCommands.h"
+#include "skin/paint/TsBackgroundInfo.h"
 #include "skin/manager/TsSkinManager.h"
 #include "skin/paint/TsBalloonHintWindow.h"
 #include "skin/paint/TsEllipseHintWindow.h"
@@ -371,6 +374,86 @@ TEST_F(HintWindowTest, HintsDrawnFromTheSkinSectionTakeItsLookAndShape) {
   EXPECT_FALSE(shape.contains({r.width() - 1, r.height() - 1}));
   EXPECT_TRUE(shape.contains({1, 0}));
   EXPECT_EQ(alphaOf(layer.pixel(0, 0)), 0);
+}
+
+TEST_F(HintWindowTest, TheBodyMixesColourGradientAndTexture) {
+  struct Case {
+    int gradientPercent;
+    const char* gradient;
+    int texturePercent;
+    Color expected;  // at (3, 3) of the body
+    int gradientAfter;
+  };
+  const std::string grey = std::to_string(rgb(100, 100, 100));
+  const std::string plain = grey + ";" + grey + ";100;0;0";
+  const Case cases[] = {
+      {0, "", 0, rgb(0x20, 0x40, 0x60), 0},                 // the colour alone
+      {0, "", 76, rgb(201, 209, 217), 0},                   // an empty texture: white, 24 % colour
+      {60, plain.c_str(), 60, rgb(0x20, 0x40, 0x60), 60},   // shares above 100: the plain colour
+      {100, plain.c_str(), 0, rgb(100, 100, 100), 100},     // the gradient alone
+      {50, plain.c_str(), 0, rgb(66, 82, 98), 50},          // half gradient, half colour
+      {50, "", 0, rgb(0x20, 0x40, 0x60), 0},                // no step: the share drops to 0 for good
+  };
+  for (const Case& c : cases) {
+    HintForm& f = form([&c](TsHintManager& m) {
+      testingWindowSettings(m);
+      m.Animated = false;
+      TsHintKind& k = m.HintKind();
+      k.Color = rgb(0x20, 0x40, 0x60);
+      k.GradientPercent = c.gradientPercent;
+      k.GradientData = c.gradient;
+      k.TexturePercent = c.texturePercent;
+    });
+    hover(f);
+    ASSERT_TRUE(shown());
+    EXPECT_EQ(colorFromPixel(skinned()->layerImage().pixel(3, 3)), c.expected) << c.gradientPercent << "/" << c.texturePercent;
+    EXPECT_EQ(f.manager->HintKind().GradientPercent, c.gradientAfter);
+    driver.app().CancelHint();
+    driver.app().destroyComponent(f);
+    driver.settle();
+  }
+}
+
+TEST_F(HintWindowTest, AGradientThatDoesNotConvertEndsTheHintWithTheErrorBox) {
+  HintForm& f = form([](TsHintManager& m) {
+    testingWindowSettings(m);
+    m.HintKind().GradientPercent = 50;
+    m.HintKind().GradientData = "1;2;x;0;0";
+  });
+  hover(f);
+  ASSERT_EQ(driver.boxes.size(), 1u);
+  EXPECT_EQ(driver.boxes[0].icon, MessageBoxIcon::Error);
+  EXPECT_FALSE(shown());
+}
+
+TEST_F(HintWindowTest, AControlHandedOverByTheHandlerIsShownInsteadOfTheText) {
+  TsSkinManager& sm = driver.app().make<TsSkinManager>();
+  sm.InternalSkins().add() = fixtureSkin();
+  sm.setSkinName(std::string(kFixtureSkinName));
+  TPanel* handed = nullptr;
+  HintForm& f = form([&handed](TsHintManager& m) {
+    testingWindowSettings(m);
+    m.Animated = false;
+    m.OnShowHint = [&handed](std::string&, bool&, THintInfo&, std::unique_ptr<TWinControl>& frame) {
+      auto panel = std::make_unique<TPanel>(nullptr);
+      panel->setBounds(0, 0, 60, 30);
+      panel->setBevelOuter(TBevelCut::bvNone);
+      panel->setColor(rgb(1, 2, 3));
+      handed = panel.get();
+      frame = std::move(panel);
+    };
+  });
+  hover(f);
+  ASSERT_TRUE(shown());
+  TsCustomHintWindow* w = skinned();
+  EXPECT_EQ(w->window()->bounds().size(), (Size{60 + 22, 30 + 22})) << "the frame's size and the shadow";
+  EXPECT_EQ(colorFromPixel(w->layerImage().pixel(30, 15)), rgb(1, 2, 3)) << "the frame printed on the body";
+  EXPECT_EQ(f.manager->customHintFrame(), nullptr) << "the frame lives until it is painted";
+  EXPECT_EQ(sendSkinCommand(*w, SKC_GETVARIES), 1);
+  TsBackgroundInfo info;
+  sendSkinCommand(*w, SKC_GETBG, reinterpret_cast<LParam>(&info));
+  EXPECT_EQ(info.Kind, BackgroundKind::Bitmap);
+  EXPECT_EQ(info.OffsetX, 0);
 }
 
 }  // namespace
