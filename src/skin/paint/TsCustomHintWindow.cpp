@@ -411,6 +411,7 @@ void TsCustomHintWindow::FillShape(Canvas&, Point, int, Color) {}
 
 Bitmap TsCustomHintWindow::shapeMask(int g) {
   Bitmap mask = NewBitmap24(width(), height());
+  if (mask.isEmpty()) return mask;
   mask.fill(kWhite);
   Canvas c(mask);
   FillShape(c, {0, 0}, 0, rgb(g, g, g));
@@ -419,6 +420,7 @@ Bitmap TsCustomHintWindow::shapeMask(int g) {
 
 Bitmap TsCustomHintWindow::ringedShadowMask(int a0, Point shift) {
   Bitmap mask = NewBitmap24(width(), height());
+  if (mask.isEmpty()) return mask;
   mask.fill(kWhite);
   Canvas c(mask);
   const int blur = std::clamp(kind().ShadowBlur, 0, kMaxShadowBlur);
