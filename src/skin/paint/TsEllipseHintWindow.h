@@ -16,7 +16,7 @@ class TsEllipseHintWindow : public TsCustomHintWindow {
   Bitmap MakeBody() override;
   void PaintBevel(Bitmap& bitmap) override;
 
-  // Grows a w × h box (in place) so that an ellipse in it encloses the original box: with
+  // Grows a w × h box (in place) to give an ellipse drawn in it room around the text: with
   // d = √(w² + h²) − w, ExtraWidth := round(w × d / h) and ExtraHeight := round(d × h / w).
   static void growToEnclose(Rect& r, int& extraWidth, int& extraHeight);
 

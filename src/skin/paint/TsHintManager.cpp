@@ -37,11 +37,11 @@ TsHintManager::TsHintManager(TComponent* owner) : TComponent(owner), hintKind_(s
 
 TsHintManager::~TsHintManager() {
   if (gCurrent == this) gCurrent = nullptr;
+  customFrame_.reset();
+  if (!TApplication::exists()) return;
   TApplication& app = Application();
   app.setHintWindowClass(nullptr);
   app.OnShowHint = nullptr;
-  // The frame still waiting for a hint belongs to the handler's owner no longer.
-  customFrame_.reset();
 }
 
 void TsHintManager::Loaded() {
