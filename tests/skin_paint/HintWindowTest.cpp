@@ -456,5 +456,21 @@ TEST_F(HintWindowTest, AControlHandedOverByTheHandlerIsShownInsteadOfTheText) {
   EXPECT_EQ(info.OffsetX, 0);
 }
 
+TEST(BalloonBubbles, FiveEverSmallerBubblesStepFromTheBodyToTheTail) {
+  const Rect body{0, 30, 200, 110};
+  for (Point tail : {Point{3, 3}, Point{197, 3}, Point{3, 137}}) {
+    double lastDistance = 1e9;
+    for (int k = 1; k <= TsBalloonHintWindow::kBubbleCount; ++k) {
+      const Rect b = TsBalloonHintWindow::bubbleRect(body, tail, k);
+      EXPECT_EQ(b.width(), 200 / (4 * k));
+      EXPECT_EQ(b.height(), 80 / (4 * k));
+      const double dx = (b.left + b.right) / 2.0 - tail.x, dy = (b.top + b.bottom) / 2.0 - tail.y;
+      const double distance = std::sqrt(dx * dx + dy * dy);
+      EXPECT_LT(distance, lastDistance) << "bubble " << k << " nearer the tail";
+      lastDistance = distance;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace tavra::test
