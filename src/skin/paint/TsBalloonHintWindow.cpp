@@ -27,11 +27,11 @@ Rect TsBalloonHintWindow::bubbleRect(const Rect& body, Point tail, int k) {
   const int w = body.width() / (kBubbleDivisor * k);
   const int h = body.height() / (kBubbleDivisor * k);
   const double cx = body.left + body.width() / 2.0, cy = body.top + body.height() / 2.0;
-  const double rx = std::max(1.0, body.width() / 2.0), ry = std::max(1.0, body.height() / 2.0);
-  // Where the line from the centre to the tail leaves the ellipse.
-  const double ux = (tail.x - cx) / rx, uy = (tail.y - cy) / ry;
-  const double len = std::max(1e-9, std::sqrt(ux * ux + uy * uy));
-  const double ex = cx + rx * ux / len, ey = cy + ry * uy / len;
+  const double rx = body.width() / 2.0, ry = body.height() / 2.0;
+  // The trail leaves the ellipse halfway between its middle and its end on the tail's side, at
+  // the edge that faces the tail, so that it runs diagonally out of the band.
+  const double sx = tail.x < cx ? -1.0 : 1.0, sy = tail.y < cy ? -1.0 : 1.0;
+  const double ex = cx + sx * rx / 2, ey = cy + sy * ry * std::sqrt(0.75);
   const double f = (k - 0.5) / kBubbleCount;
   const int bx = static_cast<int>(std::lround(ex + (tail.x - ex) * f));
   const int by = static_cast<int>(std::lround(ey + (tail.y - ey) * f));

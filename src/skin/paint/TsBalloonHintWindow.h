@@ -20,7 +20,8 @@ class TsBalloonHintWindow : public TsCustomHintWindow {
   void PaintBevel(Bitmap& bitmap) override;
 
   // Bubble k (1 to kBubbleCount) of a balloon body: Width(body) div (4 × k) by Height(body)
-  // div (4 × k), its centre (k − ½) fifths of the way from the body's edge to `tail`.
+  // div (4 × k), its centre (k − ½) fifths of the way from the body's edge (a quarter of the
+  // width in from its end on the tail's side) to `tail`.
   static Rect bubbleRect(const Rect& body, Point tail, int k);
 
  protected:
