@@ -6,17 +6,15 @@
 #include <cmath>
 #include <thread>
 
-#include "framework/Application.h"
 #include "gfx/Canvas.h"
-#include "skin/data/Gradient.h"
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/TsSkinManager.h"
 #include "skin/paint/BindingPainting.h"
-#include "skin/paint/BorderMask.h"
+#include "skin/paint/HintKindFill.h"
 #include "skin/paint/HintPixels.h"
-#include "skin/paint/SectionPainting.h"
+#include "skin/paint/HintPlacement.h"
+#include "skin/paint/HintSkinLook.h"
 #include "skin/paint/SkinPixels.h"
-#include "skin/paint/TextureFill.h"
 #include "skin/paint/TsBackgroundInfo.h"
 #include "skin/paint/TsHintManager.h"
 #include "skin/paint/TsHtml.h"
@@ -27,8 +25,6 @@ namespace {
 
 // Each hint window keeps its own device context (class style bit 0x20).
 constexpr std::uint32_t kOwnDeviceContext = 0x00000020;
-// The colour a skin-drawn mask marks the outside with before it becomes white.
-constexpr Color kOutsideMarker = clFuchsia - 1;
 constexpr Pixel kWhite = 0xFFFFFFFFu;
 
 void realOrNoPause(Window& window, int ms) {
@@ -67,13 +63,7 @@ void TsCustomHintWindow::CreateParams(WindowParams& p) {
 
 int TsCustomHintWindow::SkinBorderWidth(int side) const {
   TsSkinManager* skins = TsSkinManager::DefaultManager();
-  if (BorderMaskIndex < 0 || !skins || !skins->model().IsValidMask(BorderMaskIndex)) return 0;
-  const TsMaskData& mask = skins->model().Masks[static_cast<size_t>(BorderMaskIndex)];
-  if (mask.BorderWidth > 0) return mask.BorderWidth;
-  const int own[4] = {mask.WL, mask.WT, mask.WR, mask.WB};
-  if (own[side] > 0) return own[side];
-  if (side == 0 || side == 2) return mask.Rect.width() / (std::max<int>(1, mask.ImageCount) * 3);
-  return mask.Rect.height() / ((std::max<int>(0, mask.MaskType) + 1) * 3);
+  return skins ? HintSkinBorderWidth(skins->model(), BorderMaskIndex, side) : 0;
 }
 
 Rect TsCustomHintWindow::CalcHintRect(int, const std::string& hint, void*) {
@@ -126,39 +116,10 @@ void TsCustomHintWindow::ActivateHint(Rect rect, const std::string& hint) {
   const bool layered = layeredWindows();
   systemDropShadow_ = usesSkinData() && layered;
   setCaption(hint);
-  const Point p = GetAnchor();
   const int w = rect.width(), h = rect.height();
-  int left = p.x, top = p.y;
-  Corner = manager().DefaultMousePos;
-  if (Corner == mpLeftBottom || Corner == mpRightBottom) top -= h;
-  if (Corner == mpRightTop || Corner == mpRightBottom) left -= w;
-  bool below = Corner == mpLeftTop || Corner == mpRightTop;
-  bool leftSide = Corner == mpLeftTop || Corner == mpLeftBottom;
-  // Kept on the desktop: a hint that would leave it opens on the other side of the anchor.
-  const Size desktop = WindowSystem::instance().desktopSize();
-  bool moved = false;
-  if (top + h > desktop.height) {
-    top = p.y - h;
-    below = false;
-    moved = true;
-  }
-  if (top < 0) {
-    top = p.y;
-    below = true;
-    moved = true;
-  }
-  if (left + w > desktop.width) {
-    left = p.x - w;
-    leftSide = false;
-    moved = true;
-  }
-  if (left < 0) {
-    left = p.x;
-    leftSide = true;
-    moved = true;
-  }
-  if (moved) Corner = below ? (leftSide ? mpLeftTop : mpRightTop) : (leftSide ? mpLeftBottom : mpRightBottom);
-  const Rect placed = Rect::fromSize(left, top, w, h);
+  const HintPlacement place = PlaceHint(GetAnchor(), {w, h}, manager().DefaultMousePos, WindowSystem::instance().desktopSize());
+  Corner = place.corner;
+  const Rect placed = place.bounds;
   manager().HintCanvas().resize(std::max(0, w), std::max(0, h), kWhite);
   if (layered) activateLayered(placed);
   else activateCaptured(placed);
@@ -303,97 +264,29 @@ Point TsCustomHintWindow::TailPoint() const {
   return {3, 3};
 }
 
-Bitmap TsCustomHintWindow::MakeMask() { return skinSectionMask(); }
-
-Bitmap TsCustomHintWindow::MakeBody() { return skinSectionBody(); }
-
-Bitmap TsCustomHintWindow::skinSectionMask() {
-  Bitmap mask = NewBitmap24(width(), height());
+Bitmap TsCustomHintWindow::MakeMask() {
   TsSkinManager* skins = TsSkinManager::DefaultManager();
-  if (!skins || !skins->model().IsValidSection(SectionIndex)) {
+  if (!skins) {
+    Bitmap mask = NewBitmap24(width(), height());
     mask.fill(pixelFromColor(clBlack));
     return mask;
   }
-  const SkinModel& model = skins->model();
-  const TsCacheView empty{.FillColor = kOutsideMarker, .Ready = false};
-  const Rect all = mask.bounds();
-  PaintSectionBackground(model, SectionIndex, empty, clFuchsia, PatternIndex, PatternIndex, mask, {0, 0}, all, 0);
-  Region shape(all);
-  if (model.IsValidMask(BorderMaskIndex)) {
-    DrawBorderMask(mask, all, CentreFill::Yes, CornersFromParent::Yes, 0, model, BorderMaskIndex, empty);
-    // The transparent pixels of the border's corners round the shape off; elsewhere they show
-    // the section's background.
-    Bitmap scratch = NewBitmap24(width(), height());
-    DrawBorderMaskShaping(scratch, all, CentreFill::Yes, 0, model, BorderMaskIndex, shape);
-    const BorderWidths bw = fitBorderWidths(model.Masks[static_cast<size_t>(BorderMaskIndex)], width(), height());
-    Region between(all);
-    between.subtract(Rect{0, 0, bw.left, bw.top});
-    between.subtract(Rect{all.right - bw.right, 0, all.right, bw.top});
-    between.subtract(Rect{0, all.bottom - bw.bottom, bw.left, all.bottom});
-    between.subtract(Rect{all.right - bw.right, all.bottom - bw.bottom, all.right, all.bottom});
-    shape.unite(between);
-  }
-  const Pixel marker = pixelFromColor(kOutsideMarker) & 0x00FFFFFFu;
-  for (int y = 0; y < mask.height(); ++y) {
-    Pixel* row = mask.row(y);
-    for (int x = 0; x < mask.width(); ++x) {
-      const bool outside = (row[x] & 0x00FFFFFFu) == marker || !shape.contains({x, y});
-      row[x] = outside ? kWhite : pixelFromColor(clBlack);
-    }
-  }
-  return mask;
+  return HintSkinMask(skins->model(), {SectionIndex, BorderMaskIndex, PatternIndex}, clientSizeNow());
 }
 
-Bitmap TsCustomHintWindow::skinSectionBody() {
+Bitmap TsCustomHintWindow::MakeBody() {
   Bitmap body = NewBitmap24(width(), height());
   body.fill(kWhite);
   if (hasManager() && manager().customHintFrame()) BodyBitmap = body;
-  TsSkinManager* skins = TsSkinManager::DefaultManager();
-  if (skins && skins->model().IsValidSection(SectionIndex)) {
-    const SkinModel& model = skins->model();
-    TsCacheView view;
-    if (ScreenCapture) view = TsCacheView{.Bitmap = &*ScreenCapture, .FillColor = clFuchsia, .Ready = true};
-    const Rect all = body.bounds();
-    PaintSectionBackground(model, SectionIndex, view, clFuchsia, PatternIndex, PatternIndex, body, {0, 0}, all, 0);
-    if (model.IsValidMask(BorderMaskIndex)) {
-      DrawBorderMask(body, all, CentreFill::Yes, CornersFromParent::Yes, 0, model, BorderMaskIndex, view);
-    }
+  if (TsSkinManager* skins = TsSkinManager::DefaultManager()) {
+    PaintHintSkinBody(body, skins->model(), {SectionIndex, BorderMaskIndex, PatternIndex}, ScreenCapture ? &*ScreenCapture : nullptr);
   }
   PaintText(body);
   return body;
 }
 
-void TsCustomHintWindow::PaintBackground(Bitmap& bitmap, const Rect& r) {
-  TsHintKind& k = kind();
-  TsGradArray gradient;
-  if (k.GradientPercent > 0) {
-    Result<TsGradArray> parsed = ParseGradient(k.GradientData);
-    if (!parsed) throw Exception(parsed.error());
-    gradient = std::move(parsed).value();
-    if (gradient.empty()) k.GradientPercent = 0;
-  }
-  const Color color = resolveColor(k.Color);
-  bool textured = false;
-  if (k.TexturePercent < 1) {
-    bitmap.fillRect(r, pixelFromColor(color));
-  } else {
-    if (!k.Texture().isEmpty()) TileImage(bitmap, r, k.Texture(), k.Texture().bounds());
-    textured = true;
-  }
-  if (k.GradientPercent > 0) {
-    if (textured) {
-      Bitmap band = NewBitmap24(r.width(), r.height());
-      PaintGradient(band, band.bounds(), gradient);
-      const int a = std::clamp(k.TexturePercent * 256 / 100, 0, 255);
-      BlendBitmaps(bitmap, band, a, r.topLeft(), Rect{0, 0, band.width() - 1, band.height()});
-    } else {
-      PaintGradient(bitmap, r, gradient);
-    }
-  }
-  const int share = k.GradientPercent + k.TexturePercent;
-  if (share >= 1 && share <= 99) MixIntoRect(bitmap, r, share, color);
-  else if (share != 100) bitmap.fillRect(r, pixelFromColor(color));
-}
+void TsCustomHintWindow::PaintBackground(Bitmap& bitmap, const Rect& r) { PaintHintKindBackground(bitmap, r, kind()); }
+
 
 void TsCustomHintWindow::PaintBevel(Bitmap&) {}
 

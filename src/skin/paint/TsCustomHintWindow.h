@@ -108,8 +108,6 @@ class TsCustomHintWindow : public THintWindow {
   void activateLayered(const Rect& rect);
   void activateCaptured(const Rect& rect);
   void fadeIn(Window& window, int transparency);
-  Bitmap skinSectionMask();
-  Bitmap skinSectionBody();
   void paintFrame(Bitmap& bitmap, const Rect& t);
 
   Bitmap layer_;
