@@ -426,21 +426,35 @@ TEST_F(HintWindowTest, AGradientThatDoesNotConvertEndsTheHintWithTheErrorBox) {
   EXPECT_FALSE(shown());
 }
 
+// A control that asks its parent for the background under it while it paints, and tells `seen`
+// the colour there.
+class ProbeFrame : public TCustomControl {
+ public:
+  ProbeFrame(TComponent* owner, Color& seen) : TCustomControl(owner), seen_(seen) {}
+
+ protected:
+  void Paint() override {
+    TsBackgroundInfo info;
+    sendSkinCommand(*parent(), SKC_GETBG, reinterpret_cast<LParam>(&info));
+    if (info.Kind == BackgroundKind::Bitmap && info.Bitmap) seen_ = info.Bitmap->colorAt(left() + 1, top() + 1);
+    canvas()->fillRect(clientRect(), rgb(1, 2, 3));
+  }
+
+ private:
+  Color& seen_;
+};
+
 TEST_F(HintWindowTest, AControlHandedOverByTheHandlerIsShownInsteadOfTheText) {
   TsSkinManager& sm = driver.app().make<TsSkinManager>();
   sm.InternalSkins().add() = fixtureSkin();
   sm.setSkinName(std::string(kFixtureSkinName));
-  TPanel* handed = nullptr;
-  HintForm& f = form([&handed](TsHintManager& m) {
+  Color seen = clNone;
+  HintForm& f = form([&seen](TsHintManager& m) {
     testingWindowSettings(m);
     m.Animated = false;
-    m.OnShowHint = [&handed](std::string&, bool&, THintInfo&, std::unique_ptr<TWinControl>& frame) {
-      auto panel = std::make_unique<TPanel>(nullptr);
-      panel->setBounds(0, 0, 60, 30);
-      panel->setBevelOuter(TBevelCut::bvNone);
-      panel->setColor(rgb(1, 2, 3));
-      handed = panel.get();
-      frame = std::move(panel);
+    m.OnShowHint = [&seen](std::string&, bool&, THintInfo&, std::unique_ptr<TWinControl>& frame) {
+      frame = std::make_unique<ProbeFrame>(nullptr, seen);
+      frame->setBounds(0, 0, 60, 30);
     };
   });
   hover(f);
@@ -448,12 +462,12 @@ TEST_F(HintWindowTest, AControlHandedOverByTheHandlerIsShownInsteadOfTheText) {
   TsCustomHintWindow* w = skinned();
   EXPECT_EQ(w->window()->bounds().size(), (Size{60 + 22, 30 + 22})) << "the frame's size and the shadow";
   EXPECT_EQ(colorFromPixel(w->layerImage().pixel(30, 15)), rgb(1, 2, 3)) << "the frame printed on the body";
+  EXPECT_EQ(seen, rgb(0xC2, 0xC2, 0xC2)) << "while printed, the frame sees the body under it";
   EXPECT_EQ(f.manager->customHintFrame(), nullptr) << "the frame lives until it is painted";
   EXPECT_EQ(sendSkinCommand(*w, SKC_GETVARIES), 1);
   TsBackgroundInfo info;
   sendSkinCommand(*w, SKC_GETBG, reinterpret_cast<LParam>(&info));
-  EXPECT_EQ(info.Kind, BackgroundKind::Bitmap);
-  EXPECT_EQ(info.OffsetX, 0);
+  EXPECT_EQ(info.Kind, BackgroundKind::None) << "no body between paints";
 }
 
 TEST(BalloonBubbles, FiveEverSmallerBubblesStepFromTheBodyToTheTail) {

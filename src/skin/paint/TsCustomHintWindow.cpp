@@ -140,6 +140,7 @@ void TsCustomHintWindow::activateLayered(const Rect& rect) {
   if (k.ShadowEnabled()) PaintShadow(canvas);
   if (!ShapeMask) UpdateRegion();
   layer_ = ComposeLayer(body, *ShapeMask, canvas);
+  BodyBitmap.reset();
   win.setExStyle(win.exStyle() | WS_EX_LAYERED);
   win.setPerPixelAlpha(true);
   if (manager().Animated) {
@@ -224,8 +225,10 @@ void TsCustomHintWindow::WndProc(TMessage& m) {
         return;
       }
       if (skinCommandOf(m.WParam_) == SKC_GETBG) {
-        if (auto* info = reinterpret_cast<TsBackgroundInfo*>(m.LParam_)) {
-          info->Bitmap = BodyBitmap ? &*BodyBitmap : nullptr;
+        // Between paints there is no body to show: the asker keeps what it knows.
+        auto* info = reinterpret_cast<TsBackgroundInfo*>(m.LParam_);
+        if (info && BodyBitmap) {
+          info->Bitmap = &*BodyBitmap;
           info->OffsetX = info->OffsetY = 0;
           info->Kind = BackgroundKind::Bitmap;
         }
@@ -277,10 +280,10 @@ Bitmap TsCustomHintWindow::MakeMask() {
 Bitmap TsCustomHintWindow::MakeBody() {
   Bitmap body = NewBitmap24(width(), height());
   body.fill(kWhite);
-  if (hasManager() && manager().customHintFrame()) BodyBitmap = body;
   if (TsSkinManager* skins = TsSkinManager::DefaultManager()) {
     PaintHintSkinBody(body, skins->model(), {SectionIndex, BorderMaskIndex, PatternIndex}, ScreenCapture ? &*ScreenCapture : nullptr);
   }
+  shareBodyWithFrame(body);
   PaintText(body);
   return body;
 }
@@ -293,11 +296,15 @@ void TsCustomHintWindow::PaintBevel(Bitmap&) {}
 Bitmap TsCustomHintWindow::composeBody(const Rect& backgroundRect) {
   Bitmap body = NewBitmap24(width(), height());
   body.fill(kWhite);
-  if (manager().customHintFrame()) BodyBitmap = body;
   PaintBackground(body, backgroundRect);
+  shareBodyWithFrame(body);
   PaintText(body);
   PaintBevel(body);
   return body;
+}
+
+void TsCustomHintWindow::shareBodyWithFrame(const Bitmap& body) {
+  if (hasManager() && manager().customHintFrame()) BodyBitmap = body;
 }
 
 void TsCustomHintWindow::FillShape(Canvas&, Point, int, Color) {}

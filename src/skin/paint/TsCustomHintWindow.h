@@ -86,6 +86,8 @@ class TsCustomHintWindow : public THintWindow {
   // A new white bitmap of the window's size with the background over `backgroundRect`, then the
   // text, then the bevel (the body of the HintKind styles).
   Bitmap composeBody(const Rect& backgroundRect);
+  // While a control is shown in the hint, BodyBitmap holds the body under it for its SKC_GETBG.
+  void shareBodyWithFrame(const Bitmap& body);
   // The shape of a shaped style (body and tail), moved by `shift`, `inset` pixels in from its
   // edges, filled in `grey`; nothing for the base.
   virtual void FillShape(Canvas& canvas, Point shift, int inset, Color grey);
