@@ -188,6 +188,32 @@ TForm2::TForm2(TComponent* owner) : TForm(owner) {
   };
   OnHide = [this](TComponent&) { Timer1->setEnabled(false); };
 
+  // The application's one hint manager: it draws every hint of every window.
+  sHintManager1 = &make<TsHintManager>();
+  sHintManager1->setName("sHintManager1");
+  TsHintKind& hk = sHintManager1->HintKind();
+  hk.setStyle(hsSimply);
+  hk.ExOffset = 41;
+  hk.GradientData =
+      "16744512;16777215;24;2;0;16777215;16760960;24;2;0;16760960;16777215;24;2;0;16777215;15562754;24;2;0;"
+      "15562754;15562754;0;2;0";
+  hk.TexturePercent = 76;
+  hk.Bevel = 1;
+  hk.Color = clBlack;
+  hk.ColorBorderTop = clWhite;
+  hk.ColorBorderBottom = clBlack;
+  hk.Transparency = 28;
+  hk.ShadowBlur = 8;
+  hk.setShadowEnabled(true);
+  hk.ShadowOffset = 22;
+  hk.ShadowTransparency = 69;
+  hk.MarginH = 6;
+  hk.MarginV = 3;
+  hk.MaxWidth = 240;
+  hk.setFont(Font{.name = "Arial", .height = 12, .style = fsNone, .color = clBlack, .charset = FontCharset::Russian});
+  sHintManager1->setPredefinitions(shCustom);
+  sHintManager1->setSkinSection("HINT");
+
   OnCreate = [this](TComponent& s) { FormCreate(s); };
   OnClose = [this](TComponent& s, TCloseAction& a) { FormClose(s, a); };
 }

@@ -14,6 +14,7 @@
 #include "platform/WebBrowser.h"
 #include "selftest/MarkPictureCache.h"
 #include "skin/paint/sBitBtn.h"
+#include "skin/paint/TsHintManager.h"
 #include "skin/paint/sEdit.h"
 #include "skin/paint/sGroupBox.h"
 #include "skin/paint/sLabel.h"
@@ -69,6 +70,7 @@ class TForm2 : public TForm {
   TLabel* Label15 = nullptr;
   TMemo* m1 = nullptr;
   TTimer* Timer1 = nullptr;
+  TsHintManager* sHintManager1 = nullptr;
 
   void FormCreate(TComponent& sender);
   void FormClose(TComponent& sender, TCloseAction& action);

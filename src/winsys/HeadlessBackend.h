@@ -17,7 +17,9 @@ class HeadlessBackend final : public DisplayBackend {
 
   Size desktopSize() const override { return {1024, 768}; }
   bool supportsOpacity() const override { return true; }
-  bool supportsPerPixelAlpha() const override { return true; }
+  bool supportsPerPixelAlpha() const override { return perPixelAlpha_; }
+  // Stands for a display without per-pixel alpha windows, so that their fallbacks can be tried.
+  void setPerPixelAlphaSupported(bool supported) { perPixelAlpha_ = supported; }
 
   void windowShown(Window&) override {}
   void windowHidden(Window&) override {}
@@ -55,6 +57,7 @@ class HeadlessBackend final : public DisplayBackend {
   CursorShape cursorShape_ = CursorShape::Arrow;
   std::string clipboard_;
   int presentCount_ = 0;
+  bool perPixelAlpha_ = true;
 };
 
 }  // namespace tavra

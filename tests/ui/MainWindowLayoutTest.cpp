@@ -238,7 +238,7 @@ TEST_F(MainWindowTest, HintsShowOnTheTreeAndTheButtons) {
   ASSERT_TRUE(hints.showing());
   EXPECT_EQ(hints.window()->caption(), "Выберите пункт для просмотра");
   driver.moveTo(driver.centreOf(*f.f1b1));
-  driver.advance(100);
+  driver.advance(driver.app().HintShortPause);
   ASSERT_TRUE(hints.showing());
   EXPECT_EQ(hints.window()->caption(), "Чтобы просмотреть задания нажмите эту кнопку");
 }

@@ -5,6 +5,7 @@
 #include "app/Unit5.h"
 #include "driver/program/CoversScenario.h"
 #include "driver/fixtures/FixtureSkin.h"
+#include "driver/program/HintsScenario.h"
 #include "driver/program/ProgramStart.h"
 #include "driver/program/StatesScenario.h"
 #include "framework/MenuBar.h"
@@ -194,6 +195,7 @@ const std::vector<Scenario>& scenarios() {
       {"covers", "the covers menu open over the main window, then the program in the chosen cover; three covers", coversScenario},
       {"states", "all six windows in a gradient, a textured and an alpha-mask skin; hot, pressed, focused, disabled", statesScenario},
       {"buttons", "the main window's buttons hot, pressed, focused and disabled in three skins; the testing window's", buttons},
+      {"hints", "the help menu and the hints of a button, the tree and a testing window field in three skins", hintsScenario},
   };
   return list;
 }
