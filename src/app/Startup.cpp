@@ -3,6 +3,7 @@
 #include "app/ProgramWindows.h"
 #include "app/Unit5.h"
 #include "selftest/Unit2.h"
+#include "skin/paint/FramesHandOver.h"
 #include "selftest/Unit3.h"
 #include "viewer/Unit1.h"
 #include "windows/Unit4.h"
@@ -29,6 +30,7 @@ ProgramState programState() {
 
 void createProgramWindows(TApplication& app) {
   gWindows = {};
+  installFramesHandOver();
   app.setTitle("Tavra");
   gWindows.Form5 = &app.CreateForm<TForm5>();
   gWindows.Form1 = &app.CreateForm<TForm1>();
