@@ -50,7 +50,11 @@ TsSkinProvider::~TsSkinProvider() {
   ws.killTimer(*w, kHoverWatchTimer);
   if (pressCapture_ && ws.capture() == w) ws.releaseCapture();
   w->setProc(std::move(previous_));
+  // The window gets its own frame back: its style, no shape, its classic colour.
   if (hadSystemMenu_) w->setStyle(w->style() | WS_SYSMENU);
+  if (w->windowRegion()) w->setWindowRegion(std::nullopt, Redraw::Yes);
+  if (UseGlobalColor && !SkinData.customColor() && !form_.isDestroying()) form_.setColor(clBtnFace);
+  w->invalidateTree();
 }
 
 bool TsSkinProvider::isSkinned() const {
@@ -176,7 +180,8 @@ LResult TsSkinProvider::windowProc(Window& w, MessageId msg, WParam wParam, LPar
       if (std::optional<LResult> hit = HitTest(p)) return *hit;
       return callPrevious(msg, wParam, lParam);
     }
-    case WM_NCLBUTTONDOWN: {
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONDBLCLK: {
       if (!frame) break;
       const LResult hit = static_cast<LResult>(wParam);
       if (CaptionButtonSet::indexOfHotCode(static_cast<int>(hit)) >= 0) {
@@ -187,6 +192,10 @@ LResult TsSkinProvider::windowProc(Window& w, MessageId msg, WParam wParam, LPar
         }
         return 0;
       }
+      if (hit == HTSYSMENU && msg == WM_NCLBUTTONDBLCLK) {
+        w.send(WM_SYSCOMMAND, SC_CLOSE, 0);
+        return 0;
+      }
       if (hit == HTSYSMENU) {
         const Point below = w.screenOrigin() + Point{metrics_.frameWidth, metrics_.frameHeight + metrics_.captionHeight};
         ShowSystemMenu(below);
@@ -194,12 +203,6 @@ LResult TsSkinProvider::windowProc(Window& w, MessageId msg, WParam wParam, LPar
       }
       break;
     }
-    case WM_NCLBUTTONDBLCLK:
-      if (frame && static_cast<LResult>(wParam) == HTSYSMENU) {
-        w.send(WM_SYSCOMMAND, SC_CLOSE, 0);
-        return 0;
-      }
-      break;
     case WM_NCLBUTTONUP:
       if (frame && gButtonPressed && hotItem_ != 0) {
         releaseOver({xFromLParam(lParam), yFromLParam(lParam)});
