@@ -4,6 +4,7 @@
 #include "app/ProgramWindows.h"
 #include "app/Unit5.h"
 #include "driver/fixtures/FixtureSkin.h"
+#include "driver/program/FramesScenario.h"
 #include "driver/program/ProgramStart.h"
 #include "framework/MenuBar.h"
 #include "framework/MenuTracker.h"
@@ -154,6 +155,7 @@ const std::vector<Scenario>& scenarios() {
       {"viewer", "a chapter page in the main window with its figures in the appendices window; scrolled; menu; hint", viewer},
       {"about", "the About window over the main window, its banner playing", aboutWindow},
       {"selftest", "the testing window during a test, graded, then the result window counting down", selftest},
+      {"frames", "every window and two message boxes in three skins, active and inactive", framesScenario},
   };
   return list;
 }
