@@ -5,6 +5,9 @@
 
 #include "FrameFixture.h"
 #include "framework/Button.h"
+#include "framework/MenuItem.h"
+#include "framework/MenuTracker.h"
+#include "framework/PopupMenuWindow.h"
 #include "framework/MessageBoxes.h"
 #include "skin/paint/SkinChangeFade.h"
 #include "skin/paint/sBitBtn.h"
@@ -281,6 +284,63 @@ TEST_F(SkinProviderTest, RemovingTheSkinGivesTheWindowItsOwnFrameBack) {
   // The classic frame's close box closes it.
   driver.clickCloseBox(form);
   EXPECT_FALSE(form.visible());
+}
+
+TEST_F(SkinProviderTest, TheSystemMenuOnTheCaptionShowsTheWindowsCommands) {
+  useSkin();
+  TForm& form = showForm();
+  std::vector<std::string> captions;
+  std::vector<bool> enabled;
+  driver.whenMenuOpen([&] {
+    PopupMenuWindow& menu = *MenuTracker::active()->level(0);
+    for (TMenuItem* item : menu.items()) {
+      captions.push_back(item->caption());
+      enabled.push_back(item->enabled());
+    }
+    const Rect close = menu.itemScreenRect(static_cast<int>(menu.items().size()) - 1);
+    driver.click({(close.left + close.right) / 2, (close.top + close.bottom) / 2});
+  });
+  // The right button on the caption: the press is swallowed, the release opens the menu.
+  driver.click(kOrigin + Point{250, 10}, MouseButton::Right);
+  // A single frame: restore (disabled: nothing to restore), move, size (disabled: the frame does
+  // not size), minimise, a separator and close; no maximise.
+  const std::vector<std::string> expected = {"Restore", "Move", "Size", "Minimize", "-", "Close"};
+  EXPECT_EQ(captions, expected);
+  EXPECT_EQ(enabled, (std::vector<bool>{false, true, false, true, true, true}));
+  EXPECT_FALSE(form.visible()) << "choosing Close closes the window";
+}
+
+TEST_F(SkinProviderTest, AltSpaceOpensTheSystemMenuBelowTheIcon) {
+  useSkin();
+  TForm& form = showForm();
+  Point topLeft;
+  driver.whenMenuOpen([&] { topLeft = MenuTracker::active()->level(0)->screenRect().topLeft(); });
+  // Alt+Space as the display reports it: a typed blank with Alt held.
+  InputEvent typed = InputEvent::typed(" ");
+  typed.modifiers = kModAlt;
+  driver.backend().inject(typed);
+  driver.settle();
+  EXPECT_TRUE(form.visible());
+  EXPECT_EQ(topLeft, (kOrigin + Point{3, 3 + 19}));
+}
+
+TEST_F(SkinProviderTest, ASkinChangeFadesIntoTheNewSkin) {
+  useSkin();
+  TsStoredSkin second = frameSkin({});
+  second.Name = "Frames2";
+  for (TsSkinGeneral& s : second.GeneralData) {
+    if (s.SectionName == "FORMTITLE") s.HotColor = rgb(150, 20, 20);
+  }
+  sm->InternalSkins().add() = second;
+  sm->AnimEffects.SkinChanging.Active = true;
+  sm->AnimEffects.SkinChanging.Time = 100;
+  TForm& form = showForm();
+  ASSERT_EQ(screenAt(kOrigin + Point{250, 21}), kTitleActive);
+  sm->setSkinName("Frames2");
+  // The fade ends on the new look, which the window then keeps.
+  EXPECT_EQ(form.window()->backing().colorAt(250, 21), rgb(150, 20, 20));
+  EXPECT_TRUE(form.window()->redrawEnabled());
+  EXPECT_EQ(screenAt(kOrigin + Point{250, 21}), rgb(150, 20, 20));
 }
 
 }  // namespace
