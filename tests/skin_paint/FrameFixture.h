@@ -20,6 +20,7 @@ struct FrameSkinOptions {
   bool buttonPictures = true;
   bool formTitle = true;
   bool magenta = true;
+  bool closeGlow = false;  // a BICONCLOSEGLOW0 picture (a 12 × 12 border, 4 pixels wide)
 };
 
 namespace frame_colors {
@@ -83,6 +84,10 @@ inline TsStoredSkin frameSkin(const FrameSkinOptions& o) {
     image("GLOBALINFO", "BICONCLOSE", {0, 16, 48, 32}, 3, 0);
     image("GLOBALINFO", "BICONMIN", {0, 32, 48, 48}, 3, 0);
     image("GLOBALINFO", "SICONCLOSE", {48, 16, 87, 29}, 3, 0);
+  }
+  if (o.closeGlow) {
+    m.fillRect({96, 0, 108, 12}, pixelFromColor(rgb(255, 220, 0)));
+    image("GLOBALINFO", "BICONCLOSEGLOW0", {96, 0, 108, 12}, 1, 4);
   }
   return skin;
 }

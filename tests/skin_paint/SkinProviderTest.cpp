@@ -343,5 +343,26 @@ TEST_F(SkinProviderTest, ASkinChangeFadesIntoTheNewSkin) {
   EXPECT_EQ(screenAt(kOrigin + Point{250, 21}), rgb(150, 20, 20));
 }
 
+TEST_F(SkinProviderTest, AHotCloseButtonGlowsWhereTheSkinAsks) {
+  useSkin({.closeGlow = true});
+  sm->model().SkinData.BICloseGlow = 1;
+  sm->model().SkinData.BICloseGlowMargin = 2;
+  TForm& form = showForm();
+  (void)form;
+  const std::vector<Window*> before = driver.ws().topLevelWindows();
+  driver.moveTo(centre(kClose));
+  std::vector<Window*> added;
+  for (Window* w : driver.ws().topLevelWindows()) {
+    if (std::find(before.begin(), before.end(), w) == before.end()) added.push_back(w);
+  }
+  ASSERT_EQ(added.size(), 1u);
+  // The glow's 4-pixel border lies around the button, `margin` pixels in.
+  EXPECT_EQ(added[0]->bounds(), Rect::fromSize(100 + kClose.left - 2, 100 + kClose.top - 2, 20, 20));
+  EXPECT_TRUE(added[0]->perPixelAlpha());
+  const WindowHandle glow = added[0]->handle();
+  driver.moveTo(kOrigin + Point{250, 10});
+  EXPECT_EQ(driver.ws().find(glow), nullptr) << "a button that stops being hot loses its glow";
+}
+
 }  // namespace
 }  // namespace tavra::test
