@@ -1,5 +1,5 @@
-// The provider's window procedure: skin commands, hit testing, caption button hover and press,
-// clicks, activation, caption text, screen snap and the system menu.
+// The provider's set-up and window procedure: binding to the skin, the skin commands, and the
+// dispatch of the messages it handles (activation, caption text, screen snap, mouse, keys).
 #include "skin/paint/TsSkinProvider.h"
 
 #include "framework/Form.h"
@@ -16,17 +16,10 @@
 namespace tavra {
 namespace {
 
-constexpr WParam kScContextHelp = 0xF180;
-// While a caption button is hot, the provider looks every 50 ms whether the pointer has left
-// the window without a message telling it (nothing else reports leaving the frame).
-constexpr std::uintptr_t kHoverWatchTimer = 0x5EC1;
-constexpr int kHoverWatchMs = 50;
-
-bool gButtonPressed = false;  // one flag for the process
+// The timer of the hover watch (see TsSkinProviderInput.cpp).
+constexpr std::uintptr_t kHoverWatchTimer = TsSkinProvider::kHoverWatchTimer;
 
 }  // namespace
-
-bool TsSkinProvider::buttonPressed() { return gButtonPressed; }
 
 TsSkinProvider::TsSkinProvider(TCustomForm& form, TsSkinManager* manager)
     : SkinData(form, ControlKind::SkinProvider), form_(form) {
@@ -41,7 +34,7 @@ TsSkinProvider::TsSkinProvider(TCustomForm& form, TsSkinManager* manager)
 }
 
 TsSkinProvider::~TsSkinProvider() {
-  if (gButtonPressed && hotItem_ != 0) gButtonPressed = false;
+  if (hotItem_ != 0) buttonPressed_ = false;
   for (auto& g : glows_) g.reset();
   if (!WindowSystem::exists()) return;
   Window* w = WindowSystem::instance().find(handle_);
@@ -186,7 +179,7 @@ LResult TsSkinProvider::windowProc(Window& w, MessageId msg, WParam wParam, LPar
       const LResult hit = static_cast<LResult>(wParam);
       if (CaptionButtonSet::indexOfHotCode(static_cast<int>(hit)) >= 0) {
         PressItem(static_cast<int>(hit));
-        if (gButtonPressed) {
+        if (buttonPressed()) {
           WindowSystem::instance().setCapture(&w);
           pressCapture_ = true;
         }
@@ -204,7 +197,7 @@ LResult TsSkinProvider::windowProc(Window& w, MessageId msg, WParam wParam, LPar
       break;
     }
     case WM_NCLBUTTONUP:
-      if (frame && gButtonPressed && hotItem_ != 0) {
+      if (frame && buttonPressed() && hotItem_ != 0) {
         releaseOver({xFromLParam(lParam), yFromLParam(lParam)});
         return 0;
       }
@@ -374,157 +367,6 @@ void TsSkinProvider::removeSkin() {
   if (UseGlobalColor && !SkinData.customColor() && !form_.isDestroying()) form_.setColor(clBtnFace);
   w->invalidateTree();
   if (OnSkinApplied) OnSkinApplied();
-}
-
-// --- Hover, press, clicks --------------------------------------------------------------------------
-
-void TsSkinProvider::SetHotItem(int code) {
-  if (code == hotItem_) return;
-  const int oldIndex = CaptionButtonSet::indexOfHotCode(hotItem_);
-  if (oldIndex >= 0) {
-    buttons_.buttons[static_cast<size_t>(oldIndex)].State = 0;
-    RedrawButton(oldIndex);
-    updateGlow(oldIndex, false);
-  }
-  hotItem_ = code;
-  gButtonPressed = false;
-  const int index = CaptionButtonSet::indexOfHotCode(code);
-  if (index >= 0 && buttons_.buttons[static_cast<size_t>(index)].exists) {
-    buttons_.buttons[static_cast<size_t>(index)].State = 1;
-    RedrawButton(index);
-    updateGlow(index, true);
-    startHoverWatch();
-  }
-}
-
-void TsSkinProvider::PressItem(int code) {
-  const int index = CaptionButtonSet::indexOfHotCode(code);
-  if (index < 0) return;
-  CaptionButton& b = buttons_.buttons[static_cast<size_t>(index)];
-  if (!b.exists || (index == cbMax && !b.enabled)) return;
-  SetHotItem(code);
-  b.State = 2;
-  gButtonPressed = true;
-  RedrawButton(index);
-}
-
-std::optional<LResult> TsSkinProvider::HitTest(Point p) {
-  if (!paintsFrame() || metrics_.captionHeight == 0) return std::nullopt;
-  const auto [top, bottom] = CaptionButtonSet::hitBand(captionLayout(), buttons_.buttonHeight(isSkinned() ? &SkinData.manager()->model() : nullptr));
-  if (p.y >= top && p.y <= bottom) {
-    if (metrics_.iconShown && p.x >= metrics_.frameWidth && p.x < metrics_.frameWidth + metrics_.iconSize.width) {
-      SetHotItem(0);
-      return HTSYSMENU;
-    }
-    const int index = buttons_.buttonAtX(p.x);
-    if (index >= 0) {
-      const CaptionButton& b = buttons_.buttons[static_cast<size_t>(index)];
-      const Window* w = form_.window();
-      const bool minimized = w && w->isMinimized();
-      LResult code = HTCAPTION;
-      switch (index) {
-        case cbClose: code = HTCLOSE; break;
-        case cbMax: code = b.enabled ? HTMAXBUTTON : HTCAPTION; break;
-        case cbMin: code = b.enabled || minimized ? HTMINBUTTON : HTCAPTION; break;
-        case cbHelp: code = HTHELP; break;
-        default: break;
-      }
-      SetHotItem(code == HTCAPTION ? 0 : static_cast<int>(code));
-      return code;
-    }
-  }
-  if (GripMode == TsGripMode::gmRightBottom) {
-    const Window* w = form_.window();
-    const Rect client = w->clientRect();
-    if (p.x >= client.right - 16 && p.y >= client.bottom - 16 && client.contains(p)) {
-      SetHotItem(0);
-      return HTBOTTOMRIGHT;
-    }
-  }
-  SetHotItem(0);
-  return std::nullopt;
-}
-
-void TsSkinProvider::mouseMoveWhilePressed(Point screen) {
-  Window* w = form_.window();
-  if (!w) return;
-  const Point p = screen - w->screenOrigin();
-  int code = 0;
-  const auto [top, bottom] = CaptionButtonSet::hitBand(captionLayout(), buttons_.buttonHeight(isSkinned() ? &SkinData.manager()->model() : nullptr));
-  if (p.y >= top && p.y <= bottom && WindowSystem::instance().windowAt(screen) == w) {
-    const int index = buttons_.buttonAtX(p.x);
-    if (index >= 0) code = CaptionButtonSet::hotCodeOf(index);
-  }
-  // Leaving the pressed button ends the press; coming back only makes the button hot.
-  SetHotItem(code);
-}
-
-void TsSkinProvider::releaseOver(Point screen) {
-  Window* w = form_.window();
-  const int index = CaptionButtonSet::indexOfHotCode(hotItem_);
-  const bool pressed = gButtonPressed && index >= 0 && buttons_.buttons[static_cast<size_t>(index)].State == 2;
-  const bool inside = index >= 0 && w && buttons_.buttons[static_cast<size_t>(index)].rect.offsetBy(w->screenOrigin()).contains(screen);
-  if (pressCapture_) {
-    pressCapture_ = false;
-    if (WindowSystem::instance().capture() == w) WindowSystem::instance().releaseCapture();
-  }
-  gButtonPressed = false;
-  SetHotItem(0);
-  if (!pressed || !inside || !w) return;
-  WParam command = 0;
-  switch (index) {
-    case cbClose: command = SC_CLOSE; break;
-    case cbMax: command = w->isMinimized() ? SC_RESTORE : SC_MAXIMIZE; break;
-    case cbMin: command = w->isMinimized() ? SC_RESTORE : SC_MINIMIZE; break;
-    case cbHelp: command = kScContextHelp; break;
-    default: return;
-  }
-  w->send(WM_SYSCOMMAND, command, makeLParam(screen.x, screen.y));
-}
-
-void TsSkinProvider::startHoverWatch() {
-  if (Window* w = form_.window()) WindowSystem::instance().setTimer(*w, kHoverWatchTimer, kHoverWatchMs);
-}
-
-void TsSkinProvider::updateGlow(int index, bool hot) {
-  auto& glow = glows_[static_cast<size_t>(index)];
-  glow.reset();
-  if (!hot || !isSkinned() || index == cbHelp) return;
-  TsSkinManager* m = SkinData.manager();
-  Window* w = form_.window();
-  if (!m->AllowGlowing || !w || !w->isShowing() || form_.parent()) return;
-  if (!WindowSystem::instance().backend().supportsPerPixelAlpha()) return;
-  const SkinModel& model = m->model();
-  const TsSkinData& d = model.SkinData;
-  const CaptionButton& b = buttons_.buttons[static_cast<size_t>(index)];
-  int enabled = 0, margin = 0;
-  switch (index) {
-    case cbClose: enabled = d.BICloseGlow; margin = d.BICloseGlowMargin; break;
-    case cbMax: enabled = d.BIMaxGlow; margin = d.BIMaxGlowMargin; break;
-    default: enabled = d.BIMinGlow; margin = d.BIMinGlowMargin; break;
-  }
-  if (enabled <= 0) return;
-  const std::string key = std::string(CaptionButtonSet::pictureKey(index, b.LargeSet)) + "GLOW0";
-  const int mask = model.FindMask(model.FindSection("GLOBALINFO"), "GLOBALINFO", key);
-  if (!model.IsValidMask(mask)) return;
-  const Rect screenRect = b.rect.offsetBy(w->screenOrigin());
-  glow = std::make_unique<TacGlowEffect>(model, mask, screenRect, screenRect, margin, true);
-}
-
-void TsSkinProvider::ShowSystemMenu(Point screen) {
-  if (!systemMenu_) return;
-  Window* w = form_.window();
-  if (!w) return;
-  TsSystemMenu::Rules rules;
-  rules.largeSet = metrics_.largeSet;
-  rules.borderStyle = form_.borderStyle();
-  rules.minimized = w->isMinimized();
-  rules.hadSystemMenu = hadSystemMenu_;
-  rules.minimize = buttons_.buttons[cbMin];
-  rules.maximize = buttons_.buttons[cbMax];
-  systemMenu_->build(rules);
-  SetHotItem(0);
-  systemMenu_->popup(screen);
 }
 
 }  // namespace tavra

@@ -42,6 +42,10 @@ class TsSkinProvider final : public SkinFormProvider {
   TsSkinProvider(const TsSkinProvider&) = delete;
   TsSkinProvider& operator=(const TsSkinProvider&) = delete;
 
+  // While a caption button is hot, the provider looks every 50 ms with this timer whether the
+  // pointer has left the window without a message telling it (nothing reports leaving a frame).
+  static constexpr std::uintptr_t kHoverWatchTimer = 0x5EC1;
+
   // Published properties.
   TsCaptionAlignment CaptionAlignment = TsCaptionAlignment::taLeftJustify;
   bool DrawNonClientArea = true;
@@ -75,7 +79,7 @@ class TsSkinProvider final : public SkinFormProvider {
   // State.
   bool formActive() const { return formActive_; }
   int hotItem() const { return hotItem_; }
-  static bool buttonPressed();
+  static bool buttonPressed() { return buttonPressed_; }
   bool hadSystemMenu() const { return hadSystemMenu_; }
   const FrameMetrics& metrics() const { return metrics_; }
   const CaptionButtonSet& captionButtons() const { return buttons_; }
@@ -129,6 +133,7 @@ class TsSkinProvider final : public SkinFormProvider {
   int menuLineSection() const;
   CaptionLayout captionLayout() const;
 
+  static inline bool buttonPressed_ = false;  // a caption button is held down: one flag for the process
   TCustomForm& form_;
   WindowHandle handle_ = 0;
   WindowProc previous_;
