@@ -2,9 +2,10 @@
 
 #include "app/ProgramWindows.h"
 #include "app/Unit5.h"
-#include "skin/paint/MenuSkinning.h"
 #include "selftest/Unit2.h"
 #include "selftest/Unit3.h"
+#include "skin/paint/FramesHandOver.h"
+#include "skin/paint/MenuSkinning.h"
 #include "viewer/Unit1.h"
 #include "windows/Unit4.h"
 #include "windows/Unit6.h"
@@ -31,6 +32,7 @@ ProgramState programState() {
 void createProgramWindows(TApplication& app) {
   gWindows = {};
   installMenuSkinning();
+  installFramesHandOver();
   app.setTitle("Tavra");
   gWindows.Form5 = &app.CreateForm<TForm5>();
   gWindows.Form1 = &app.CreateForm<TForm1>();

@@ -1,5 +1,7 @@
 #include "driver/HeadlessDriver.h"
 
+#include <algorithm>
+
 #include "framework/Form.h"
 #include "framework/MenuTracker.h"
 #include "framework/WinControl.h"
@@ -118,10 +120,31 @@ void HeadlessDriver::clickCloseBox(const TControl& form) {
   const auto* wc = dynamic_cast<const TWinControl*>(&form);
   if (!wc || !wc->window()) return;
   Window& w = *wc->window();
+  // Wherever the frame (the window system's or a skin's) puts it: the point of the caption that
+  // answers HTCLOSE, looked for from the top right.
+  const Point origin = w.screenOrigin();
+  auto answersClose = [&](Point p) { return w.send(WM_NCHITTEST, 0, makeLParam(origin.x + p.x, origin.y + p.y)) == HTCLOSE; };
   FrameGeometry g = ClassicFrame::geometry(w);
-  if (g.closeButton.isEmpty()) return;
   Point inside{(g.closeButton.left + g.closeButton.right) / 2, (g.closeButton.top + g.closeButton.bottom) / 2};
-  click(w.screenOrigin() + inside);
+  if (g.closeButton.isEmpty() || !answersClose(inside)) {
+    const int width = w.bounds().width();
+    const int rows = std::min(w.clientRect().top, w.bounds().height());
+    bool found = false;
+    for (int y = 0; y < rows && !found; ++y) {
+      for (int x = width - 1; x >= width / 2 && !found; --x) {
+        if (!answersClose({x, y})) continue;
+        // The middle of the run of points that answer.
+        int left = x;
+        while (left > 0 && answersClose({left - 1, y})) --left;
+        int bottom = y;
+        while (bottom + 1 < rows && answersClose({x, bottom + 1})) ++bottom;
+        inside = {(left + x) / 2, (y + bottom) / 2};
+        found = true;
+      }
+    }
+    if (!found) return;
+  }
+  click(origin + inside);
 }
 
 Bitmap HeadlessDriver::screenshot() {

@@ -37,6 +37,7 @@ class MenuBar {
   void setState(int selected, bool open, bool showAccelerators);
   int selected() const { return selected_; }
   bool open() const { return open_; }
+  bool showAccelerators() const { return showAccelerators_; }
 
   bool handleMessage(TMessage& m, const std::function<void(TMessage&)>& callDefault);
   void paint(Canvas& windowCanvas) const;

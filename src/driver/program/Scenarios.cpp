@@ -6,6 +6,7 @@
 #include "driver/program/CoversScenario.h"
 #include "driver/fixtures/FixtureSkin.h"
 #include "driver/program/HintsScenario.h"
+#include "driver/program/FramesScenario.h"
 #include "driver/program/ProgramStart.h"
 #include "driver/program/StatesScenario.h"
 #include "framework/MenuBar.h"
@@ -196,6 +197,7 @@ const std::vector<Scenario>& scenarios() {
       {"states", "all six windows in a gradient, a textured and an alpha-mask skin; hot, pressed, focused, disabled", statesScenario},
       {"buttons", "the main window's buttons hot, pressed, focused and disabled in three skins; the testing window's", buttons},
       {"hints", "the help menu and the hints of a button, the tree and a testing window field in three skins", hintsScenario},
+      {"frames", "every window and two message boxes in three skins, active and inactive", framesScenario},
   };
   return list;
 }

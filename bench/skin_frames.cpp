@@ -1,0 +1,101 @@
+// The skinned frame of the main window in its start skin: composing it whole, redrawing only its
+// caption layer after an activation change, both against one blit of the same window; one hover
+// redraw of a caption button; one step of the skin-change cross-fade.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+#include "app/ProgramWindows.h"
+#include "driver/HeadlessDriver.h"
+#include "driver/program/ProgramStart.h"
+#include "gfx/Canvas.h"
+#include "skin/manager/SkinBroadcast.h"
+#include "skin/paint/SkinChangeFade.h"
+#include "skin/paint/TsSkinProvider.h"
+#include "viewer/Unit1.h"
+
+namespace {
+
+using namespace tavra;
+
+struct Program {
+  HeadlessDriver driver;
+  TsSkinProvider* provider = nullptr;
+  Program() {
+    startProgram(driver);
+    driver.advanceUntil([] { return programWindows().Form1->visible(); }, 20000, 100);
+    provider = dynamic_cast<TsSkinProvider*>(skinProviderOf(*programWindows().Form1));
+  }
+};
+
+Program& program() {
+  static Program p;
+  return p;
+}
+
+void BM_ComposeMainWindowFrame(benchmark::State& state) {
+  TsSkinProvider& p = *program().provider;
+  for (auto _ : state) {
+    p.SkinData.BackgroundDirty = true;
+    p.UpdatePicture();
+    benchmark::DoNotOptimize(p.windowPicture().row(0));
+  }
+  state.counters["width"] = p.windowPicture().width();
+  state.counters["height"] = p.windowPicture().height();
+}
+BENCHMARK(BM_ComposeMainWindowFrame)->Unit(benchmark::kMillisecond);
+
+void BM_CaptionLayerAfterActivationChange(benchmark::State& state) {
+  TsSkinProvider& p = *program().provider;
+  Window& w = *programWindows().Form1->window();
+  p.UpdatePicture();
+  bool active = p.formActive();
+  for (auto _ : state) {
+    active = !active;
+    w.send(WM_NCACTIVATE, active ? 1 : 0, 0);
+    p.UpdatePicture();
+    benchmark::DoNotOptimize(p.windowPicture().row(0));
+  }
+  w.send(WM_NCACTIVATE, 1, 0);
+}
+BENCHMARK(BM_CaptionLayerAfterActivationChange)->Unit(benchmark::kMillisecond);
+
+// What showing the window costs at least: one copy of its whole picture.
+void BM_BlitOfTheWindow(benchmark::State& state) {
+  TsSkinProvider& p = *program().provider;
+  p.UpdatePicture();
+  Bitmap target(p.windowPicture().width(), p.windowPicture().height());
+  Canvas canvas(target);
+  for (auto _ : state) {
+    canvas.drawBitmap({0, 0}, p.windowPicture());
+    canvas.syncPixels();
+    benchmark::DoNotOptimize(target.row(0));
+  }
+}
+BENCHMARK(BM_BlitOfTheWindow)->Unit(benchmark::kMillisecond);
+
+// Each iteration redraws one button from the saved caption strip and shows it.
+void BM_HoverRedrawOfACaptionButton(benchmark::State& state) {
+  TsSkinProvider& p = *program().provider;
+  p.UpdatePicture();
+  for (auto _ : state) {
+    p.SetHotItem(p.hotItem() == kHotClose ? 0 : kHotClose);
+  }
+  p.SetHotItem(0);
+}
+BENCHMARK(BM_HoverRedrawOfACaptionButton)->Unit(benchmark::kMicrosecond);
+
+void BM_SkinChangeFadeStep(benchmark::State& state) {
+  Window& w = *programWindows().Form1->window();
+  programWindows().Form1->window()->update();
+  SkinChangeFade fade(w);
+  int k = 0;
+  for (auto _ : state) {
+    fade.step(k % 10 + 1, 10);
+    ++k;
+  }
+  state.counters["pixels"] = static_cast<double>(fade.newLook().width()) * fade.newLook().height();
+}
+BENCHMARK(BM_SkinChangeFadeStep)->Unit(benchmark::kMillisecond);
+
+}  // namespace
