@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <unistd.h>
 
 #include "ToolRun.h"
 #include "gfx/ImageCodec.h"
@@ -16,7 +17,7 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(CoverPreviews, TheProgramCarriesWhatTheEngineDrawsFromThePackages) {
-  const fs::path out = fs::temp_directory_path() / "tavra-cover-previews-test.png";
+  const fs::path out = fs::temp_directory_path() / ("tavra-cover-previews-" + std::to_string(::getpid()) + ".png");
   const ToolRun run = runTool("../buildtools/coverpreviews", std::string(TAVRA_BIN_DIR) + "/skins " + out.string());
   ASSERT_EQ(run.status, 0) << run.output;
   Result<Bitmap> sheet = loadImageFile(out.string());
@@ -35,7 +36,7 @@ TEST(CoverPreviews, TheProgramCarriesWhatTheEngineDrawsFromThePackages) {
 }
 
 TEST(CoverPreviews, AFolderWithoutACoversPackageIsAnError) {
-  const fs::path empty = fs::temp_directory_path() / "tavra-cover-previews-empty";
+  const fs::path empty = fs::temp_directory_path() / ("tavra-cover-previews-empty-" + std::to_string(::getpid()));
   fs::create_directories(empty);
   const ToolRun run = runTool("../buildtools/coverpreviews", empty.string() + " " + (empty / "out.png").string());
   EXPECT_EQ(run.status, 1);

@@ -3,6 +3,7 @@
 // the main window's "тесты"; the current directory is a scratch folder holding the two mark
 // files "dmat/ok.png" (green) and "dmat/no.png" (red).
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <array>
 #include <filesystem>
@@ -32,7 +33,7 @@ class SelfTest : public ::testing::Test {
   SelfTest() {
     previousDir_ = std::filesystem::current_path();
     scratch_ = std::filesystem::temp_directory_path() /
-               ("tavra-selftest-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+               ("tavra-selftest-" + std::to_string(::getpid()) + "-" +
                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::remove_all(scratch_);
     std::filesystem::create_directories(scratch_ / "dmat");

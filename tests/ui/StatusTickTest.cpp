@@ -3,6 +3,7 @@
 #include "SelfTestFixture.h"
 
 #include <fstream>
+#include <unistd.h>
 
 namespace tavra::test {
 namespace {
@@ -81,7 +82,7 @@ TEST_F(SelfTest, AFileThatCannotBeLoadedLeavesThePictureEmptyWithoutBoxes) {
 }
 
 TEST(MarkPictureCache, DecodesOnlyWhenSizeOrTimeChange) {
-  auto dir = std::filesystem::temp_directory_path() / "tavra-mark-cache";
+  auto dir = std::filesystem::temp_directory_path() / ("tavra-mark-cache-" + std::to_string(::getpid()));
   std::filesystem::create_directories(dir);
   std::string path = (dir / "mark.png").string();
   savePng(markPicture(rgb(1, 2, 3)), path);
