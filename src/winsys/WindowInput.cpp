@@ -262,15 +262,24 @@ void WindowSystem::dispatchMouse(const InputEvent& ev) {
 }
 
 std::pair<Window*, LResult> WindowSystem::mouseTarget(Point screen) {
-  Window* target = windowAt(screen);
-  if (!target || !target->isEnabledWithAncestors()) return {nullptr, HTNOWHERE};
-  LResult hit = send(*target, WM_NCHITTEST, 0, makeLParam(screen.x, screen.y));
-  while (hit == HTTRANSPARENT && target->parent_) {
-    target = target->parent_;
-    hit = send(*target, WM_NCHITTEST, 0, makeLParam(screen.x, screen.y));
+  // A top-level window that answers HTTRANSPARENT (a glow or shadow laid over other windows)
+  // lets the mouse through to the windows below it.
+  const Window* above = nullptr;
+  for (;;) {
+    Window* target = windowAt(screen, above);
+    if (!target || !target->isEnabledWithAncestors()) return {nullptr, HTNOWHERE};
+    LResult hit = send(*target, WM_NCHITTEST, 0, makeLParam(screen.x, screen.y));
+    while (hit == HTTRANSPARENT && target->parent_) {
+      target = target->parent_;
+      hit = send(*target, WM_NCHITTEST, 0, makeLParam(screen.x, screen.y));
+    }
+    if (hit == HTTRANSPARENT) {
+      above = target;
+      continue;
+    }
+    if (hit == HTNOWHERE || hit == HTERROR) return {nullptr, hit};
+    return {target, hit};
   }
-  if (hit == HTNOWHERE || hit == HTERROR || hit == HTTRANSPARENT) return {nullptr, hit};
-  return {target, hit};
 }
 
 void WindowSystem::askCursor(Window* target, LResult hit) {

@@ -121,8 +121,14 @@ void WindowSystem::windowDestroyed(Window& w) {
 
 Window* WindowSystem::minimizedBarOf(const Window& w) const { return minimizedBars_ ? minimizedBars_->barOf(w.handle()) : nullptr; }
 
-Window* WindowSystem::topLevelAt(Point screen) const {
-  for (auto it = topLevels_.rbegin(); it != topLevels_.rend(); ++it) {
+Window* WindowSystem::topLevelAt(Point screen, const Window* above) const {
+  auto it = topLevels_.rbegin();
+  if (above) {
+    it = std::find(topLevels_.rbegin(), topLevels_.rend(), above);
+    if (it == topLevels_.rend()) return nullptr;
+    ++it;
+  }
+  for (; it != topLevels_.rend(); ++it) {
     Window* w = *it;
     if (!w->isShowing()) continue;
     if (!w->bounds_.contains(screen)) continue;
@@ -133,8 +139,8 @@ Window* WindowSystem::topLevelAt(Point screen) const {
   return nullptr;
 }
 
-Window* WindowSystem::windowAt(Point screen) const {
-  Window* w = topLevelAt(screen);
+Window* WindowSystem::windowAt(Point screen, const Window* above) const {
+  Window* w = topLevelAt(screen, above);
   while (w) {
     Point local = screen - w->screenOrigin();
     if (!w->clientRect_.contains(local)) return w;

@@ -79,9 +79,12 @@ class WindowSystem {
   std::unique_ptr<Window> createWindow(const WindowParams& params);
   Window* find(WindowHandle handle) const;
   const std::vector<Window*>& topLevelWindows() const { return topLevels_; }  // bottom to top
-  Window* topLevelAt(Point screen) const;
-  // The deepest showing window under a screen point (children descended through client areas).
-  Window* windowAt(Point screen) const;
+  // The topmost showing top-level window under a screen point; with `above`, the topmost one
+  // below that window.
+  Window* topLevelAt(Point screen, const Window* above = nullptr) const;
+  // The deepest showing window under a screen point (children descended through client areas),
+  // starting from the top-level window `topLevelAt(screen, above)` gives.
+  Window* windowAt(Point screen, const Window* above = nullptr) const;
 
   // Messages.
   LResult send(Window& w, MessageId msg, WParam wParam = 0, LParam lParam = 0);

@@ -234,8 +234,12 @@ TEST_F(SdlBackendTest, DisplayErrorsAreReportedOnceAndTheProgramGoesOn) {
   EXPECT_EQ(SdlDisplayServer::ignoredErrorCount(), before + 2);
   // Each kind of error is reported once per process.
   size_t first = said.find("the display refused a request");
-  if (before == 0) EXPECT_NE(first, std::string::npos) << said;
-  if (first != std::string::npos) EXPECT_EQ(said.find("the display refused a request", first + 1), std::string::npos) << said;
+  if (before == 0) {
+    EXPECT_NE(first, std::string::npos) << said;
+  }
+  if (first != std::string::npos) {
+    EXPECT_EQ(said.find("the display refused a request", first + 1), std::string::npos) << said;
+  }
   // The window system still works.
   w.setBounds(Rect::fromSize(60, 60, 100, 100));
   system_->processMessages();
