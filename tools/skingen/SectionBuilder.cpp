@@ -8,7 +8,6 @@ namespace tavra::skingen {
 namespace {
 
 const Rgb kWhite{255, 255, 255};
-const Rgb kBlack{0, 0, 0};
 
 std::string upper(std::string s) {
   for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -77,6 +76,26 @@ void SectionBuilder::colours(const Rgb& normal, const Rgb& hot, const Rgb& font,
   }
 }
 
+Rgb SectionBuilder::mutedTitleText(const Rgb& inactive) const {
+  // An inactive caption's text recedes towards its background, but only as far as it stays legible.
+  const Rgb ink = readableOn(inactive, d_.text, d_.titleText);
+  for (double fade : {0.4, 0.3, 0.2, 0.1}) {
+    const Rgb muted = ink.mix(inactive, fade);
+    if (contrast(muted, inactive.lighter(0.15)) >= 4.0) return muted;
+  }
+  return ink;
+}
+
+void SectionBuilder::titleContour(const Rgb& background, const Rgb& font, bool normalState) {
+  // Title text that stands out too little from a light top of its bar gets a drop shadow of the
+  // opposite tone on its lower right. Captions show the hot values when active; their normal
+  // (inactive) text is legible by itself.
+  if (contrast(font, background.lighter(0.2)) >= 4.5) return;
+  const Rgb shade = font.lightness() > background.lightness() ? background.darker(0.55) : background.lighter(0.6);
+  if (normalState) o_->set("TCRIGHT", shade.decimal()).set("TCBOTTOM", shade.decimal());
+  o_->set("HOTTCRIGHT", shade.decimal()).set("HOTTCBOTTOM", shade.decimal());
+}
+
 void SectionBuilder::gradients(const std::string& normal, const std::string& hot) {
   // Without a gradient the percentage 0 is enough: the section paints its colour.
   o_->set("GRADIENTPERCENT", normal.empty() ? 0 : 100);
@@ -136,7 +155,11 @@ std::string SectionBuilder::captionButton(CaptionGlyph glyph, bool large, const 
 void SectionBuilder::globalInfo() {
   o_->section("GLOBALINFO");
   o_->set("VERSION", "6.14").set("AUTHOR", d_.author).set("DESCRIPTION", d_.description);
-  o_->set("SHADOW1COLOR", kBlack.decimal()).set("SHADOW1OFFSET", d_.shadow).set("SHADOW1BLUR", d_.shadow > 0 ? 3 : -1);
+  // The first shadow is the halo that effect labels put around their own (dark) text: a light
+  // glow keeps that text legible on the dark skins as well as on the light ones.
+  const bool darkSkin = d_.window.lightness() < 0.45;
+  const Rgb halo = darkSkin ? d_.text.mix(kWhite, 0.55) : d_.window.mix(kWhite, 0.6);
+  o_->set("SHADOW1COLOR", halo.decimal()).set("SHADOW1OFFSET", d_.shadow).set("SHADOW1BLUR", d_.shadow > 0 ? (darkSkin ? 6 : 4) : -1);
   o_->set("SHADOW1TRANSPARENCY", d_.shadow > 0 ? 60 : 0);
   const bool roundButtons = d_.captionButtons == ButtonShape::Round || d_.glyphs == GlyphStyle::Mac;
   o_->set("BISPACE", roundButtons ? 3 : d_.captionButtons == ButtonShape::Bare ? 0 : 1);
@@ -195,7 +218,8 @@ void SectionBuilder::windowSections() {
 
   o_->section("FORMTITLE");
   const Rgb inactive = d_.inactiveFrame();
-  colours(inactive, d_.frame, d_.titleText.mix(inactive, 0.45), d_.titleText);
+  colours(inactive, d_.frame, mutedTitleText(inactive), d_.titleText);
+  titleContour(d_.frame, d_.titleText, false);
   auto captionGradient = [&](const Rgb& c) -> std::string {
     switch (d_.caption) {
       case CaptionLook::Flat: return {};
@@ -274,6 +298,7 @@ void SectionBuilder::menuSections() {
 
   o_->section("EXTRALINE");
   colours(d_.frame, d_.frame, d_.titleText, d_.titleText);
+  titleContour(d_.frame, d_.titleText);
   gradients(gradientText({{d_.frame.lighter(0.3), d_.frame.darker(0.2), 100}}, 0), "");
 }
 
@@ -381,6 +406,7 @@ void SectionBuilder::panelSections() {
   o_->set("PARENTCLASS", "BAR");
   o_->section("BARTITLE");
   colours(d_.frame, d_.frame, d_.titleText, d_.titleText);
+  titleContour(d_.frame, d_.titleText);
   gradients(gradientText({{d_.frame.lighter(0.2), d_.frame, 100}}, 0), "");
   o_->section("STATUSBAR");
   o_->set("PARENTCLASS", "BAR");
@@ -466,7 +492,7 @@ void SectionBuilder::scrollSections() {
   const Arrow arrows[] = {Arrow::Up, Arrow::Down, Arrow::Left, Arrow::Right};
   for (int i = 0; i < 4; ++i) {
     o_->section(buttons[i]);
-    colours(d_.face, d_.hot, d_.text, d_.text);
+    colours(d_.face, d_.hot, readableOn(d_.face, d_.text, kWhite), readableOn(d_.hot, d_.text, kWhite));
     gradients(faceGradient(d_.face), faceGradient(d_.hot));
     if (i == 0) o_->set("BORDERSMASK", borderOf(frames_.control(BorderPart::ScrollButton), {d_.face, d_.hot, d_.pressed}));
     else o_->set("PARENTCLASS", "SCROLLBTNTOP");
@@ -476,7 +502,7 @@ void SectionBuilder::scrollSections() {
   o_->set("PARENTCLASS", "SCROLLBTNTOP");
 
   o_->section("SCROLLSLIDERH");
-  colours(d_.face, d_.hot, d_.text, d_.text);
+  colours(d_.face, d_.hot, readableOn(d_.face, d_.text, kWhite), readableOn(d_.hot, d_.text, kWhite));
   gradients(faceGradient(d_.face), faceGradient(d_.hot));
   o_->set("BORDERSMASK", borderOf(frames_.control(BorderPart::Slider), {d_.face, d_.hot, d_.pressed}));
   o_->set("GLYPHMASK", glyphOf(glyphs_.sliderGrip(false), {d_.face, d_.hot, d_.pressed}));
