@@ -70,18 +70,25 @@ std::string SectionBuilder::areaGradient(const Rgb& c) const {
 void SectionBuilder::colours(const Rgb& normal, const Rgb& hot, const Rgb& font, const Rgb& hotFont) {
   o_->set("COLOR", normal.decimal()).set("HOTCOLOR", hot.decimal());
   o_->set("FONTCOLOR", font.decimal()).set("HOTFONTCOLOR", hotFont.decimal());
-  if (d_.shadow > 0 && d_.window.lightness() < 0.45) {
-    // Dark skins lift their text off the background with a contour on the lower right.
+  if (d_.shadow > 0 && d_.window.lightness() < 0.45 && font.lightness() > 0.5) {
+    // Dark skins lift their light text off the background with a contour on the lower right.
     o_->set("TCRIGHT", font.darker(0.8).decimal()).set("TCBOTTOM", font.darker(0.8).decimal());
   }
 }
 
+Rgb SectionBuilder::titleInk() const {
+  // The description's title colour, unless it all but vanishes on the caption (a drop shadow
+  // carries a weak contrast, not a missing one).
+  if (contrast(d_.titleText, d_.frame.lighter(0.2)) >= 2.2) return d_.titleText;
+  return readableOn(d_.frame, d_.text, kWhite);
+}
+
 Rgb SectionBuilder::mutedTitleText(const Rgb& inactive) const {
   // An inactive caption's text recedes towards its background, but only as far as it stays legible.
-  const Rgb ink = readableOn(inactive, d_.text, d_.titleText);
+  const Rgb ink = readableOn(inactive, d_.text, titleInk());
   for (double fade : {0.4, 0.3, 0.2, 0.1}) {
     const Rgb muted = ink.mix(inactive, fade);
-    if (contrast(muted, inactive.lighter(0.15)) >= 4.0) return muted;
+    if (std::min(contrast(muted, inactive), contrast(muted, inactive.lighter(0.15))) >= 4.0) return muted;
   }
   return ink;
 }
@@ -218,8 +225,8 @@ void SectionBuilder::windowSections() {
 
   o_->section("FORMTITLE");
   const Rgb inactive = d_.inactiveFrame();
-  colours(inactive, d_.frame, mutedTitleText(inactive), d_.titleText);
-  titleContour(d_.frame, d_.titleText, false);
+  colours(inactive, d_.frame, mutedTitleText(inactive), titleInk());
+  titleContour(d_.frame, titleInk(), false);
   auto captionGradient = [&](const Rgb& c) -> std::string {
     switch (d_.caption) {
       case CaptionLook::Flat: return {};
@@ -297,8 +304,8 @@ void SectionBuilder::menuSections() {
   o_->set("BORDERSMASK", a_->border(frames_.dividerLines(true).keyed(std::vector<Rgb>{d_.panel}), 1, 0, 1, 2, 1, 2, 0));
 
   o_->section("EXTRALINE");
-  colours(d_.frame, d_.frame, d_.titleText, d_.titleText);
-  titleContour(d_.frame, d_.titleText);
+  colours(d_.frame, d_.frame, titleInk(), titleInk());
+  titleContour(d_.frame, titleInk());
   gradients(gradientText({{d_.frame.lighter(0.3), d_.frame.darker(0.2), 100}}, 0), "");
 }
 
@@ -357,7 +364,8 @@ void SectionBuilder::buttonSections() {
 
 void SectionBuilder::editSections() {
   o_->section("EDIT");
-  colours(d_.edit, d_.edit.mix(d_.accent, 0.04), d_.editText, d_.editText);
+  const Rgb editHot = d_.edit.mix(d_.accent, 0.04);
+  colours(d_.edit, editHot, readableOn(d_.edit, d_.editText, kWhite), readableOn(editHot, d_.editText, kWhite));
   gradients("", "");
   o_->set("TRANSPARENCY", 0);
   o_->set("BORDERSMASK", borderOf(frames_.control(BorderPart::Edit), {d_.edit, d_.edit}));
@@ -405,8 +413,8 @@ void SectionBuilder::panelSections() {
   o_->section("BARPANEL");
   o_->set("PARENTCLASS", "BAR");
   o_->section("BARTITLE");
-  colours(d_.frame, d_.frame, d_.titleText, d_.titleText);
-  titleContour(d_.frame, d_.titleText);
+  colours(d_.frame, d_.frame, titleInk(), titleInk());
+  titleContour(d_.frame, titleInk());
   gradients(gradientText({{d_.frame.lighter(0.2), d_.frame, 100}}, 0), "");
   o_->section("STATUSBAR");
   o_->set("PARENTCLASS", "BAR");

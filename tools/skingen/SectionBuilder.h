@@ -35,6 +35,8 @@ class SectionBuilder {
   // Sets COLOR/HOTCOLOR, gradients and font colours of the current section.
   void colours(const Rgb& normal, const Rgb& hot, const Rgb& font, const Rgb& hotFont);
   void gradients(const std::string& normal, const std::string& hot);
+  // The text of an active caption and of title bars: the description's title colour when legible.
+  Rgb titleInk() const;
   // The text of an inactive caption: faded towards `inactive`, still legible on it.
   Rgb mutedTitleText(const Rgb& inactive) const;
   // A drop shadow for title text on `background` when the two contrast too little; in the hot
