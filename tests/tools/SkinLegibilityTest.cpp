@@ -26,7 +26,9 @@ using test::runTool;
 
 class Folder {
  public:
-  Folder() : path_(fs::temp_directory_path() / ("tavra-legibility-" + std::to_string(std::random_device{}()))) { fs::create_directories(path_); }
+  Folder() : path_(fs::temp_directory_path() / ("tavra-legibility-" + std::to_string(std::random_device{}()))) {
+    fs::create_directories(path_);
+  }
   ~Folder() { fs::remove_all(path_); }
   const fs::path& path() const { return path_; }
 
@@ -43,7 +45,8 @@ class Options {
     while (std::getline(in, line)) {
       if (!line.empty() && line.back() == '\r') line.pop_back();
       if (line.size() > 2 && line.front() == '[' && line.back() == ']') current = line.substr(1, line.size() - 2);
-      else if (const size_t eq = line.find('='); eq != std::string::npos && !current.empty()) sections_[current][line.substr(0, eq)] = line.substr(eq + 1);
+      else if (const size_t eq = line.find('='); eq != std::string::npos && !current.empty())
+        sections_[current][line.substr(0, eq)] = line.substr(eq + 1);
     }
   }
   std::optional<std::string> value(std::string section, const std::string& key) const {
@@ -77,16 +80,17 @@ double contrast(std::uint32_t a, std::uint32_t b) {
   return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-// Sections whose text a student reads, with the state whose colours are painted (the hot state of
-// a caption is the active window; a menu item shows its text in the hot state when selected).
+// Sections whose text a student reads (the tree is an EDIT, group-box captions are TABBOTTOM),
+// with the state whose colours are painted (the hot state of a caption is the active window; a
+// menu item shows its text in the hot state when selected).
 struct Reading {
   const char* section;
   bool hot;
 };
-constexpr Reading kReadings[] = {{"BUTTON", false}, {"BUTTON", true}, {"EDIT", false}, {"PANEL", false}, {"BAR", false},
-                                 {"GROUPBOX", false}, {"TABTOP", false}, {"TABTOP", true}, {"PAGECONTROL", false},
-                                 {"HINT", false}, {"MENUITEM", true}, {"MENULINE", false}, {"FORMTITLE", false},
-                                 {"FORMTITLE", true}, {"SCROLLBTNTOP", false}};
+constexpr Reading kReadings[] = {{"BUTTON", false},    {"BUTTON", true},    {"EDIT", false},        {"PANEL", false},
+                                 {"BAR", false},       {"GROUPBOX", false}, {"TABTOP", false},      {"TABTOP", true},
+                                 {"TABBOTTOM", false}, {"PAGECONTROL", false}, {"HINT", false},     {"MENUITEM", true},
+                                 {"MENULINE", false},  {"FORMTITLE", false}, {"FORMTITLE", true},   {"SCROLLBTNTOP", false}};
 
 // The failures of one generated skin, one per line.
 std::string illegibleText(const Options& o) {
