@@ -73,7 +73,10 @@ Rgb readableOn(const Rgb& background, const Rgb& dark, const Rgb& light) {
   // Below this contrast small text is hard to read; then the skin's colours give way to a
   // near-black (tinted like the dark candidate) or white, whichever stands out more.
   constexpr double kLegible = 3.5;
-  const Rgb best = contrast(background, dark) >= contrast(background, light) ? dark : light;
+  // The first colour is the skin's own: it is kept whenever it reads well.
+  constexpr double kReadsWell = 4.5;
+  const double first = contrast(background, dark);
+  const Rgb best = first >= kReadsWell || first >= contrast(background, light) ? dark : light;
   if (contrast(background, best) >= kLegible) return best;
   const Rgb ink = dark.mix(Rgb{0, 0, 0}, 0.8);
   const Rgb white{255, 255, 255};

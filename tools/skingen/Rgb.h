@@ -32,8 +32,8 @@ struct Rgb {
 
 // The contrast ratio of two colours, 1 (equal) to 21 (black on white).
 double contrast(const Rgb& a, const Rgb& b);
-// Of two text colours, the one more legible on `background`; when neither is legible enough, a
-// near-black or white instead.
+// A text colour legible on `background`: `dark` (the skin's own) when it reads well, else the
+// more legible of the two; when neither is legible enough, a near-black or white instead.
 Rgb readableOn(const Rgb& background, const Rgb& dark, const Rgb& light);
 
 }  // namespace tavra::skingen

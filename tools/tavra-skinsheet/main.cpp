@@ -3,7 +3,8 @@
 // in each skin. The skins are the packages of the folder "skins" beside the program; the
 // windows are drawn by the engine on the headless display.
 // tavra-skinsheet --skin NAME [--skin NAME2 ...] DIR: instead of the sheets, writes each named
-// skin's windows at full size, DIR/NAME-main.png and DIR/NAME-testing.png.
+// skin's windows at full size, DIR/NAME-main.png (with the first chapter's node selected) and
+// DIR/NAME-testing.png.
 #include <filesystem>
 #include <functional>
 #include <iostream>
@@ -16,6 +17,8 @@
 #include "driver/program/ProgramStart.h"
 #include "framework/TabControl.h"
 #include "framework/TabScroller.h"
+#include "framework/TreeNodes.h"
+#include "framework/TreeView.h"
 #include "gfx/ImageCodec.h"
 #include "selftest/Unit2.h"
 #include "skin/manager/TsSkinManager.h"
@@ -132,6 +135,12 @@ int main(int argc, char** argv) {
   TsSkinManager& sm = *main.sm;
 
   if (!skins.empty()) {
+    // The student has picked the introduction: the full-size pictures show a selected tree item.
+    if (TTreeNode* intro = main.tv->items().item(1)) {
+      const Rect label = main.tv->labelRect(*intro);
+      d.clickAt(*main.tv, {(label.left + label.right) / 2, (label.top + label.bottom) / 2});
+      d.settle();
+    }
     auto write = [&](const Bitmap& picture, const std::string& file) {
       const std::string path = (dir / file).string();
       if (!savePng(picture, path)) {
