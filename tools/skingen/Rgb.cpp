@@ -51,9 +51,36 @@ std::uint32_t Rgb::argb(std::uint8_t alpha) const {
          (static_cast<std::uint32_t>(green()) << 8) | blue();
 }
 
+namespace {
+
+// Luminance as the eye weighs it, on linear light: what text contrast is measured on.
+double luminance(const Rgb& c) {
+  auto linear = [](double v) {
+    v /= 255.0;
+    return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * linear(c.r) + 0.7152 * linear(c.g) + 0.0722 * linear(c.b);
+}
+
+}  // namespace
+
+double contrast(const Rgb& a, const Rgb& b) {
+  const double la = luminance(a), lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
 Rgb readableOn(const Rgb& background, const Rgb& dark, const Rgb& light) {
-  const double l = background.lightness();
-  return std::abs(l - dark.lightness()) >= std::abs(l - light.lightness()) ? dark : light;
+  // Below this contrast small text is hard to read; then the skin's colours give way to a
+  // near-black (tinted like the dark candidate) or white, whichever stands out more.
+  constexpr double kLegible = 3.5;
+  // The first colour is the skin's own: it is kept whenever it reads well.
+  constexpr double kReadsWell = 4.5;
+  const double first = contrast(background, dark);
+  const Rgb best = first >= kReadsWell || first >= contrast(background, light) ? dark : light;
+  if (contrast(background, best) >= kLegible) return best;
+  const Rgb ink = dark.mix(Rgb{0, 0, 0}, 0.8);
+  const Rgb white{255, 255, 255};
+  return contrast(background, ink) >= contrast(background, white) ? ink : white;
 }
 
 }  // namespace tavra::skingen

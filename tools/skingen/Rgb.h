@@ -30,7 +30,10 @@ struct Rgb {
   std::uint32_t argb(std::uint8_t alpha = 255) const;
 };
 
-// Text readable on `background`: `dark` or `light`, whichever contrasts more.
+// The contrast ratio of two colours, 1 (equal) to 21 (black on white).
+double contrast(const Rgb& a, const Rgb& b);
+// A text colour legible on `background`: `dark` (the skin's own) when it reads well, else the
+// more legible of the two; when neither is legible enough, a near-black or white instead.
 Rgb readableOn(const Rgb& background, const Rgb& dark, const Rgb& light);
 
 }  // namespace tavra::skingen

@@ -8,7 +8,6 @@ namespace tavra::skingen {
 namespace {
 
 const Rgb kWhite{255, 255, 255};
-const Rgb kBlack{0, 0, 0};
 
 std::string upper(std::string s) {
   for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -71,10 +70,37 @@ std::string SectionBuilder::areaGradient(const Rgb& c) const {
 void SectionBuilder::colours(const Rgb& normal, const Rgb& hot, const Rgb& font, const Rgb& hotFont) {
   o_->set("COLOR", normal.decimal()).set("HOTCOLOR", hot.decimal());
   o_->set("FONTCOLOR", font.decimal()).set("HOTFONTCOLOR", hotFont.decimal());
-  if (d_.shadow > 0 && d_.window.lightness() < 0.45) {
-    // Dark skins lift their text off the background with a contour on the lower right.
+  if (d_.shadow > 0 && d_.window.lightness() < 0.45 && font.lightness() > 0.5) {
+    // Dark skins lift their light text off the background with a contour on the lower right.
     o_->set("TCRIGHT", font.darker(0.8).decimal()).set("TCBOTTOM", font.darker(0.8).decimal());
   }
+}
+
+Rgb SectionBuilder::titleInk() const {
+  // The description's title colour, unless it all but vanishes on the caption (a drop shadow
+  // carries a weak contrast, not a missing one).
+  if (contrast(d_.titleText, d_.frame.lighter(0.2)) >= 2.2) return d_.titleText;
+  return readableOn(d_.frame, d_.text, kWhite);
+}
+
+Rgb SectionBuilder::mutedTitleText(const Rgb& inactive) const {
+  // An inactive caption's text recedes towards its background, but only as far as it stays legible.
+  const Rgb ink = readableOn(inactive, d_.text, titleInk());
+  for (double fade : {0.4, 0.3, 0.2, 0.1}) {
+    const Rgb muted = ink.mix(inactive, fade);
+    if (std::min(contrast(muted, inactive), contrast(muted, inactive.lighter(0.15))) >= 4.0) return muted;
+  }
+  return ink;
+}
+
+void SectionBuilder::titleContour(const Rgb& background, const Rgb& font, bool normalState) {
+  // Title text that stands out too little from a light top of its bar gets a drop shadow of the
+  // opposite tone on its lower right. Captions show the hot values when active; their normal
+  // (inactive) text is legible by itself.
+  if (contrast(font, background.lighter(0.2)) >= 4.5) return;
+  const Rgb shade = font.lightness() > background.lightness() ? background.darker(0.55) : background.lighter(0.6);
+  if (normalState) o_->set("TCRIGHT", shade.decimal()).set("TCBOTTOM", shade.decimal());
+  o_->set("HOTTCRIGHT", shade.decimal()).set("HOTTCBOTTOM", shade.decimal());
 }
 
 void SectionBuilder::gradients(const std::string& normal, const std::string& hot) {
@@ -136,7 +162,11 @@ std::string SectionBuilder::captionButton(CaptionGlyph glyph, bool large, const 
 void SectionBuilder::globalInfo() {
   o_->section("GLOBALINFO");
   o_->set("VERSION", "6.14").set("AUTHOR", d_.author).set("DESCRIPTION", d_.description);
-  o_->set("SHADOW1COLOR", kBlack.decimal()).set("SHADOW1OFFSET", d_.shadow).set("SHADOW1BLUR", d_.shadow > 0 ? 3 : -1);
+  // The first shadow is the halo that effect labels put around their own (dark) text: a light
+  // glow keeps that text legible on the dark skins as well as on the light ones.
+  const bool darkSkin = d_.window.lightness() < 0.45;
+  const Rgb halo = darkSkin ? d_.text.mix(kWhite, 0.55) : d_.window.mix(kWhite, 0.6);
+  o_->set("SHADOW1COLOR", halo.decimal()).set("SHADOW1OFFSET", d_.shadow).set("SHADOW1BLUR", d_.shadow > 0 ? (darkSkin ? 6 : 4) : -1);
   o_->set("SHADOW1TRANSPARENCY", d_.shadow > 0 ? 60 : 0);
   const bool roundButtons = d_.captionButtons == ButtonShape::Round || d_.glyphs == GlyphStyle::Mac;
   o_->set("BISPACE", roundButtons ? 3 : d_.captionButtons == ButtonShape::Bare ? 0 : 1);
@@ -195,7 +225,8 @@ void SectionBuilder::windowSections() {
 
   o_->section("FORMTITLE");
   const Rgb inactive = d_.inactiveFrame();
-  colours(inactive, d_.frame, d_.titleText.mix(inactive, 0.45), d_.titleText);
+  colours(inactive, d_.frame, mutedTitleText(inactive), titleInk());
+  titleContour(d_.frame, titleInk(), false);
   auto captionGradient = [&](const Rgb& c) -> std::string {
     switch (d_.caption) {
       case CaptionLook::Flat: return {};
@@ -273,7 +304,8 @@ void SectionBuilder::menuSections() {
   o_->set("BORDERSMASK", a_->border(frames_.dividerLines(true).keyed(std::vector<Rgb>{d_.panel}), 1, 0, 1, 2, 1, 2, 0));
 
   o_->section("EXTRALINE");
-  colours(d_.frame, d_.frame, d_.titleText, d_.titleText);
+  colours(d_.frame, d_.frame, titleInk(), titleInk());
+  titleContour(d_.frame, titleInk());
   gradients(gradientText({{d_.frame.lighter(0.3), d_.frame.darker(0.2), 100}}, 0), "");
 }
 
@@ -332,7 +364,8 @@ void SectionBuilder::buttonSections() {
 
 void SectionBuilder::editSections() {
   o_->section("EDIT");
-  colours(d_.edit, d_.edit.mix(d_.accent, 0.04), d_.editText, d_.editText);
+  const Rgb editHot = d_.edit.mix(d_.accent, 0.04);
+  colours(d_.edit, editHot, readableOn(d_.edit, d_.editText, kWhite), readableOn(editHot, d_.editText, kWhite));
   gradients("", "");
   o_->set("TRANSPARENCY", 0);
   o_->set("BORDERSMASK", borderOf(frames_.control(BorderPart::Edit), {d_.edit, d_.edit}));
@@ -380,7 +413,8 @@ void SectionBuilder::panelSections() {
   o_->section("BARPANEL");
   o_->set("PARENTCLASS", "BAR");
   o_->section("BARTITLE");
-  colours(d_.frame, d_.frame, d_.titleText, d_.titleText);
+  colours(d_.frame, d_.frame, titleInk(), titleInk());
+  titleContour(d_.frame, titleInk());
   gradients(gradientText({{d_.frame.lighter(0.2), d_.frame, 100}}, 0), "");
   o_->section("STATUSBAR");
   o_->set("PARENTCLASS", "BAR");
@@ -466,7 +500,7 @@ void SectionBuilder::scrollSections() {
   const Arrow arrows[] = {Arrow::Up, Arrow::Down, Arrow::Left, Arrow::Right};
   for (int i = 0; i < 4; ++i) {
     o_->section(buttons[i]);
-    colours(d_.face, d_.hot, d_.text, d_.text);
+    colours(d_.face, d_.hot, readableOn(d_.face, d_.text, kWhite), readableOn(d_.hot, d_.text, kWhite));
     gradients(faceGradient(d_.face), faceGradient(d_.hot));
     if (i == 0) o_->set("BORDERSMASK", borderOf(frames_.control(BorderPart::ScrollButton), {d_.face, d_.hot, d_.pressed}));
     else o_->set("PARENTCLASS", "SCROLLBTNTOP");
@@ -476,7 +510,7 @@ void SectionBuilder::scrollSections() {
   o_->set("PARENTCLASS", "SCROLLBTNTOP");
 
   o_->section("SCROLLSLIDERH");
-  colours(d_.face, d_.hot, d_.text, d_.text);
+  colours(d_.face, d_.hot, readableOn(d_.face, d_.text, kWhite), readableOn(d_.hot, d_.text, kWhite));
   gradients(faceGradient(d_.face), faceGradient(d_.hot));
   o_->set("BORDERSMASK", borderOf(frames_.control(BorderPart::Slider), {d_.face, d_.hot, d_.pressed}));
   o_->set("GLYPHMASK", glyphOf(glyphs_.sliderGrip(false), {d_.face, d_.hot, d_.pressed}));

@@ -35,6 +35,13 @@ class SectionBuilder {
   // Sets COLOR/HOTCOLOR, gradients and font colours of the current section.
   void colours(const Rgb& normal, const Rgb& hot, const Rgb& font, const Rgb& hotFont);
   void gradients(const std::string& normal, const std::string& hot);
+  // The text of an active caption and of title bars: the description's title colour when legible.
+  Rgb titleInk() const;
+  // The text of an inactive caption: faded towards `inactive`, still legible on it.
+  Rgb mutedTitleText(const Rgb& inactive) const;
+  // A drop shadow for title text on `background` when the two contrast too little; in the hot
+  // state, and in the normal one too when `normalState`.
+  void titleContour(const Rgb& background, const Rgb& font, bool normalState = true);
   // PATTERN and HOTPATTERN of the current section for `part`, when the skin textures it.
   void texture(const std::string& part, const Rgb& base, int imagePercent);
   std::string borderOf(const Border& border, std::initializer_list<Rgb> mattes, int stretchMode = 0);

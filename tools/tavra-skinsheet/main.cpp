@@ -2,6 +2,9 @@
 // covers menu (in its order, 8 per row), and DIR/testing.png, the testing window during a test
 // in each skin. The skins are the packages of the folder "skins" beside the program; the
 // windows are drawn by the engine on the headless display.
+// tavra-skinsheet --skin NAME [--skin NAME2 ...] DIR: instead of the sheets, writes each named
+// skin's windows at full size, DIR/NAME-main.png (with the first chapter's node selected) and
+// DIR/NAME-testing.png.
 #include <filesystem>
 #include <functional>
 #include <iostream>
@@ -14,6 +17,8 @@
 #include "driver/program/ProgramStart.h"
 #include "framework/TabControl.h"
 #include "framework/TabScroller.h"
+#include "framework/TreeNodes.h"
+#include "framework/TreeView.h"
 #include "gfx/ImageCodec.h"
 #include "selftest/Unit2.h"
 #include "skin/manager/TsSkinManager.h"
@@ -45,6 +50,20 @@ Bitmap sheetOf(HeadlessDriver& d, TsSkinManager& sm, const TControl& form) {
     sheet.put(static_cast<int>(i), screen.copy(r), caption);
   }
   return sheet.bitmap();
+}
+
+// The window `form` at full size in the skin `name`.
+Bitmap fullSizeOf(HeadlessDriver& d, TsSkinManager& sm, const TControl& form, const std::string& name) {
+  sm.setSkinName(name);
+  d.settle();
+  d.advance(400);
+  return d.screenshot().copy(screenRectOf(form));
+}
+
+bool isCover(const std::string& name) {
+  for (const std::string& c : kCovers)
+    if (c == name) return true;
+  return false;
 }
 
 // Opens the testing window as a student does: personal data, variant 1, three answers given.
@@ -83,11 +102,25 @@ void startTest(HeadlessDriver& d, TForm1& main, TForm2& test) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::cerr << "usage: tavra-skinsheet DIR\n";
+  std::vector<std::string> skins;
+  std::vector<std::string> rest;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--skin" && i + 1 < argc) {
+      skins.push_back(argv[++i]);
+      if (!isCover(skins.back())) {
+        std::cerr << "tavra-skinsheet: no skin named \"" << skins.back() << "\" in the covers menu\n";
+        return 2;
+      }
+    } else {
+      rest.push_back(arg);
+    }
+  }
+  if (rest.size() != 1) {
+    std::cerr << "usage: tavra-skinsheet [--skin NAME]... DIR\n";
     return 2;
   }
-  const std::filesystem::path dir = argv[1];
+  const std::filesystem::path dir = rest.front();
   std::error_code ec;
   std::filesystem::create_directories(dir, ec);
 
@@ -100,6 +133,30 @@ int main(int argc, char** argv) {
   TForm1& main = *programWindows().Form1;
   TForm2& test = *programWindows().Form2;
   TsSkinManager& sm = *main.sm;
+
+  if (!skins.empty()) {
+    // The student has picked the introduction: the full-size pictures show a selected tree item.
+    if (TTreeNode* intro = main.tv->items().item(1)) {
+      const Rect label = main.tv->labelRect(*intro);
+      d.clickAt(*main.tv, {(label.left + label.right) / 2, (label.top + label.bottom) / 2});
+      d.settle();
+    }
+    auto write = [&](const Bitmap& picture, const std::string& file) {
+      const std::string path = (dir / file).string();
+      if (!savePng(picture, path)) {
+        std::cerr << "tavra-skinsheet: cannot write " << path << "\n";
+        return false;
+      }
+      std::cout << path << "\n";
+      return true;
+    };
+    for (const std::string& name : skins)
+      if (!write(fullSizeOf(d, sm, main, name), name + "-main.png")) return 1;
+    startTest(d, main, test);
+    for (const std::string& name : skins)
+      if (!write(fullSizeOf(d, sm, test, name), name + "-testing.png")) return 1;
+    return 0;
+  }
 
   const std::string mainPath = (dir / "main.png").string();
   if (!savePng(sheetOf(d, sm, main), mainPath)) {
