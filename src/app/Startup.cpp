@@ -7,6 +7,7 @@
 #include "viewer/Unit1.h"
 #include "windows/Unit4.h"
 #include "windows/Unit6.h"
+#include "winsys/WindowSystem.h"
 
 namespace tavra {
 namespace {
@@ -36,6 +37,12 @@ void createProgramWindows(TApplication& app) {
   gWindows.Form3 = &app.CreateForm<TForm3>();
   gWindows.Form4 = &app.CreateForm<TForm4>();
   gWindows.Form6 = &app.CreateForm<TForm6>();
+  // The desktop lists the program once, as "Tavra", through the main window; the other windows
+  // belong to it.
+  WindowSystem& windowSystem = WindowSystem::instance();
+  windowSystem.setDesktopIdentity({.name = "tavra", .className = "Tavra", .title = app.Title()});
+  windowSystem.setSplashWindow(&gWindows.Form5->handle());
+  windowSystem.setTaskbarWindow(&gWindows.Form1->handle());
 }
 
 }  // namespace tavra

@@ -378,3 +378,34 @@ void WindowSystem::windowBoundsChanged(Window& w, const Rect& oldBounds) {
 }
 
 }  // namespace tavra
+
+// --- The desktop's view of the program --------------------------------------------------------
+
+namespace tavra {
+
+void WindowSystem::setDesktopIdentity(DesktopIdentity identity) {
+  identity_ = std::move(identity);
+  backend_->desktopRolesChanged(*this);
+}
+
+void WindowSystem::setTaskbarWindow(Window* w) {
+  taskbarWindow_ = w ? w->topLevel().handle() : 0;
+  backend_->desktopRolesChanged(*this);
+}
+
+void WindowSystem::setSplashWindow(Window* w) {
+  splashWindow_ = w ? w->topLevel().handle() : 0;
+  backend_->desktopRolesChanged(*this);
+}
+
+Window* WindowSystem::taskbarEntryWindow() const {
+  Window* main = taskbarWindow();
+  if (main && main->isVisible()) return main;
+  for (auto it = topLevels_.rbegin(); it != topLevels_.rend(); ++it) {
+    const Window& w = **it;
+    if (w.isVisible() && w.hasStyle(WS_MINIMIZEBOX) && !(w.exStyle() & WS_EX_NOACTIVATE)) return *it;
+  }
+  return nullptr;
+}
+
+}  // namespace tavra

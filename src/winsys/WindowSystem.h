@@ -16,6 +16,7 @@
 
 #include "gfx/Canvas.h"
 #include "winsys/Clock.h"
+#include "winsys/DesktopIdentity.h"
 #include "winsys/DisplayBackend.h"
 #include "winsys/InputEvent.h"
 #include "winsys/Window.h"
@@ -165,6 +166,19 @@ class WindowSystem {
   // The platform's default handling of a message (frames, hit tests, moving, erasing, closing).
   LResult defWindowProc(Window& w, MessageId msg, WParam wParam, LParam lParam);
 
+  // The desktop's view of the program. One window carries the taskbar entry (titled after the
+  // identity) and the others belong to it; the splash window is shown as a splash.
+  void setDesktopIdentity(DesktopIdentity identity);
+  const DesktopIdentity& desktopIdentity() const { return identity_; }
+  void setTaskbarWindow(Window* w);
+  Window* taskbarWindow() const { return find(taskbarWindow_); }
+  void setSplashWindow(Window* w);
+  Window* splashWindow() const { return find(splashWindow_); }
+  // The window that carries the taskbar entry now: the taskbar window while it is visible,
+  // otherwise the topmost visible top-level window with a minimise box (so that a minimised one
+  // can always be found again); null when none does.
+  Window* taskbarEntryWindow() const;
+
   // Clipboard.
   void setClipboardText(const std::string& text) { backend_->setClipboardText(text); }
   std::string clipboardText() const { return backend_->clipboardText(); }
@@ -249,6 +263,9 @@ class WindowSystem {
   std::map<int, WindowHook> hooks_;
   int nextHookId_ = 1;
   std::unordered_map<WindowHandle, Region> presentPending_;
+  DesktopIdentity identity_;
+  WindowHandle taskbarWindow_ = 0;
+  WindowHandle splashWindow_ = 0;
   std::unique_ptr<MinimizedBars> minimizedBars_;  // made when first needed
   bool maybeInvalid_ = true;  // some window may wait for painting (set by every invalidation)
 };
