@@ -126,6 +126,8 @@ TEST_F(AboutWindowTest, CreditsToolsAndLinks) {
   for (const char* tool : {"C++20", "CMake", "cairo", "pango", "litehtml", "SDL2", "zlib", "libpng", "libjpeg", "и др."}) {
     EXPECT_NE(tools[0].find(tool), std::string::npos) << tool;
   }
+  // The banner's format is named last before "и др.".
+  EXPECT_NE(tools[0].find("Flash и др."), std::string::npos) << tools[0];
   EXPECT_EQ(tools[1], "Внешний вид был изменен при помощи дополнительных компонентов CorvexKit");
 
   for (TsLabelFX* label : {f.sLabelFX1, f.sLabelFX2}) {
