@@ -37,12 +37,12 @@ void createProgramWindows(TApplication& app) {
   gWindows.Form3 = &app.CreateForm<TForm3>();
   gWindows.Form4 = &app.CreateForm<TForm4>();
   gWindows.Form6 = &app.CreateForm<TForm6>();
-  // The desktop lists the program once, as "Tavra", through the main window; the other windows
-  // belong to it.
+  // The desktop lists the program once, as "Tavra": through the main window, or through the
+  // testing or result window while one of them stands in for it; the other windows belong to it.
   WindowSystem& windowSystem = WindowSystem::instance();
   windowSystem.setDesktopIdentity({.name = "tavra", .className = "Tavra", .title = app.Title()});
   windowSystem.setSplashWindow(&gWindows.Form5->handle());
-  windowSystem.setTaskbarWindow(&gWindows.Form1->handle());
+  windowSystem.setTaskbarWindows({&gWindows.Form1->handle(), &gWindows.Form2->handle(), &gWindows.Form3->handle()});
 }
 
 }  // namespace tavra

@@ -197,6 +197,8 @@ SdlBackend::NativeWindow* SdlBackend::createNative(Window& w) {
   if (w.opacity() != 255) SDL_SetWindowOpacity(sw, opacityOf(w));
   const DesktopIdentity& identity = w.system().desktopIdentity();
   server_.setWindowClass(sw, identity.name, identity.className);
+  // The title may be the program's; the role tells the windows apart (the window's class).
+  server_.setWindowRole(sw, w.className());
   handles_[nw.id] = w.handle();
   return &(windows_[w.handle()] = std::move(nw));
 }
@@ -265,6 +267,9 @@ void SdlBackend::windowHidden(Window& w) {
   NativeWindow* nw = native(w);
   if (!nw) return;
   nw->shown = false;
+  // The windows that belong to this one move to the next owner before it goes: a window manager
+  // hides the windows of an owner that is hidden.
+  syncDesktopRoles(w.system());
   // A minimised window stays visible in style. It goes to the window manager, where the user
   // finds it again; without one nobody could bring it back, so it is only hidden.
   if (w.isMinimized() && w.isVisible() && server_.hasWindowManager()) {
@@ -273,7 +278,6 @@ void SdlBackend::windowHidden(Window& w) {
   } else {
     SDL_HideWindow(nw->window.get());
   }
-  syncDesktopRoles(w.system());
   syncInputFocus();
 }
 
@@ -301,12 +305,12 @@ void SdlBackend::windowDestroyed(Window& w) {
 void SdlBackend::desktopRolesChanged(WindowSystem& system) { syncDesktopRoles(system); }
 
 // One window carries the taskbar entry, titled after the program; every other managed window
-// stays off the taskbar and belongs to the taskbar window. Menus and hints are the window
-// manager's business no more (their SDL kinds say so).
+// stays off the taskbar and belongs to it (window managers keep such windows with it, so they must
+// not belong to a hidden one). Menus and hints are not the window manager's business (their SDL
+// kinds say so).
 void SdlBackend::syncDesktopRoles(WindowSystem& system) {
   Window* entry = system.taskbarEntryWindow();
-  Window* main = system.taskbarWindow();
-  NativeWindow* mainNative = main ? native(*main) : nullptr;
+  NativeWindow* entryNative = entry ? native(*entry) : nullptr;
   Window* splash = system.splashWindow();
   for (auto& [handle, nw] : windows_) {
     if (!activatable(nw.kindFlags)) continue;
@@ -317,7 +321,7 @@ void SdlBackend::syncDesktopRoles(WindowSystem& system) {
       server_.markAsSplash(nw.window.get());
     }
     bool listed = w == entry;
-    NativeWindow* owner = listed || w == main ? nullptr : mainNative;
+    NativeWindow* owner = listed ? nullptr : entryNative;
     std::uint32_t ownerId = owner ? owner->id : 0;
     if (nw.listed == listed && nw.transientFor == ownerId) continue;
     nw.listed = listed;

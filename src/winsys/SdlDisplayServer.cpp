@@ -165,6 +165,20 @@ void SdlDisplayServer::setWindowClass(SDL_Window* window, const std::string& nam
 #endif
 }
 
+void SdlDisplayServer::setWindowRole(SDL_Window* window, const std::string& role) const {
+#if defined(SDL_VIDEO_DRIVER_X11)
+  ::Window xwindow = x11WindowOf(window);
+  if (!x11Display_ || !xwindow || role.empty()) return;
+  auto* display = static_cast<Display*>(x11Display_);
+  Atom property = XInternAtom(display, "WM_WINDOW_ROLE", False);
+  XChangeProperty(display, xwindow, property, XA_STRING, 8, PropModeReplace, reinterpret_cast<const unsigned char*>(role.data()),
+                  static_cast<int>(role.size()));
+#else
+  (void)window;
+  (void)role;
+#endif
+}
+
 void SdlDisplayServer::markAsSplash(SDL_Window* window) const {
 #if defined(SDL_VIDEO_DRIVER_X11)
   ::Window xwindow = x11WindowOf(window);

@@ -64,8 +64,10 @@ class SdlDisplayServer {
   // Gives the keyboard to a shown window unless it has it: directly without a window manager,
   // by asking the window manager otherwise. Nothing happens for a window that is not viewable.
   void focusWindow(SDL_Window* window) const;
-  // The window's instance name and class (set before the window is first shown).
+  // The window's instance name and class, and its role among the program's windows (set before
+  // the window is first shown).
   void setWindowClass(SDL_Window* window, const std::string& name, const std::string& className) const;
+  void setWindowRole(SDL_Window* window, const std::string& role) const;
   // Marks a window as a splash screen: window managers neither frame nor list it (before it is
   // first shown).
   void markAsSplash(SDL_Window* window) const;

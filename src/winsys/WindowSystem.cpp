@@ -388,8 +388,11 @@ void WindowSystem::setDesktopIdentity(DesktopIdentity identity) {
   backend_->desktopRolesChanged(*this);
 }
 
-void WindowSystem::setTaskbarWindow(Window* w) {
-  taskbarWindow_ = w ? w->topLevel().handle() : 0;
+void WindowSystem::setTaskbarWindows(const std::vector<Window*>& windows) {
+  taskbarWindows_.clear();
+  for (Window* w : windows) {
+    if (w) taskbarWindows_.push_back(w->topLevel().handle());
+  }
   backend_->desktopRolesChanged(*this);
 }
 
@@ -399,11 +402,9 @@ void WindowSystem::setSplashWindow(Window* w) {
 }
 
 Window* WindowSystem::taskbarEntryWindow() const {
-  Window* main = taskbarWindow();
-  if (main && main->isVisible()) return main;
-  for (auto it = topLevels_.rbegin(); it != topLevels_.rend(); ++it) {
-    const Window& w = **it;
-    if (w.isVisible() && w.hasStyle(WS_MINIMIZEBOX) && !(w.exStyle() & WS_EX_NOACTIVATE)) return *it;
+  for (WindowHandle handle : taskbarWindows_) {
+    Window* w = find(handle);
+    if (w && w->isVisible()) return w;
   }
   return nullptr;
 }

@@ -170,14 +170,13 @@ class WindowSystem {
   // identity) and the others belong to it; the splash window is shown as a splash.
   void setDesktopIdentity(DesktopIdentity identity);
   const DesktopIdentity& desktopIdentity() const { return identity_; }
-  void setTaskbarWindow(Window* w);
-  Window* taskbarWindow() const { return find(taskbarWindow_); }
+  // The windows that may carry the taskbar entry, the main window first: the first of them that
+  // is visible carries it (a minimised one stays visible), so the program keeps its one entry
+  // whichever of them is up.
+  void setTaskbarWindows(const std::vector<Window*>& windows);
+  Window* taskbarEntryWindow() const;
   void setSplashWindow(Window* w);
   Window* splashWindow() const { return find(splashWindow_); }
-  // The window that carries the taskbar entry now: the taskbar window while it is visible,
-  // otherwise the topmost visible top-level window with a minimise box (so that a minimised one
-  // can always be found again); null when none does.
-  Window* taskbarEntryWindow() const;
 
   // Clipboard.
   void setClipboardText(const std::string& text) { backend_->setClipboardText(text); }
@@ -264,7 +263,7 @@ class WindowSystem {
   int nextHookId_ = 1;
   std::unordered_map<WindowHandle, Region> presentPending_;
   DesktopIdentity identity_;
-  WindowHandle taskbarWindow_ = 0;
+  std::vector<WindowHandle> taskbarWindows_;
   WindowHandle splashWindow_ = 0;
   std::unique_ptr<MinimizedBars> minimizedBars_;  // made when first needed
   bool maybeInvalid_ = true;  // some window may wait for painting (set by every invalidation)

@@ -326,7 +326,7 @@ TEST_F(SdlBackendTest, OneTaskbarEntryCarriedByTheMainWindowOrTheWindowShownInst
   windows_.push_back(system_->createWindow(menuParams));
   Window& menu = *windows_.back();
   system_->setSplashWindow(&splash);
-  system_->setTaskbarWindow(&main);
+  system_->setTaskbarWindows({&main, &testing});
 
   auto property = [&](const Window& w, const char* name) {
     std::string out;
@@ -354,6 +354,7 @@ TEST_F(SdlBackendTest, OneTaskbarEntryCarriedByTheMainWindowOrTheWindowShownInst
 
   for (Window* w : {&splash, &main, &testing, &about, &hint, &menu}) {
     EXPECT_NE(property(*w, "WM_CLASS").find("\"tavra\", \"Tavra\""), std::string::npos) << w->text();
+    EXPECT_NE(property(*w, "WM_WINDOW_ROLE").find("\"" + w->className() + "\""), std::string::npos) << w->text();
   }
   const unsigned long mainId = std::stoul(x11WindowId(backend_->sdlWindowId(main)));
   EXPECT_TRUE(listed(main));
@@ -363,17 +364,21 @@ TEST_F(SdlBackendTest, OneTaskbarEntryCarriedByTheMainWindowOrTheWindowShownInst
     EXPECT_FALSE(listed(*w)) << w->text();
     EXPECT_EQ(ownerOf(*w), mainId) << w->text();
   }
+  EXPECT_FALSE(listed(hint));
+  EXPECT_FALSE(listed(menu));
   EXPECT_NE(property(testing, "_NET_WM_NAME").find("\"Тестирование\""), std::string::npos);
   EXPECT_NE(property(hint, "_NET_WM_WINDOW_TYPE").find("_NET_WM_WINDOW_TYPE_TOOLTIP"), std::string::npos);
   EXPECT_NE(property(menu, "_NET_WM_WINDOW_TYPE").find("_NET_WM_WINDOW_TYPE_POPUP_MENU"), std::string::npos);
 
-  // The main window hidden, the window that can be minimised in its place carries the entry.
+  // The main window hidden, the window shown in its place carries the entry, and the windows
+  // beside it belong to it now (a window manager would hide them with a hidden owner).
   main.hide();
   system_->processMessages();
   EXPECT_TRUE(listed(testing));
   EXPECT_NE(property(testing, "_NET_WM_NAME").find("\"Tavra\""), std::string::npos);
   EXPECT_EQ(ownerOf(testing), 0ul);
   EXPECT_FALSE(listed(about));
+  EXPECT_EQ(ownerOf(about), std::stoul(x11WindowId(backend_->sdlWindowId(testing))));
   EXPECT_FALSE(listed(main));
   // And gives it back when the main window returns.
   main.show();
