@@ -62,6 +62,8 @@ bool SoakRun::step() {
     pick -= s.weight;
   }
   lastStep_ = chosen->name;
+  history_.push_back(lastStep_);
+  if (history_.size() > 6) history_.erase(history_.begin());
   expectedBoxes_.clear();
   stepProblem_.clear();
   driver_.boxes.clear();
@@ -69,6 +71,7 @@ bool SoakRun::step() {
   driver_.settle();
   ++steps_;
   ++counts_[lastStep_];
+
   return check();
 }
 
@@ -76,7 +79,8 @@ bool SoakRun::step() {
 // is visible (and not the splash once it has gone), and every box shown was one the step asked for.
 bool SoakRun::check() {
   if (!stepProblem_.empty()) {
-    failure_ = stepProblem_;
+    failure_ = stepProblem_ + " after:";
+    for (const std::string& h : history_) failure_ += " " + h + ";";
     return false;
   }
   if (driver_.ended()) {
@@ -90,6 +94,14 @@ bool SoakRun::check() {
     failure_ = std::to_string(visible) + " of the splash, main, testing and result windows are visible";
     return false;
   }
+  // What the windows say of themselves is what the display shows.
+  const std::array<const TForm*, 6> forms = {ws.Form5, ws.Form1, ws.Form2, ws.Form3, ws.Form4, ws.Form6};
+  for (const TForm* f : forms) {
+    if (f->handleAllocated() && f->visible() != f->window()->isVisible()) {
+      failure_ = f->name() + (f->visible() ? " says it is visible but its window is hidden" : " says it is hidden but its window is shown");
+      return false;
+    }
+  }
   if (ws.Form5->visible()) {
     failure_ = "the splash window came back";
     return false;
@@ -97,7 +109,11 @@ bool SoakRun::check() {
   std::vector<std::string> shown;
   for (const RecordedBox& box : driver_.boxes) shown.push_back(box.text);
   if (shown != expectedBoxes_) {
-    failure_ = "message boxes shown: ";
+    const TForm2& t = *ws.Form2;
+    failure_ = std::string("(testing window ") + (t.visible() ? "shown" : "hidden") + ", variant " +
+               std::to_string(t.tc1->TabIndex()) + ", submit " + (t.f2b2->enabled() ? "enabled" : "disabled") + ", record";
+    for (const std::string& line : t.m1->Lines().lines()) failure_ += " " + line;
+    failure_ += ") message boxes shown: ";
     for (const std::string& text : shown) failure_ += "\"" + text + "\" ";
     failure_ += "; expected: ";
     for (const std::string& text : expectedBoxes_) failure_ += "\"" + text + "\" ";
@@ -110,18 +126,35 @@ bool SoakRun::check() {
 
 void SoakRun::backToTextbook() {
   if (w().Form1->visible()) return;
+  // The About and appendices windows may lie over the current window: the window manager brings
+  // it to the front first.
+  TForm& current = w().Form2->visible() ? static_cast<TForm&>(*w().Form2) : static_cast<TForm&>(*w().Form3);
+  current.window()->bringToFront();
+  driver_.settle();
   if (w().Form2->visible()) {
     driver_.click(*w().Form2->f2b1);
   } else if (w().Form3->visible()) {
     driver_.clickCloseBox(*w().Form3);
   }
   driver_.settle();
+  if (!w().Form1->visible() && stepProblem_.empty()) stepProblem_ = "the way back to the textbook did not lead there";
 }
 
 void SoakRun::openTesting() {
   backToTextbook();
+
   driver_.click(*w().Form1->f1b3);
   driver_.settle();
+  if (!w().Form2->visible()) {
+    const Point at = driver_.centreOf(*w().Form1->f1b3);
+    Window* under = driver_.ws().windowAt(at);
+    stepProblem_ = "\"тесты\" did not open the testing window (under the pointer: " +
+                   (under ? under->className() + " \"" + under->topLevel().text() + "\"" : std::string("nothing")) + "; main window " +
+                   (w().Form1->handle().isMinimized() ? "minimised" : w().Form1->handle().isShowing() ? "showing" : "not showing") +
+                   " at " + std::to_string(w().Form1->handle().bounds().left) + ", " + std::to_string(w().Form1->handle().bounds().top) +
+                   "; " + (driver_.ended() ? "ended" : "running") + "; main " + (w().Form1->visible() ? "visible" : "hidden") + ", testing " + (w().Form2->visible() ? "visible" : "hidden") + ")";
+    for (const RecordedBox& box : driver_.boxes) stepProblem_ += " box \"" + box.text + "\"";
+  }
 }
 
 void SoakRun::fillPersonalData() {
@@ -207,7 +240,12 @@ void SoakRun::appendices() {
 }
 
 void SoakRun::closeAppendices() {
-  if (w().Form4->visible()) driver_.clickCloseBox(*w().Form4);
+  if (!w().Form4->visible()) return;
+  // Another window may cover it whole: the window manager brings it to the front first.
+  w().Form4->window()->bringToFront();
+  driver_.settle();
+  driver_.clickCloseBox(*w().Form4);
+  if (w().Form4->visible()) stepProblem_ = "the appendices window did not close";
 }
 
 void SoakRun::help() {
@@ -225,7 +263,11 @@ void SoakRun::about() {
 }
 
 void SoakRun::closeAbout() {
-  if (w().Form6->visible()) driver_.clickCloseBox(*w().Form6);
+  if (!w().Form6->visible()) return;
+  w().Form6->window()->bringToFront();
+  driver_.settle();
+  driver_.clickCloseBox(*w().Form6);
+  if (w().Form6->visible()) stepProblem_ = "the About window did not close";
 }
 
 void SoakRun::completeTest() {

@@ -68,7 +68,8 @@ class SoakRun {
   std::vector<Step> table_;
   int totalWeight_ = 0;
   std::vector<std::string> expectedBoxes_;
-  std::string stepProblem_;  // what a step itself found wrong
+  std::string stepProblem_;
+  std::vector<std::string> history_;  // the last steps  // what a step itself found wrong
   std::string failure_;
   std::string lastStep_;
   std::uint64_t steps_ = 0;
