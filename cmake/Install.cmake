@@ -34,7 +34,7 @@ set(CPACK_PACKAGE_VENDOR "Tavra")
 set(CPACK_PACKAGE_CONTACT "Tavra developers <tavra@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "electronic textbook on partial differential equations")
 set(CPACK_PACKAGE_DESCRIPTION
-    "The textbook of the course \"Veltrana, part one\" in Russian: the course by its table of contents, worked examples, tasks, self-check questions, appendices and a self-test graded 2 to 5, in windows drawn by 51 switchable skins.")
+    "The textbook of the course Veltrana, part one, in Russian: the course by its table of contents, worked examples, tasks, self-check questions, appendices and a self-test graded 2 to 5, in windows drawn by 51 switchable skins.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
