@@ -1,12 +1,12 @@
 #include "app/Startup.h"
 
-#include "app/ProgramWindows.h"
+#include "program/ProgramWindows.h"
 #include "app/Unit5.h"
 #include "selftest/Unit2.h"
 #include "selftest/Unit3.h"
 #include "viewer/Unit1.h"
-#include "windows/Unit4.h"
-#include "windows/Unit6.h"
+#include "viewer/Unit4.h"
+#include "about/Unit6.h"
 #include "winsys/WindowSystem.h"
 
 namespace tavra {

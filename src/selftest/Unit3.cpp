@@ -1,6 +1,6 @@
 #include "selftest/Unit3.h"
 
-#include "app/HandOver.h"
+#include "program/HandOver.h"
 #include "base/NumberText.h"
 #include "framework/Application.h"
 

@@ -5,13 +5,13 @@
 
 #include <filesystem>
 
-#include "app/HandOver.h"
-#include "app/ProgramWindows.h"
+#include "program/HandOver.h"
+#include "program/ProgramWindows.h"
 #include "driver/HeadlessDriver.h"
 #include "driver/program/ProgramStart.h"
-#include "viewer/ContentPaths.h"
+#include "program/ContentPaths.h"
 #include "viewer/Unit1.h"
-#include "windows/Unit6.h"
+#include "about/Unit6.h"
 #include "winsys/Shell.h"
 
 namespace tavra::test {

@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-#include "viewer/ContentPaths.h"
+#include "program/ContentPaths.h"
 
 namespace tavra::test {
 namespace {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 
-#include "app/HandOver.h"
-#include "app/ProgramWindows.h"
+#include "program/HandOver.h"
+#include "program/ProgramWindows.h"
 #include "app/Unit5.h"
 #include "driver/program/ProgramStart.h"
 #include "framework/TabControl.h"
@@ -16,8 +16,8 @@
 #include "viewer/CoverNames.h"
 #include "viewer/Navigation.h"
 #include "viewer/Unit1.h"
-#include "windows/Unit4.h"
-#include "windows/Unit6.h"
+#include "viewer/Unit4.h"
+#include "about/Unit6.h"
 #include "winsys/Keys.h"
 
 namespace tavra::soak {

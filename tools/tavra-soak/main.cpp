@@ -10,7 +10,7 @@
 
 #include "ResidentMemory.h"
 #include "SoakRun.h"
-#include "viewer/ContentPaths.h"
+#include "program/ContentPaths.h"
 
 namespace {
 
