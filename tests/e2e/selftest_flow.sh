@@ -12,9 +12,9 @@ exec xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   "$TAVRA_E2E_PROGRAM" & pid=$!
   fail() { echo "$1"; [ -n "$TAVRA_E2E_SHOTS" ] && import -window root "$TAVRA_E2E_SHOTS/e2e-failure.png"; kill $pid 2>/dev/null; exit 1; }
   shot() { [ -n "$TAVRA_E2E_SHOTS" ] && import -window root "$TAVRA_E2E_SHOTS/$1.png"; true; }
-  # The visible window of ROLE: the class of the program's window (TForm1 the main window, TForm2
-  # testing, TForm3 result, TMessageForm a message box); the titles of the windows that carry the
-  # taskbar entry are all the program's own.
+  # The visible window of ROLE: the class of the window (TForm1 the main window, TForm2 testing,
+  # TForm3 result, TMessageForm a message box); the window that carries the taskbar entry is
+  # titled after the program, whichever it is.
   find_window() {
     for w in $(xdotool search --onlyvisible --name "." 2>/dev/null); do
       role=$(xprop -id "$w" WM_WINDOW_ROLE 2>/dev/null | sed -n "s/^WM_WINDOW_ROLE(STRING) = \"\(.*\)\"$/\1/p")
