@@ -3,14 +3,14 @@
 // opening "Вид" → "Обложки" with its 51 previews (measure, background, painting, closing).
 #include <benchmark/benchmark.h>
 
-#include "app/ProgramWindows.h"
+#include "program/ProgramWindows.h"
 #include "driver/HeadlessDriver.h"
 #include "driver/program/ProgramStart.h"
 #include "framework/MenuBar.h"
 #include "framework/MenuTracker.h"
 #include "gfx/Canvas.h"
 #include "skin/manager/TsSkinManager.h"
-#include "viewer/ContentPaths.h"
+#include "program/ContentPaths.h"
 #include "viewer/Unit1.h"
 #include "winsys/WindowSystem.h"
 

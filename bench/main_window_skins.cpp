@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/ProgramWindows.h"
+#include "program/ProgramWindows.h"
 #include "driver/HeadlessDriver.h"
 #include "driver/program/ProgramStart.h"
 #include "skin/manager/TsSkinManager.h"

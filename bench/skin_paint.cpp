@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/ProgramWindows.h"
+#include "program/ProgramWindows.h"
 #include "driver/fixtures/FixtureSkin.h"
 #include "driver/HeadlessDriver.h"
 #include "driver/program/ProgramStart.h"

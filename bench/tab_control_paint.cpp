@@ -4,7 +4,7 @@
 // tab on its own.
 #include <benchmark/benchmark.h>
 
-#include "app/ProgramWindows.h"
+#include "program/ProgramWindows.h"
 #include "driver/HeadlessDriver.h"
 #include "driver/program/ProgramStart.h"
 #include "selftest/Unit2.h"

@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "app/ProgramWindows.h"
+#include "program/ProgramWindows.h"
 #include "driver/HeadlessDriver.h"
 #include "driver/program/ProgramStart.h"
 #include "gfx/ImageCodec.h"

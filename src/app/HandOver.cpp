@@ -1,13 +1,13 @@
-#include "app/HandOver.h"
+#include "program/HandOver.h"
 
-#include "app/ProgramWindows.h"
+#include "program/ProgramWindows.h"
 #include "app/Unit5.h"
 #include "framework/MessageBoxes.h"
 #include "selftest/Unit2.h"
 #include "selftest/Unit3.h"
 #include "viewer/Unit1.h"
-#include "windows/Unit4.h"
-#include "windows/Unit6.h"
+#include "viewer/Unit4.h"
+#include "about/Unit6.h"
 
 namespace tavra::handover {
 namespace {

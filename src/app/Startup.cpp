@@ -1,14 +1,15 @@
 #include "app/Startup.h"
 
-#include "app/ProgramWindows.h"
+#include "program/ProgramWindows.h"
 #include "app/Unit5.h"
 #include "selftest/Unit2.h"
 #include "selftest/Unit3.h"
 #include "skin/paint/FramesHandOver.h"
 #include "skin/paint/MenuSkinning.h"
 #include "viewer/Unit1.h"
-#include "windows/Unit4.h"
-#include "windows/Unit6.h"
+#include "viewer/Unit4.h"
+#include "about/Unit6.h"
+#include "winsys/WindowSystem.h"
 
 namespace tavra {
 namespace {
@@ -40,6 +41,12 @@ void createProgramWindows(TApplication& app) {
   gWindows.Form3 = &app.CreateForm<TForm3>();
   gWindows.Form4 = &app.CreateForm<TForm4>();
   gWindows.Form6 = &app.CreateForm<TForm6>();
+  // The desktop lists the program once, as "Tavra": through the main window, or through the
+  // testing or result window while one of them stands in for it; the other windows belong to it.
+  WindowSystem& windowSystem = WindowSystem::instance();
+  windowSystem.setDesktopIdentity({.name = "tavra", .className = "Tavra", .title = app.Title()});
+  windowSystem.setSplashWindow(&gWindows.Form5->handle());
+  windowSystem.setTaskbarWindows({&gWindows.Form1->handle(), &gWindows.Form2->handle(), &gWindows.Form3->handle()});
 }
 
 }  // namespace tavra

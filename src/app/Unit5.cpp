@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/HandOver.h"
+#include "program/HandOver.h"
 #include "gfx/ImageCodec.h"
 
 namespace tavra::assets {

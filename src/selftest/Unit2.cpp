@@ -2,14 +2,14 @@
 
 #include <map>
 
-#include "app/HandOver.h"
-#include "app/ProgramWindows.h"
+#include "program/HandOver.h"
+#include "program/ProgramWindows.h"
 #include "base/Text.h"
 #include "framework/MessageBoxes.h"
 #include "gfx/ImageCodec.h"
 #include "selftest/Grading.h"
 #include "selftest/Unit3.h"
-#include "viewer/ContentPaths.h"
+#include "program/ContentPaths.h"
 
 namespace tavra::assets {
 extern const std::span<const std::uint8_t> kReturnGlyph;

@@ -1,6 +1,6 @@
 #include "selftest/Unit3.h"
 
-#include "app/HandOver.h"
+#include "program/HandOver.h"
 #include "base/NumberText.h"
 #include "framework/Application.h"
 
@@ -44,7 +44,6 @@ TForm3::TForm3(TComponent* owner) : TForm(owner) {
   sl1->setTop(16);
   sLabelFX1 = fxLabel("sLabelFX1", Font{"Times New Roman", 19, fsNone, clBlack, FontCharset::Russian});
   greyShadow(*sLabelFX1);
-  sLabelFX1->setAutoSize(false);
   sLabelFX1->setBounds(184, 32, 188, 29);
   sLabelFX1->setCaption("Окно закроется через:");
   sl2 = fxLabel("sl2", Font{"Times New Roman", 27, fsItalic, clBlack, FontCharset::Russian});

@@ -3,7 +3,7 @@
 #include <array>
 #include <type_traits>
 
-#include "viewer/ContentPaths.h"
+#include "program/ContentPaths.h"
 #include "viewer/TableOfContents.h"
 
 namespace tavra::navigation {

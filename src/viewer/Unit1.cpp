@@ -2,17 +2,17 @@
 
 #include <initializer_list>
 
-#include "app/HandOver.h"
-#include "app/ProgramWindows.h"
+#include "program/HandOver.h"
+#include "program/ProgramWindows.h"
 #include "selftest/Unit2.h"
 #include "skin/builtin/BuiltInSkins.h"
 #include "skin/manager/TsSkinManager.h"
-#include "viewer/ContentPaths.h"
+#include "program/ContentPaths.h"
 #include "viewer/CoverNames.h"
 #include "viewer/CoverPreviews.h"
 #include "viewer/MainWindowPictures.h"
 #include "viewer/TableOfContents.h"
-#include "windows/Unit4.h"
+#include "viewer/Unit4.h"
 
 namespace tavra {
 

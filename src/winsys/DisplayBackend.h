@@ -14,6 +14,7 @@
 namespace tavra {
 
 class Window;
+class WindowSystem;
 
 class DisplayBackend {
  public:
@@ -34,6 +35,8 @@ class DisplayBackend {
   // The window system's active top-level window (null: none), after it changed and whenever a
   // click asks for it again. A display with a keyboard focus of its own gives it to that window.
   virtual void activeWindowChanged(Window* active) { (void)active; }
+  // The desktop identity, the taskbar window or the splash window changed (WindowSystem).
+  virtual void desktopRolesChanged(WindowSystem& system) { (void)system; }
   // Whether the display keeps minimised windows where the user can bring them back from (the
   // taskbar or icons of a window manager). Otherwise the window system shows a bar for each.
   virtual bool keepsMinimizedWindows() const { return false; }

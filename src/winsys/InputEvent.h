@@ -26,6 +26,7 @@ struct InputEvent {
     CloseRequest, // the display asks a top-level window to close
     MinimizeRequest, // the display minimised a top-level window (a shortcut of its window manager)
     RestoreRequest,  // the display brought a minimised top-level window back (its taskbar button)
+    Moved,        // the window manager moved a top-level window (to `screen`, its new top-left)
     Expose,       // the display lost a window's pixels: present it again
     Quit,
   };
@@ -36,7 +37,7 @@ struct InputEvent {
   unsigned key = 0;                   // virtual key
   unsigned modifiers = 0;             // KeyModifier bits
   std::string text;                   // Text
-  std::uint64_t window = 0;           // requests and Expose: handle of the top-level window
+  std::uint64_t window = 0;           // requests, Moved and Expose: handle of the top-level window
 
   static InputEvent mouse(Kind kind, Point screen, MouseButton button = MouseButton::Left, unsigned modifiers = 0) {
     InputEvent ev;

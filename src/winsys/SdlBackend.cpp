@@ -13,6 +13,7 @@
 #include "winsys/Messages.h"
 #include "winsys/QuitSignals.h"
 #include "winsys/SdlKeyMap.h"
+#include "winsys/WindowSystem.h"
 
 namespace tavra {
 namespace {
@@ -22,17 +23,21 @@ constexpr int kMaxWaitMs = 1000;
 constexpr std::uint32_t kUnmanagedKinds = SDL_WINDOW_POPUP_MENU | SDL_WINDOW_TOOLTIP;
 
 // SDL creation flags that follow from a window's styles: popup menus and other windows that are
-// never activated are left alone by the window manager; hints are tooltips; tool windows stay off
-// the taskbar.
+// never activated are left alone by the window manager; hints are tooltips. Whether a managed
+// window is on the taskbar follows from the desktop roles (syncDesktopRoles).
 std::uint32_t kindFlagsFor(const Window& w) {
   bool noActivate = (w.exStyle() & WS_EX_NOACTIVATE) != 0;
   bool topmost = (w.exStyle() & WS_EX_TOPMOST) != 0;
+  if (w.className() == "#32768") return SDL_WINDOW_POPUP_MENU | SDL_WINDOW_SKIP_TASKBAR;
   if (noActivate && topmost) return SDL_WINDOW_TOOLTIP | SDL_WINDOW_SKIP_TASKBAR;
-  if (noActivate || w.className() == "#32768") return SDL_WINDOW_POPUP_MENU | SDL_WINDOW_SKIP_TASKBAR;
-  std::uint32_t flags = 0;
-  if (w.exStyle() & WS_EX_TOOLWINDOW) flags |= SDL_WINDOW_SKIP_TASKBAR;
-  if (topmost) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
-  return flags;
+  if (noActivate) return SDL_WINDOW_POPUP_MENU | SDL_WINDOW_SKIP_TASKBAR;
+  return topmost ? SDL_WINDOW_ALWAYS_ON_TOP : 0;
+}
+
+// The title the display shows for a window: the taskbar entry is titled after the program.
+const std::string& displayTitle(const Window& w, bool listed) {
+  const DesktopIdentity& identity = w.system().desktopIdentity();
+  return listed && !identity.title.empty() ? identity.title : w.text();
 }
 
 // Windows the window manager leaves alone are never activated by raising them.
@@ -190,6 +195,10 @@ SdlBackend::NativeWindow* SdlBackend::createNative(Window& w) {
   nw.kindFlags = kind;
   nw.title = w.text();
   if (w.opacity() != 255) SDL_SetWindowOpacity(sw, opacityOf(w));
+  const DesktopIdentity& identity = w.system().desktopIdentity();
+  server_.setWindowClass(sw, identity.name, identity.className);
+  // The title may be the program's; the role tells the windows apart (the window's class).
+  server_.setWindowRole(sw, w.className());
   handles_[nw.id] = w.handle();
   return &(windows_[w.handle()] = std::move(nw));
 }
@@ -198,7 +207,12 @@ void SdlBackend::placeNative(NativeWindow& nw, const Rect& b) {
   int x = 0;
   int y = 0;
   SDL_GetWindowPosition(nw.window.get(), &x, &y);
-  if (x != b.left || y != b.top) SDL_SetWindowPosition(nw.window.get(), b.left, b.top);
+  if (x != b.left || y != b.top) {
+    constexpr std::size_t kMostMovesAsked = 64;
+    if (nw.movesAsked.size() == kMostMovesAsked) nw.movesAsked.pop_front();
+    nw.movesAsked.push_back(b.topLeft());
+    SDL_SetWindowPosition(nw.window.get(), b.left, b.top);
+  }
   int width = std::max(1, b.width());
   int height = std::max(1, b.height());
   int curWidth = 0;
@@ -213,8 +227,8 @@ void SdlBackend::placeNative(NativeWindow& nw, const Rect& b) {
 // The caption text and the window region change without telling the backend; the repaint that
 // follows either does.
 void SdlBackend::syncTitleAndShape(NativeWindow& nw, const Window& w) {
-  if (nw.title != w.text()) {
-    nw.title = w.text();
+  if (const std::string& title = displayTitle(w, nw.listed.value_or(false)); nw.title != title) {
+    nw.title = title;
     SDL_SetWindowTitle(nw.window.get(), nw.title.c_str());
   }
   if (nw.shape != w.windowRegion()) {
@@ -233,10 +247,14 @@ void SdlBackend::windowShown(Window& w) {
   if (!nw) nw = createNative(w);
   if (!nw) return;
   placeNative(*nw, w.bounds());
+  syncDesktopRoles(w.system());
   syncTitleAndShape(*nw, w);
   if (nw->iconified) {
     nw->iconified = false;
     SDL_RestoreWindow(nw->window.get());
+    // Restoring rewrites the window's state from SDL's own flags.
+    nw->listed.reset();
+    syncDesktopRoles(w.system());
   }
   SDL_ShowWindow(nw->window.get());
   if (activatable(nw->kindFlags)) SDL_RaiseWindow(nw->window.get());
@@ -249,6 +267,9 @@ void SdlBackend::windowHidden(Window& w) {
   NativeWindow* nw = native(w);
   if (!nw) return;
   nw->shown = false;
+  // The windows that belong to this one move to the next owner before it goes: a window manager
+  // hides the windows of an owner that is hidden.
+  syncDesktopRoles(w.system());
   // A minimised window stays visible in style. It goes to the window manager, where the user
   // finds it again; without one nobody could bring it back, so it is only hidden.
   if (w.isMinimized() && w.isVisible() && server_.hasWindowManager()) {
@@ -279,6 +300,35 @@ void SdlBackend::windowDestroyed(Window& w) {
   handles_.erase(it->second.id);
   windows_.erase(it);
   syncInputFocus();
+}
+
+void SdlBackend::desktopRolesChanged(WindowSystem& system) { syncDesktopRoles(system); }
+
+// One window carries the taskbar entry, titled after the program; every other managed window
+// stays off the taskbar and belongs to it (window managers keep such windows with it, so they must
+// not belong to a hidden one). Menus and hints are not the window manager's business (their SDL
+// kinds say so).
+void SdlBackend::syncDesktopRoles(WindowSystem& system) {
+  Window* entry = system.taskbarEntryWindow();
+  NativeWindow* entryNative = entry ? native(*entry) : nullptr;
+  Window* splash = system.splashWindow();
+  for (auto& [handle, nw] : windows_) {
+    if (!activatable(nw.kindFlags)) continue;
+    Window* w = system.find(handle);
+    if (!w) continue;
+    if (w == splash && !nw.splash) {
+      nw.splash = true;
+      server_.markAsSplash(nw.window.get());
+    }
+    bool listed = w == entry;
+    NativeWindow* owner = listed ? nullptr : entryNative;
+    std::uint32_t ownerId = owner ? owner->id : 0;
+    if (nw.listed == listed && nw.transientFor == ownerId) continue;
+    nw.listed = listed;
+    nw.transientFor = ownerId;
+    server_.setTaskbarPresence(nw.window.get(), listed, owner ? owner->window.get() : nullptr);
+    syncTitleAndShape(nw, *w);
+  }
 }
 
 void SdlBackend::activeWindowChanged(Window* active) {
@@ -489,6 +539,9 @@ std::optional<InputEvent> SdlBackend::translateWindowEvent(const SDL_Event& ev) 
       in.kind = K::CloseRequest;
       in.window = handle->second;
       return in;
+    case SDL_WINDOWEVENT_MOVED:
+      if (!nw) return std::nullopt;
+      return windowMoved(*nw, handle->second, {ev.window.data1, ev.window.data2});
     case SDL_WINDOWEVENT_EXPOSED:
       if (handle == handles_.end()) return std::nullopt;
       in.kind = K::Expose;
@@ -505,6 +558,23 @@ std::optional<InputEvent> SdlBackend::translateWindowEvent(const SDL_Event& ev) 
     default:
       return std::nullopt;
   }
+}
+
+// A move the display reports is either one the program asked for coming back (possibly late,
+// after the program moved the window on) or the window manager's own (the user dragged the window
+// with it): only the latter is news to the window system.
+std::optional<InputEvent> SdlBackend::windowMoved(NativeWindow& nw, WindowHandle handle, Point position) {
+  auto asked = std::find(nw.movesAsked.begin(), nw.movesAsked.end(), position);
+  if (asked != nw.movesAsked.end()) {
+    nw.movesAsked.erase(nw.movesAsked.begin(), asked + 1);
+    return std::nullopt;
+  }
+  nw.movesAsked.clear();
+  InputEvent in;
+  in.kind = InputEvent::Kind::Moved;
+  in.window = handle;
+  in.screen = position;
+  return in;
 }
 
 // Whether a later pointer move waits in the queue before anything else happens: then this one

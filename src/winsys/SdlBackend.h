@@ -38,6 +38,7 @@ class SdlBackend final : public DisplayBackend {
   void windowRaised(Window& w) override;
   void windowDestroyed(Window& w) override;
   void activeWindowChanged(Window* active) override;
+  void desktopRolesChanged(WindowSystem& system) override;
   bool keepsMinimizedWindows() const override { return server_.hasWindowManager(); }
   void present(Window& w, const Bitmap& backing, const Region& changed) override;
 
@@ -73,12 +74,23 @@ class SdlBackend final : public DisplayBackend {
     bool needsFullCopy = true;    // the SDL surface is new or was never filled
     bool shown = false;           // the window system shows it
     bool iconified = false;       // minimised to the window manager
+    // The desktop roles last given to the display: whether it carries the taskbar entry, and the
+    // window it belongs to.
+    std::optional<bool> listed;
+    std::uint32_t transientFor = 0;  // SDL window id
+    bool splash = false;
+    // Positions asked of the display and not yet seen coming back, oldest first: a move reported
+    // with none of them is the window manager's own.
+    std::deque<Point> movesAsked;
   };
 
   NativeWindow* native(const Window& w);
   NativeWindow* createNative(Window& w);
   void placeNative(NativeWindow& nw, const Rect& bounds);
   void syncTitleAndShape(NativeWindow& nw, const Window& w);
+  // Gives every managed window its taskbar presence, owner and type from the window system.
+  void syncDesktopRoles(WindowSystem& system);
+  std::optional<InputEvent> windowMoved(NativeWindow& nw, WindowHandle handle, Point position);
   std::optional<InputEvent> translate(const SDL_Event& ev);
   std::optional<InputEvent> translateWindowEvent(const SDL_Event& ev);
   bool pointerOverOurWindows(Point screen) const;

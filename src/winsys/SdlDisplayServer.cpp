@@ -148,6 +148,130 @@ void SdlDisplayServer::focusWindow(SDL_Window* window) const {
 #endif
 }
 
+void SdlDisplayServer::setWindowClass(SDL_Window* window, const std::string& name, const std::string& className) const {
+#if defined(SDL_VIDEO_DRIVER_X11)
+  ::Window xwindow = x11WindowOf(window);
+  if (!x11Display_ || !xwindow || name.empty() || className.empty()) return;
+  XClassHint hint;
+  std::string nameCopy = name;
+  std::string classCopy = className;
+  hint.res_name = nameCopy.data();
+  hint.res_class = classCopy.data();
+  XSetClassHint(static_cast<Display*>(x11Display_), xwindow, &hint);
+#else
+  (void)window;
+  (void)name;
+  (void)className;
+#endif
+}
+
+void SdlDisplayServer::setWindowRole(SDL_Window* window, const std::string& role) const {
+#if defined(SDL_VIDEO_DRIVER_X11)
+  ::Window xwindow = x11WindowOf(window);
+  if (!x11Display_ || !xwindow || role.empty()) return;
+  auto* display = static_cast<Display*>(x11Display_);
+  Atom property = XInternAtom(display, "WM_WINDOW_ROLE", False);
+  XChangeProperty(display, xwindow, property, XA_STRING, 8, PropModeReplace, reinterpret_cast<const unsigned char*>(role.data()),
+                  static_cast<int>(role.size()));
+#else
+  (void)window;
+  (void)role;
+#endif
+}
+
+void SdlDisplayServer::markAsSplash(SDL_Window* window) const {
+#if defined(SDL_VIDEO_DRIVER_X11)
+  ::Window xwindow = x11WindowOf(window);
+  if (!x11Display_ || !xwindow) return;
+  auto* display = static_cast<Display*>(x11Display_);
+  Atom type = XInternAtom(display, "_NET_WM_WINDOW_TYPE", False);
+  Atom splash = XInternAtom(display, "_NET_WM_WINDOW_TYPE_SPLASH", False);
+  XChangeProperty(display, xwindow, type, XA_ATOM, 32, PropModeReplace, reinterpret_cast<unsigned char*>(&splash), 1);
+#else
+  (void)window;
+#endif
+}
+
+#if defined(SDL_VIDEO_DRIVER_X11)
+namespace {
+
+// The atoms of a window's _NET_WM_STATE property.
+std::vector<Atom> netWmState(Display* display, ::Window xwindow, Atom state) {
+  std::vector<Atom> atoms;
+  Atom type = None;
+  int format = 0;
+  unsigned long count = 0;
+  unsigned long remaining = 0;
+  unsigned char* data = nullptr;
+  constexpr long kMostStates = 64;
+  if (XGetWindowProperty(display, xwindow, state, 0, kMostStates, False, XA_ATOM, &type, &format, &count, &remaining, &data) == Success &&
+      type == XA_ATOM && format == 32 && data) {
+    const auto* list = reinterpret_cast<const unsigned long*>(data);
+    atoms.assign(list, list + count);
+  }
+  if (data) XFree(data);
+  return atoms;
+}
+
+// Whether a window manager has taken the window in (it is shown or minimised, not withdrawn).
+bool managed(Display* display, ::Window xwindow) {
+  Atom wmState = XInternAtom(display, "WM_STATE", True);
+  if (wmState == None) return false;
+  Atom type = None;
+  int format = 0;
+  unsigned long count = 0;
+  unsigned long remaining = 0;
+  unsigned char* data = nullptr;
+  bool found = XGetWindowProperty(display, xwindow, wmState, 0, 2, False, AnyPropertyType, &type, &format, &count, &remaining, &data) == Success &&
+               type != None && count > 0 && data && reinterpret_cast<const unsigned long*>(data)[0] != WithdrawnState;
+  if (data) XFree(data);
+  return found;
+}
+
+}  // namespace
+#endif
+
+void SdlDisplayServer::setTaskbarPresence(SDL_Window* window, bool listed, SDL_Window* transientFor) const {
+#if defined(SDL_VIDEO_DRIVER_X11)
+  ::Window xwindow = x11WindowOf(window);
+  if (!x11Display_ || !xwindow) return;
+  auto* display = static_cast<Display*>(x11Display_);
+  ::Window owner = transientFor ? x11WindowOf(transientFor) : 0;
+  if (owner && owner != xwindow) {
+    XSetTransientForHint(display, xwindow, owner);
+  } else {
+    XDeleteProperty(display, xwindow, XA_WM_TRANSIENT_FOR);
+  }
+  Atom state = XInternAtom(display, "_NET_WM_STATE", False);
+  Atom skips[2] = {XInternAtom(display, "_NET_WM_STATE_SKIP_TASKBAR", False), XInternAtom(display, "_NET_WM_STATE_SKIP_PAGER", False)};
+  if (hasWindowManager() && managed(display, xwindow)) {
+    // A managed window's state belongs to the window manager: it is asked.
+    XEvent e{};
+    e.xclient.type = ClientMessage;
+    e.xclient.window = xwindow;
+    e.xclient.message_type = state;
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = listed ? 0 : 1;  // remove or add
+    e.xclient.data.l[1] = static_cast<long>(skips[0]);
+    e.xclient.data.l[2] = static_cast<long>(skips[1]);
+    e.xclient.data.l[3] = 1;  // a request of the application itself
+    XSendEvent(display, DefaultRootWindow(display), False, SubstructureNotifyMask | SubstructureRedirectMask, &e);
+  } else {
+    std::vector<Atom> atoms = netWmState(display, xwindow, state);
+    std::erase_if(atoms, [&](Atom a) { return a == skips[0] || a == skips[1]; });
+    if (!listed) atoms.insert(atoms.end(), std::begin(skips), std::end(skips));
+    std::vector<unsigned long> data(atoms.begin(), atoms.end());
+    XChangeProperty(display, xwindow, state, XA_ATOM, 32, PropModeReplace, reinterpret_cast<unsigned char*>(data.data()),
+                    static_cast<int>(data.size()));
+  }
+  XFlush(display);
+#else
+  (void)window;
+  (void)listed;
+  (void)transientFor;
+#endif
+}
+
 PointerState SdlDisplayServer::pointer() const {
 #if defined(SDL_VIDEO_DRIVER_X11)
   if (x11Display_) {

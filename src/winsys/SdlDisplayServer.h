@@ -13,6 +13,7 @@
 // Display errors never end the program (each kind is reported once); a lost connection ends it
 // with a clear message. Elsewhere SDL's own answers.
 #include <optional>
+#include <string>
 
 #include "base/Geometry.h"
 #include "gfx/Region.h"
@@ -63,6 +64,16 @@ class SdlDisplayServer {
   // Gives the keyboard to a shown window unless it has it: directly without a window manager,
   // by asking the window manager otherwise. Nothing happens for a window that is not viewable.
   void focusWindow(SDL_Window* window) const;
+  // The window's instance name and class, and its role among the program's windows (set before
+  // the window is first shown).
+  void setWindowClass(SDL_Window* window, const std::string& name, const std::string& className) const;
+  void setWindowRole(SDL_Window* window, const std::string& role) const;
+  // Marks a window as a splash screen: window managers neither frame nor list it (before it is
+  // first shown).
+  void markAsSplash(SDL_Window* window) const;
+  // Whether the window has an entry of its own in taskbars and pagers, and the window it belongs
+  // to (null: none). A window the window manager already manages is changed through it.
+  void setTaskbarPresence(SDL_Window* window, bool listed, SDL_Window* transientFor) const;
   // How many failed requests the display reported to the process and the program went on.
   static int ignoredErrorCount();
 

@@ -170,6 +170,11 @@ void WindowSystem::dispatchInput(const InputEvent& ev) {
     case K::RestoreRequest:
       if (Window* w = find(ev.window)) send(*w, WM_SYSCOMMAND, SC_RESTORE, 0);
       break;
+    case K::Moved:
+      if (Window* w = find(ev.window); w && w->isTopLevel() && w->bounds_.topLeft() != ev.screen) {
+        w->setBounds(w->bounds_.movedTo(ev.screen));
+      }
+      break;
     case K::Expose:
       if (Window* w = find(ev.window)) markPresent(*w, Region(Rect::fromSize(0, 0, w->bounds_.width(), w->bounds_.height())));
       break;

@@ -16,6 +16,7 @@
 
 #include "gfx/Canvas.h"
 #include "winsys/Clock.h"
+#include "winsys/DesktopIdentity.h"
 #include "winsys/DisplayBackend.h"
 #include "winsys/InputEvent.h"
 #include "winsys/Window.h"
@@ -168,6 +169,18 @@ class WindowSystem {
   // The platform's default handling of a message (frames, hit tests, moving, erasing, closing).
   LResult defWindowProc(Window& w, MessageId msg, WParam wParam, LParam lParam);
 
+  // The desktop's view of the program. One window carries the taskbar entry (titled after the
+  // identity) and the others belong to it; the splash window is shown as a splash.
+  void setDesktopIdentity(DesktopIdentity identity);
+  const DesktopIdentity& desktopIdentity() const { return identity_; }
+  // The windows that may carry the taskbar entry, the main window first: the first of them that
+  // is visible carries it (a minimised one stays visible), so the program keeps its one entry
+  // whichever of them is up.
+  void setTaskbarWindows(const std::vector<Window*>& windows);
+  Window* taskbarEntryWindow() const;
+  void setSplashWindow(Window* w);
+  Window* splashWindow() const { return find(splashWindow_); }
+
   // Clipboard.
   void setClipboardText(const std::string& text) { backend_->setClipboardText(text); }
   std::string clipboardText() const { return backend_->clipboardText(); }
@@ -252,6 +265,9 @@ class WindowSystem {
   std::map<int, WindowHook> hooks_;
   int nextHookId_ = 1;
   std::unordered_map<WindowHandle, Region> presentPending_;
+  DesktopIdentity identity_;
+  std::vector<WindowHandle> taskbarWindows_;
+  WindowHandle splashWindow_ = 0;
   std::unique_ptr<MinimizedBars> minimizedBars_;  // made when first needed
   bool maybeInvalid_ = true;  // some window may wait for painting (set by every invalidation)
 };

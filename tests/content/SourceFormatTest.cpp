@@ -7,7 +7,7 @@
 #include "content/PngInfo.h"
 #include "contentbuild/Expression.h"
 #include "contentbuild/FigureRenderer.h"
-#include "contentbuild/FigureSpec.h"
+#include "contentbuild/FigureSource.h"
 #include "contentbuild/PageSource.h"
 #include "contentbuild/QuestionSource.h"
 
@@ -116,7 +116,7 @@ TEST(FigureExpression, RejectsMalformedText) {
 }
 
 TEST(FigureFormat, RendersAPngOfTheGivenSize) {
-  auto spec = FigureSpec::parse(
+  auto spec = FigureSource::parse(
       "size 200 120\nx 0 pi \"<i>x</i>\"\ny -1 1\nxticks 0 \"0\" pi/2 \"π/2\" pi \"π\"\nyticks 0.5\ngrid\n"
       "plot \"sin(x)*a\" a=1 label=\"sin\" at=1\ncurve \"cos(s)\" \"sin(s)\" from=0 to=3\n"
       "polygon 0 0 1 0 1 1 fill=#ff0000\narrow 0 0 1 0.5 dash\npoint 1 1 label=\"P\" anchor=sw\ntext 2 0.5 \"t\"\n");
@@ -134,7 +134,7 @@ TEST(FigureFormat, RendersAPngOfTheGivenSize) {
 }
 
 TEST(FigureFormat, MapOverADiskRenders) {
-  auto spec = FigureSpec::parse("size 120 120\nequal\nx -1.2 1.2\ny -1.2 1.2\nmap \"J(1,3.8317*r)*cos(phi)\" disk\n");
+  auto spec = FigureSource::parse("size 120 120\nequal\nx -1.2 1.2\ny -1.2 1.2\nmap \"J(1,3.8317*r)*cos(phi)\" disk\n");
   ASSERT_TRUE(spec.ok()) << spec.error();
   EXPECT_TRUE(spec->map.disk);
   EXPECT_TRUE(FigureRenderer::renderPng(*spec).ok());
@@ -157,12 +157,12 @@ TEST(FigureFormat, ReportsTheFaultyLine) {
       {"x 0 1\ny 0 1\npoint 0 0 anchor=up\n", "anchor must be"},
   };
   for (const auto& c : cases) {
-    auto spec = FigureSpec::parse(c.text);
+    auto spec = FigureSource::parse(c.text);
     ASSERT_FALSE(spec.ok()) << c.text;
     EXPECT_NE(spec.error().find(c.error), std::string::npos) << c.text << " -> " << spec.error();
   }
   // Bad pango markup in a label is caught when drawing.
-  auto spec = FigureSpec::parse("x 0 1\ny 0 1\npoint 0 0 label=\"<i>x\"\n");
+  auto spec = FigureSource::parse("x 0 1\ny 0 1\npoint 0 0 label=\"<i>x\"\n");
   ASSERT_TRUE(spec.ok());
   EXPECT_FALSE(FigureRenderer::renderPng(*spec).ok());
 }

@@ -13,7 +13,11 @@ exec xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   # The main window appears after the splash show (about five seconds).
   wid=""
   for i in $(seq 1 300); do
-    wid=$(xdotool search --onlyvisible --name "^Veltrana" 2>/dev/null | head -1)
+    # The main window by its role (its title is the program'"'"'s, as on the taskbar).
+    wid=""
+    for w in $(xdotool search --onlyvisible --name "." 2>/dev/null); do
+      xprop -id "$w" WM_WINDOW_ROLE 2>/dev/null | grep -q "\"TForm1\"" && { wid=$w; break; }
+    done
     [ -n "$wid" ] && break
     if ! kill -0 $pid 2>/dev/null; then echo "the program ended before its main window showed"; exit 1; fi
     sleep 0.1

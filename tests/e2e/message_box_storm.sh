@@ -14,15 +14,13 @@ exec xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   cleanup() { kill "${load[@]}" 2>/dev/null; kill $pid 2>/dev/null; }
   trap cleanup EXIT
   fail() { echo "$1" >&2; cat /tmp/tavra-storm-stderr.$$; [ -n "$TAVRA_E2E_SHOTS" ] && import -window root "$TAVRA_E2E_SHOTS/e2e-storm-failure.png"; exit 1; }
-  # The visible window titled exactly NAME, or starting with NAME when it ends in "…".
+  # The visible window of ROLE: the class of the window (TForm1 the main window, TForm2 testing,
+  # TForm3 result, TMessageForm a message box); the window that carries the taskbar entry is
+  # titled after the program, whichever it is.
   find_window() {
     for w in $(xdotool search --onlyvisible --name "." 2>/dev/null); do
-      title=$(xprop -id "$w" _NET_WM_NAME 2>/dev/null | sed -n "s/^_NET_WM_NAME(UTF8_STRING) = \"\(.*\)\"$/\1/p")
-      case "$1" in
-        Tavra) xdotool search --onlyvisible --name "^Tavra\$" 2>/dev/null | head -1 | grep . && return 0; return 1 ;;
-        *…) case "$title" in "${1%…}"*) echo "$w"; return 0;; esac ;;
-        *) [ "$title" = "$1" ] && { echo "$w"; return 0; } ;;
-      esac
+      role=$(xprop -id "$w" WM_WINDOW_ROLE 2>/dev/null | sed -n "s/^WM_WINDOW_ROLE(STRING) = \"\(.*\)\"$/\1/p")
+      [ "$role" = "$1" ] && { echo "$w"; return 0; }
     done
     return 1
   }
@@ -36,29 +34,29 @@ exec xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     return 1
   }
   round=0
-  wait_for "Veltrana…" >/dev/null || fail "no main window"
+  wait_for TForm1 >/dev/null || fail "no main window"
   sleep 0.5
   for n in 1 2; do ( while :; do :; done ) & load+=($!); done
   xdotool mousemove 60 136; sleep 0.1; xdotool click 1   # "Введение"
   for round in $(seq 1 "$TAVRA_E2E_ROUNDS"); do
     xdotool mousemove 148 711; sleep 0.1; xdotool click 1  # "Приложения"
-    box=$(wait_for "Tavra") || fail "no box in round $round"
+    box=$(wait_for TMessageForm) || fail "no box in round $round"
     case $((round % 3)) in
       0) xdotool key Return ;;
       1) xdotool key space ;;
       2) eval $(xdotool getwindowgeometry --shell "$box")
          xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT - 3 - 12 - 12)); sleep 0.1; xdotool click 1 ;;
     esac
-    wait_for "Tavra" gone || fail "the box stayed open in round $round"
+    wait_for TMessageForm gone || fail "the box stayed open in round $round"
   done
   kill "${load[@]}" 2>/dev/null; load=()
   kill -0 $pid 2>/dev/null || fail "the program ended after the last round"
   # The keyboard still reaches the main window after a box: the button that opened it has the
   # focus again, and Space presses it.
   xdotool key space
-  wait_for "Tavra" >/dev/null || fail "the keyboard no longer reaches the main window after a box"
+  wait_for TMessageForm >/dev/null || fail "the keyboard no longer reaches the main window after a box"
   xdotool key Return
-  wait_for "Tavra" gone || fail "the last box stayed open"
+  wait_for TMessageForm gone || fail "the last box stayed open"
   # And after a menu: F10, Down, Esc, Esc, then Down moves the tree selection, which the tree and
   # the section label of the top bar show.
   xdotool mousemove 60 136; sleep 0.1; xdotool click 1; sleep 0.3

@@ -184,13 +184,35 @@ TEST(SkinLoader, MasterBitmapAndMasterRegionMasks) {
   for (const TsMaskData& mask : m.Masks) EXPECT_EQ(mask.Owner, &m);
 }
 
-TEST(SkinLoader, MasterBitmapNameMustMatchTheUpperCasedEntryName) {
-  SkinFiles files;
-  files.options = "[GLOBALINFO]\r\nMASTERBITMAP=Master.bmp\r\n";
-  files.add("Master.bmp", makeBmp(4, 4, 0));
-  auto skin = loadPackage(files.package());
-  ASSERT_TRUE(skin->status);
-  EXPECT_TRUE(skin->model.MasterBitmap.isEmpty());  // "MASTER.BMP" is compared with "Master.bmp"
+// A skin loads the same from a folder and from a package: names in the options find their files
+// and entries whatever the letter case on either side.
+TEST(SkinLoader, PackedAndUnpackedSkinsFindTheSameImagesWhateverTheLetterCase) {
+  struct Case {
+    const char* named;   // as the options spell it
+    const char* stored;  // as the file or entry is called
+  };
+  const Case cases[] = {{"Master.bmp", "Master.bmp"}, {"MASTER.BMP", "master.bmp"}, {"master.BMP", "MASTER.bmp"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.named) + " / " + c.stored);
+    SkinFiles files;
+    files.options = std::string("[GLOBALINFO]\r\nMASTERBITMAP=") + c.named +
+                    "\r\n[BUTTON]\r\nGLYPH=!Glyph.PNG!1!0!3!1!2!3!4\r\nPLAIN=Plain.Bmp\r\n";
+    files.add(c.stored, makeBmp(6, 4, 0)).add("GLYPH.png", makePng(Bitmap(5, 3, PixelFormat::Bits32))).add("plain.BMP", makeBmp(9, 2, 0));
+    TempDir dir;
+    files.writeFolder(dir.path() / "Skin");
+    auto packed = loadPackage(files.package());
+    auto unpacked = loadFolder((dir.path() / "Skin").string());
+    for (const LoadedSkin* skin : {packed.get(), unpacked.get()}) {
+      SCOPED_TRACE(skin == packed.get() ? "package" : "folder");
+      ASSERT_TRUE(skin->status) << skin->status.error();
+      EXPECT_EQ(skin->model.MasterBitmap.width(), 6);
+      ASSERT_EQ(skin->model.Masks.size(), 2u);
+      ASSERT_TRUE(skin->model.Masks[0].Image);
+      EXPECT_EQ(skin->model.Masks[0].Image->width(), 5);
+      ASSERT_TRUE(skin->model.Masks[1].Image);
+      EXPECT_EQ(skin->model.Masks[1].Image->width(), 9);
+    }
+  }
 }
 
 TEST(SkinLoader, FileMasks) {
@@ -202,9 +224,9 @@ TEST(SkinLoader, FileMasks) {
   auto skin = loadPackage(files.package());
   ASSERT_TRUE(skin->status) << skin->status.error();
   const SkinModel& m = skin->model;
-  // Small letters, a name that differs from the upper-cased entry name, a missing file and N/A
-  // give no mask.
-  ASSERT_EQ(m.Masks.size(), 2u);
+  // A name in mixed case finds the entry as capitals do. An extension in small letters is no
+  // image form at all; a missing file and N/A give no mask either.
+  ASSERT_EQ(m.Masks.size(), 3u);
 
   const TsMaskData& own = m.Masks[0];
   EXPECT_EQ(own.PropertyName, "BORDERSMASK");
@@ -215,7 +237,11 @@ TEST(SkinLoader, FileMasks) {
   EXPECT_EQ(own.WL, 10);
   EXPECT_EQ(own.WT, 10);
 
-  const TsMaskData& plain = m.Masks[1];
+  EXPECT_EQ(m.Masks[1].PropertyName, "MIXED");
+  ASSERT_TRUE(m.Masks[1].Image);
+  EXPECT_EQ(m.Masks[1].Image->width(), 90);
+
+  const TsMaskData& plain = m.Masks[2];
   EXPECT_EQ(plain.SectionName, "BUTTON");
   EXPECT_EQ(plain.PropertyName, "PLAIN");
   EXPECT_EQ(plain.ImageCount, 3);

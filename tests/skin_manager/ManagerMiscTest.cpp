@@ -5,7 +5,7 @@
 #include "ManagerFixture.h"
 #include "app/Startup.h"
 #include "skin/builtin/BuiltInSkins.h"
-#include "viewer/ContentPaths.h"
+#include "program/ContentPaths.h"
 #include "viewer/Unit1.h"
 
 namespace tavra::test {

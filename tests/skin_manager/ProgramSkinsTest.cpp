@@ -13,7 +13,7 @@
 #include "skin/builtin/BuiltInSkins.h"
 #include "skin/data/SkinModel.h"
 #include "skin/manager/TsSkinManager.h"
-#include "viewer/ContentPaths.h"
+#include "program/ContentPaths.h"
 #include "viewer/CoverNames.h"
 #include "viewer/Unit1.h"
 

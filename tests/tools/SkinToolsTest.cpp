@@ -151,6 +151,49 @@ TEST(SkinPack, RefusesWhatIsNoSkin) {
   EXPECT_EQ(runTool("skinpack", "frobnicate").status, 2);
 }
 
+// What the loader refuses is never packed: a package the program could not load helps nobody.
+TEST(SkinPack, RefusesOptionsLargerThanTheLoaderReads) {
+  TempFolder dir;
+  std::string options = completeOptions();
+  writeSkinFolder(dir.path() / "Fits", options + std::string(1024 * 1024 - options.size(), ';'));
+  EXPECT_EQ(runTool("skinpack", "pack " + (dir.path() / "Fits").string() + " " + (dir.path() / "fits.asz").string()).status, 0);
+  writeSkinFolder(dir.path() / "Big", options + std::string(1024 * 1024 - options.size() + 1, ';'));
+  ToolRun big = runTool("skinpack", "pack " + (dir.path() / "Big").string() + " " + (dir.path() / "big.asz").string());
+  EXPECT_EQ(big.status, 1);
+  EXPECT_NE(big.output.find("holds 1048577 bytes; a skin's options may hold at most 1048576"), std::string::npos) << big.output;
+  EXPECT_FALSE(fs::exists(dir.path() / "big.asz"));
+}
+
+TEST(SkinLint, SaysWhenOptionsAreEmptyAndWhenAGradientHasNoStep) {
+  TempFolder dir;
+  writeSkinFolder(dir.path() / "Empty", "");
+  ToolRun empty = runTool("skinlint", (dir.path() / "Empty").string());
+  EXPECT_NE(empty.output.find("warning: Options.dat is empty: the skin has no sections"), std::string::npos) << empty.output;
+  EXPECT_EQ(empty.output.find("missing section"), std::string::npos) << empty.output;
+  EXPECT_EQ(runTool("skinlint", "--strict " + (dir.path() / "Empty").string()).status, 3);
+
+  struct Case {
+    const char* gradient;
+    const char* note;  // null: no note on the count
+  };
+  const Case cases[] = {
+      {"1;2;50", "the gradient has 3 numbers, fewer than the five of one step; it is ignored"},
+      {"7", "the gradient has 1 number, fewer than the five of one step"},
+      {"0;2;50;7;0;1;2", "the gradient has 7 numbers; those past the last group of five are ignored"},
+      {"0;2;50;7;0", nullptr},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.gradient);
+    writeSkinFolder(dir.path() / "Grad", completeOptions() + "[ODD]\r\nGRADIENTDATA=" + c.gradient + "\r\n");
+    ToolRun lint = runTool("skinlint", (dir.path() / "Grad").string());
+    if (c.note) {
+      EXPECT_NE(lint.output.find(std::string("note: [ODD] GRADIENTDATA: ") + c.note), std::string::npos) << lint.output;
+    } else {
+      EXPECT_EQ(lint.output.find("GRADIENTDATA: the gradient has"), std::string::npos) << lint.output;
+    }
+  }
+}
+
 TEST(SkinLint, ACompleteSkinHasNoWarnings) {
   TempFolder dir;
   writeSkinFolder(dir.path() / "Good", completeOptions());

@@ -5,13 +5,13 @@
 
 #include <filesystem>
 
-#include "app/HandOver.h"
-#include "app/ProgramWindows.h"
+#include "program/HandOver.h"
+#include "program/ProgramWindows.h"
 #include "driver/HeadlessDriver.h"
 #include "driver/program/ProgramStart.h"
-#include "viewer/ContentPaths.h"
+#include "program/ContentPaths.h"
 #include "viewer/Unit1.h"
-#include "windows/Unit6.h"
+#include "about/Unit6.h"
 #include "winsys/Shell.h"
 
 namespace tavra::test {
@@ -126,6 +126,8 @@ TEST_F(AboutWindowTest, CreditsToolsAndLinks) {
   for (const char* tool : {"C++20", "CMake", "cairo", "pango", "litehtml", "SDL2", "zlib", "libpng", "libjpeg", "и др."}) {
     EXPECT_NE(tools[0].find(tool), std::string::npos) << tool;
   }
+  // The banner's format is named last before "и др.".
+  EXPECT_NE(tools[0].find("Flash и др."), std::string::npos) << tools[0];
   EXPECT_EQ(tools[1], "Внешний вид был изменен при помощи дополнительных компонентов CorvexKit");
 
   for (TsLabelFX* label : {f.sLabelFX1, f.sLabelFX2}) {

@@ -1,7 +1,9 @@
 // Content paths: the root of the executable's folder followed directly by a relative path.
 #include <gtest/gtest.h>
 
-#include "viewer/ContentPaths.h"
+#include <filesystem>
+
+#include "program/ContentPaths.h"
 
 namespace tavra::test {
 namespace {
@@ -40,12 +42,21 @@ TEST(ContentPaths, RelativePathsAreAppendedUnchanged) {
   }
 }
 
-TEST(ContentPaths, TheRunningProgramsRootIsItsOwnFolder) {
-  std::string root = content::root();
-  ASSERT_FALSE(root.empty());
-  EXPECT_EQ(root.back(), '/');
-  EXPECT_EQ(root, std::string(TAVRA_BIN_DIR).substr(0, 0) + root);  // ends with a separator, names a folder
-  EXPECT_NE(root.find("/tests/"), std::string::npos) << "the test executable lives in build/tests";
+// The root is where the executable lies, whichever folder the program was started from.
+TEST(ContentPaths, RootIsTheExecutablesFolderNotTheCurrentDirectory) {
+  namespace fs = std::filesystem;
+  const std::string testsFolder = fs::canonical(fs::path(TAVRA_BIN_DIR).parent_path() / "tests").string() + "/";
+  const fs::path started = fs::current_path();
+  EXPECT_EQ(content::root(), testsFolder);
+
+  const fs::path elsewhere = fs::temp_directory_path();
+  fs::current_path(elsewhere);
+  const std::string rootElsewhere = content::root();
+  const std::string helpElsewhere = content::path(content::kHelp);
+  fs::current_path(started);
+  EXPECT_EQ(rootElsewhere, testsFolder);
+  EXPECT_EQ(helpElsewhere, testsFolder + "help.mht");
+  EXPECT_NE(rootElsewhere, fs::canonical(elsewhere).string() + "/");
 }
 
 TEST(ContentPaths, MarkImagesAreRelativeToTheCurrentDirectory) {

@@ -1,13 +1,13 @@
 // The effect labels of the windows: where each takes its text colour and shadow from.
 #include <gtest/gtest.h>
 
-#include "app/ProgramWindows.h"
+#include "program/ProgramWindows.h"
 #include "app/Unit5.h"
 #include "driver/HeadlessDriver.h"
 #include "driver/program/ProgramStart.h"
 #include "selftest/Unit2.h"
 #include "selftest/Unit3.h"
-#include "windows/Unit6.h"
+#include "about/Unit6.h"
 
 namespace tavra::test {
 namespace {

@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "app/ProgramWindows.h"
+#include "program/ProgramWindows.h"
 #include "driver/HeadlessDriver.h"
 #include "driver/program/ProgramStart.h"
-#include "viewer/ContentPaths.h"
+#include "program/ContentPaths.h"
 #include "viewer/Unit1.h"
-#include "windows/Unit4.h"
+#include "viewer/Unit4.h"
 
 namespace tavra::test {
 

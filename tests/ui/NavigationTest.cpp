@@ -9,7 +9,7 @@
 #include "framework/MenuBar.h"
 #include "framework/MenuTracker.h"
 #include "viewer/Navigation.h"
-#include "windows/Unit6.h"
+#include "about/Unit6.h"
 #include "winsys/Keys.h"
 
 namespace tavra::test {

@@ -1,6 +1,8 @@
 // The result window: opening with the report, the countdown, pause and resume, closing.
 #include "SelfTestFixture.h"
 
+#include "gfx/Canvas.h"
+
 namespace tavra::test {
 namespace {
 
@@ -30,6 +32,23 @@ TEST_F(ResultWindowTest, OpensWithTheVariantTheReportAndTen) {
   EXPECT_EQ(to[2]->caption(), "Ваша оценка: 5");
   EXPECT_EQ(to[14]->caption(), "10 -");
   EXPECT_EQ(result().Label16->caption(), result().sl2->hint());
+}
+
+// "Окно закроется через:" sizes itself to its text (and its shadow); only the countdown keeps the
+// size it was given.
+TEST_F(ResultWindowTest, OnlyTheCountdownHasAFixedSize) {
+  TForm3& r = result();
+  EXPECT_TRUE(r.sLabelFX1->autoSize());
+  EXPECT_EQ(r.sLabelFX1->boundsRect().topLeft(), (Point{184, 32}));
+  Bitmap scratch(1, 1);
+  Canvas canvas(scratch);
+  canvas.setFont(r.sLabelFX1->font());
+  Rect text{0, 0, 0, 0};
+  canvas.drawText(r.sLabelFX1->caption(), text, DT_EXPANDTABS | DT_CALCRECT);
+  // Blur 4 and distance 1 add 8 pixels each way.
+  EXPECT_EQ(r.sLabelFX1->boundsRect().size(), (Size{text.width() + 8, text.height() + 8}));
+  EXPECT_FALSE(r.sl2->autoSize());
+  EXPECT_EQ(r.sl2->boundsRect(), Rect::fromSize(376, 24, 36, 39));
 }
 
 TEST_F(ResultWindowTest, CountsDownEverySecondAndReturnsAtZero) {

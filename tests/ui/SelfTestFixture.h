@@ -10,14 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "app/ProgramWindows.h"
+#include "program/ProgramWindows.h"
 #include "driver/HeadlessDriver.h"
 #include "driver/program/ProgramStart.h"
 #include "framework/TabScroller.h"
 #include "gfx/ImageCodec.h"
 #include "selftest/Unit2.h"
 #include "selftest/Unit3.h"
-#include "viewer/ContentPaths.h"
+#include "program/ContentPaths.h"
 #include "viewer/Unit1.h"
 
 namespace tavra::test {

@@ -1,16 +1,16 @@
 // Start-up, the splash window and the hand-over between windows.
 #include <gtest/gtest.h>
 
-#include "app/HandOver.h"
-#include "app/ProgramWindows.h"
+#include "program/HandOver.h"
+#include "program/ProgramWindows.h"
 #include "app/Unit5.h"
 #include "driver/HeadlessDriver.h"
 #include "driver/program/ProgramStart.h"
 #include "selftest/Unit2.h"
 #include "selftest/Unit3.h"
 #include "viewer/Unit1.h"
-#include "windows/Unit4.h"
-#include "windows/Unit6.h"
+#include "viewer/Unit4.h"
+#include "about/Unit6.h"
 
 namespace tavra::test {
 namespace {

@@ -311,6 +311,121 @@ TEST_F(SdlBackendTest, StylesDecideTitleKindAndOpacity) {
   EXPECT_NE(query({"xwininfo", "-id", normalId}).find("Override Redirect State: no"), std::string::npos);
 }
 
+// The desktop sees one program: every window has its name and class, one window carries the
+// taskbar entry titled after the program, the others belong to it; splash, hints and menus have
+// the kinds that keep window managers from framing or listing them.
+TEST_F(SdlBackendTest, OneTaskbarEntryCarriedByTheMainWindowOrTheWindowShownInstead) {
+  requirePrograms({"xprop"});
+  system_->setDesktopIdentity({.name = "tavra", .className = "Tavra", .title = "Tavra"});
+  Window& splash = makeWindow(Rect::fromSize(300, 300, 60, 40), "");
+  Window& main = makeWindow(Rect::fromSize(10, 10, 200, 150), "Учебник", 0, WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX);
+  Window& testing = makeWindow(Rect::fromSize(250, 10, 200, 150), "Тестирование", 0, WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX);
+  Window& about = makeWindow(Rect::fromSize(10, 200, 150, 100), "О программе", 0, WS_CAPTION | WS_SYSMENU | WS_THICKFRAME);
+  Window& hint = makeWindow(Rect::fromSize(200, 300, 80, 20), "", WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW);
+  WindowParams menuParams;
+  menuParams.className = "#32768";
+  menuParams.style = WS_POPUP;
+  menuParams.exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;
+  menuParams.bounds = Rect::fromSize(400, 300, 80, 60);
+  windows_.push_back(system_->createWindow(menuParams));
+  Window& menu = *windows_.back();
+  system_->setSplashWindow(&splash);
+  system_->setTaskbarWindows({&main, &testing});
+
+  auto property = [&](const Window& w, const char* name) {
+    std::string out;
+    runProgram({"xprop", "-id", x11WindowId(backend_->sdlWindowId(w)), name}, &out, {"LC_ALL=C.UTF-8"});
+    return out;
+  };
+  auto listed = [&](const Window& w) { return property(w, "_NET_WM_STATE").find("_NET_WM_STATE_SKIP_TASKBAR") == std::string::npos; };
+  auto ownerOf = [&](const Window& w) {
+    std::string out = property(w, "WM_TRANSIENT_FOR");
+    size_t id = out.find("window id # ");
+    return id == std::string::npos ? 0ul : std::stoul(out.substr(id + 12), nullptr, 0);
+  };
+
+  splash.show();
+  system_->processMessages();
+  EXPECT_NE(property(splash, "_NET_WM_WINDOW_TYPE").find("_NET_WM_WINDOW_TYPE_SPLASH"), std::string::npos);
+  EXPECT_FALSE(listed(splash));
+  splash.hide();
+  main.show();
+  about.show();
+  hint.showNoActivate();
+  menu.showNoActivate();
+  testing.show();
+  system_->processMessages();
+
+  for (Window* w : {&splash, &main, &testing, &about, &hint, &menu}) {
+    EXPECT_NE(property(*w, "WM_CLASS").find("\"tavra\", \"Tavra\""), std::string::npos) << w->text();
+    EXPECT_NE(property(*w, "WM_WINDOW_ROLE").find("\"" + w->className() + "\""), std::string::npos) << w->text();
+  }
+  const unsigned long mainId = std::stoul(x11WindowId(backend_->sdlWindowId(main)));
+  EXPECT_TRUE(listed(main));
+  EXPECT_NE(property(main, "_NET_WM_NAME").find("\"Tavra\""), std::string::npos);
+  EXPECT_EQ(ownerOf(main), 0ul);
+  for (Window* w : {&testing, &about, &splash}) {
+    EXPECT_FALSE(listed(*w)) << w->text();
+    EXPECT_EQ(ownerOf(*w), mainId) << w->text();
+  }
+  EXPECT_FALSE(listed(hint));
+  EXPECT_FALSE(listed(menu));
+  EXPECT_NE(property(testing, "_NET_WM_NAME").find("\"Тестирование\""), std::string::npos);
+  EXPECT_NE(property(hint, "_NET_WM_WINDOW_TYPE").find("_NET_WM_WINDOW_TYPE_TOOLTIP"), std::string::npos);
+  EXPECT_NE(property(menu, "_NET_WM_WINDOW_TYPE").find("_NET_WM_WINDOW_TYPE_POPUP_MENU"), std::string::npos);
+
+  // The main window hidden, the window shown in its place carries the entry, and the windows
+  // beside it belong to it now (a window manager would hide them with a hidden owner).
+  main.hide();
+  system_->processMessages();
+  EXPECT_TRUE(listed(testing));
+  EXPECT_NE(property(testing, "_NET_WM_NAME").find("\"Tavra\""), std::string::npos);
+  EXPECT_EQ(ownerOf(testing), 0ul);
+  EXPECT_FALSE(listed(about));
+  EXPECT_EQ(ownerOf(about), std::stoul(x11WindowId(backend_->sdlWindowId(testing))));
+  EXPECT_FALSE(listed(main));
+  // And gives it back when the main window returns.
+  main.show();
+  testing.hide();
+  system_->processMessages();
+  EXPECT_TRUE(listed(main));
+  EXPECT_FALSE(listed(testing));
+  EXPECT_EQ(ownerOf(testing), mainId);
+  EXPECT_NE(property(testing, "_NET_WM_NAME").find("\"Тестирование\""), std::string::npos);
+}
+
+// A window manager's own move (Alt+drag, or another client moving the window) reaches the
+// window system; the program's own moves coming back late never move a window back.
+TEST_F(SdlBackendTest, MovesMadeOutsideTheProgramAreReportedAndItsOwnAreNot) {
+  requirePrograms({"xdotool", "import"});
+  Window& w = makeWindow(Rect::fromSize(100, 100, 120, 80), "Перемещение", 0, WS_CAPTION | WS_SYSMENU);
+  w.show();
+  system_->processMessages();
+  ASSERT_EQ(xdotool({"windowmove", x11WindowId(backend_->sdlWindowId(w)), "300", "200"}), 0);
+  EXPECT_TRUE(runUntil([&] { return w.bounds().topLeft() == Point{300, 200}; })) << w.bounds().left << ", " << w.bounds().top;
+  EXPECT_EQ(w.bounds().size(), (Size{120, 80}));
+  const Rect client = w.clientRect().offsetBy(300, 200);
+  EXPECT_TRUE(screenShows([&](const Screenshot& s) { return showsRedAt(s, client); }));
+
+  // Three moves in a row by the program: whatever the display reports of the first two comes
+  // back late and must not undo the third.
+  w.setBounds(Rect::fromSize(110, 110, 120, 80));
+  w.setBounds(Rect::fromSize(120, 120, 120, 80));
+  w.setBounds(Rect::fromSize(130, 130, 120, 80));
+  SDL_Event ev{};
+  ev.type = SDL_WINDOWEVENT;
+  ev.window.event = SDL_WINDOWEVENT_MOVED;
+  ev.window.windowID = backend_->sdlWindowId(w);
+  ev.window.data1 = 110;
+  ev.window.data2 = 110;
+  ASSERT_EQ(SDL_PushEvent(&ev), 1);
+  for (int round = 0; round < 20; ++round) {
+    system_->processMessages();
+    backend_->wait(backend_->clock().now() + 25);
+  }
+  EXPECT_EQ(w.bounds().topLeft(), (Point{130, 130}));
+}
+
 TEST_F(SdlBackendTest, ReportsMouseInScreenCoordinates) {
   requirePrograms({"import", "xdotool"});
   showWindowUnderPointer(Rect::fromSize(100, 50, 200, 150), {150, 90});

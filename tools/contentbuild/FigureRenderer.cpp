@@ -46,7 +46,7 @@ std::string formatTick(double v) {
 
 class Painter {
  public:
-  Painter(cairo_t* cr, const FigureSpec& spec) : cr_(cr), spec_(spec) {}
+  Painter(cairo_t* cr, const FigureSource& spec) : cr_(cr), spec_(spec) {}
 
   Result<bool> paint() {
     layoutFrame();
@@ -390,13 +390,13 @@ class Painter {
   }
 
   cairo_t* cr_;
-  const FigureSpec& spec_;
+  const FigureSource& spec_;
   Frame f_;
 };
 
 }  // namespace
 
-Result<std::string> FigureRenderer::renderPng(const FigureSpec& spec) {
+Result<std::string> FigureRenderer::renderPng(const FigureSource& spec) {
   SurfacePtr surface(cairo_image_surface_create(CAIRO_FORMAT_RGB24, spec.width, spec.height),
                      cairo_surface_destroy);
   ContextPtr cr(cairo_create(surface.get()), cairo_destroy);

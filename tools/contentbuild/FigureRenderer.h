@@ -4,13 +4,13 @@
 #include <string>
 
 #include "base/Result.h"
-#include "contentbuild/FigureSpec.h"
+#include "contentbuild/FigureSource.h"
 
 namespace tavra::content {
 
 class FigureRenderer {
  public:
-  static Result<std::string> renderPng(const FigureSpec& spec);
+  static Result<std::string> renderPng(const FigureSource& spec);
 };
 
 }  // namespace tavra::content

@@ -7,7 +7,7 @@
 #include "base/Text.h"
 #include "contentbuild/Cp1251Html.h"
 #include "contentbuild/FigureRenderer.h"
-#include "contentbuild/FigureSpec.h"
+#include "contentbuild/FigureSource.h"
 
 namespace tavra::content {
 namespace {
@@ -91,7 +91,7 @@ Result<ArchivePage> PageComposer::compose(const std::string& archiveName, const 
       const std::filesystem::path figurePath = sourceDir_ / "figures" / (src.substr(0, src.size() - 4) + ".fig");
       auto figureText = readSource(figurePath, inputs);
       if (!figureText) return Error{archiveName + ": figure for \"" + src + "\": " + figureText.error()};
-      auto spec = FigureSpec::parse(*figureText);
+      auto spec = FigureSource::parse(*figureText);
       if (!spec) return Error{figurePath.string() + ": " + spec.error()};
       auto png = FigureRenderer::renderPng(*spec);
       if (!png) return Error{figurePath.string() + ": " + png.error()};

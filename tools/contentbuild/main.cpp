@@ -13,7 +13,7 @@
 #include "base/Files.h"
 #include "contentbuild/ContentBuilder.h"
 #include "contentbuild/FigureRenderer.h"
-#include "contentbuild/FigureSpec.h"
+#include "contentbuild/FigureSource.h"
 
 namespace {
 
@@ -80,7 +80,7 @@ int drawFigure(const std::string& source, const fs::path& out) {
     std::cerr << "tavra-content: " << source << ": " << text.error() << "\n";
     return 1;
   }
-  auto spec = tavra::content::FigureSpec::parse(*text);
+  auto spec = tavra::content::FigureSource::parse(*text);
   auto png = spec ? tavra::content::FigureRenderer::renderPng(*spec) : tavra::Result<std::string>(tavra::Error{spec.error()});
   if (!png) {
     std::cerr << "tavra-content: " << source << ": " << png.error() << "\n";

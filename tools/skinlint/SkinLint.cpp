@@ -63,6 +63,10 @@ void SkinLint::add(Level level, std::string where, std::string message) {
 std::vector<Finding> SkinLint::run() {
   findings_.clear();
   if (!source_.options) return findings_;
+  if (source_.options->sections().empty()) {
+    add(Level::Warning, "", "Options.dat is empty: the skin has no sections and paints nothing of its own");
+    return std::move(findings_);
+  }
   checkSections();
   checkParentChains();
   checkMasterBitmap();
@@ -244,7 +248,7 @@ void SkinLint::checkImageFile(const std::string& where, const std::string& entry
   if (!bytes) {
     add(Level::Warning, where,
         std::string(kind) + " image " + quoted(fileName) + " is missing" +
-            (files.isPacked() ? " (no package entry whose upper-cased name is " + quoted(entryName) + ")" : ""));
+            (files.isPacked() ? " (no package entry of that name)" : ""));
     return;
   }
   const std::string_view k = kind;
@@ -266,7 +270,12 @@ void SkinLint::checkGradient(const std::string& where, const std::string& value)
     if (end > start) ++words;
     start = end + 1;
   }
-  if (words % 5 != 0) add(Level::Note, where, "the gradient has " + std::to_string(words) + " numbers; those past the last group of five are ignored");
+  if (words < 5) {
+    add(Level::Note, where, "the gradient has " + std::to_string(words) + (words == 1 ? " number" : " numbers") +
+                                ", fewer than the five of one step; it is ignored");
+  } else if (words % 5 != 0) {
+    add(Level::Note, where, "the gradient has " + std::to_string(words) + " numbers; those past the last group of five are ignored");
+  }
   if (steps->empty()) add(Level::Warning, where, "the gradient has no complete step");
   if (!steps->empty() && (steps->front().Mode < 0 || steps->front().Mode > 2)) {
     add(Level::Warning, where, "mode " + std::to_string(steps->front().Mode) + " paints nothing (0, 1 and 2 are known)");

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "ContactSheet.h"
-#include "app/ProgramWindows.h"
+#include "program/ProgramWindows.h"
 #include "driver/HeadlessDriver.h"
 #include "driver/program/ProgramStart.h"
 #include "framework/TabControl.h"

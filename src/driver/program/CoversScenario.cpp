@@ -1,6 +1,6 @@
 #include "driver/program/CoversScenario.h"
 
-#include "app/ProgramWindows.h"
+#include "program/ProgramWindows.h"
 #include "driver/program/ProgramStart.h"
 #include "framework/MenuBar.h"
 #include "framework/MenuTracker.h"

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/ProgramWindows.h"
+#include "program/ProgramWindows.h"
 #include "driver/program/ProgramStart.h"
 #include "framework/MenuBar.h"
 #include "framework/MenuTracker.h"

@@ -1,7 +1,7 @@
 #include "driver/program/Scenarios.h"
 
-#include "app/HandOver.h"
-#include "app/ProgramWindows.h"
+#include "program/HandOver.h"
+#include "program/ProgramWindows.h"
 #include "app/Unit5.h"
 #include "driver/program/CoversScenario.h"
 #include "driver/fixtures/FixtureSkin.h"
@@ -16,8 +16,8 @@
 #include "selftest/Unit3.h"
 #include "skin/manager/TsSkinManager.h"
 #include "viewer/Unit1.h"
-#include "windows/Unit4.h"
-#include "windows/Unit6.h"
+#include "viewer/Unit4.h"
+#include "about/Unit6.h"
 #include "winsys/Keys.h"
 
 namespace tavra {

@@ -3,8 +3,8 @@
 #include <array>
 #include <string_view>
 
-#include "app/HandOver.h"
-#include "app/ProgramWindows.h"
+#include "program/HandOver.h"
+#include "program/ProgramWindows.h"
 #include "app/Unit5.h"
 #include "driver/program/ProgramStart.h"
 #include "framework/TabScroller.h"
@@ -12,8 +12,8 @@
 #include "selftest/Unit3.h"
 #include "skin/manager/TsSkinManager.h"
 #include "viewer/Unit1.h"
-#include "windows/Unit4.h"
-#include "windows/Unit6.h"
+#include "viewer/Unit4.h"
+#include "about/Unit6.h"
 
 namespace tavra {
 namespace {

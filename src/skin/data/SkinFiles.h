@@ -24,8 +24,8 @@ class SkinFiles {
  public:
   SkinFiles(const TacSkinConvertor* package, std::string skinPath) : package_(package), skinPath_(std::move(skinPath)) {}
 
-  // The bytes of an image: for a packed skin the first package entry whose upper-cased name
-  // equals `entryName` exactly as given; for an unpacked skin the loose file `fileName`.
+  // The bytes of an image: for a packed skin the first package entry named `entryName`, for an
+  // unpacked skin the loose file `fileName`; both ignoring letter case.
   std::optional<std::vector<std::uint8_t>> read(std::string_view entryName, std::string_view fileName) const;
   // The loose file `fileName` only (common sections name files beside the skin).
   static std::optional<std::vector<std::uint8_t>> readLoose(std::string_view skinPath, std::string_view fileName);

@@ -7,6 +7,7 @@
 
 #include "base/Files.h"
 #include "base/Text.h"
+#include "skin/data/SkinLimits.h"
 #include "skin/data/SkinValues.h"
 #include "skin/data/TacSkinConvertor.h"
 
@@ -70,6 +71,11 @@ Result<std::vector<std::uint8_t>> SkinPackageWriter::packFolder(const std::strin
   for (const std::string& name : names) {
     auto bytes = readFileBytes((fs::path(folder) / name).string(), static_cast<std::uint64_t>(TacSkinConvertor::kMaxEntryBytes));
     if (!bytes) return Error{bytes.error()};
+    // The loader refuses larger options; a package it cannot load is never written.
+    if (&name == &names.front() && bytes->size() > kMaxOptionsBytes) {
+      return Error{"\"" + name + "\" in \"" + folder + "\" holds " + std::to_string(bytes->size()) +
+                   " bytes; a skin's options may hold at most " + std::to_string(kMaxOptionsBytes)};
+    }
     writer.add(name, std::move(bytes.value()));
   }
   return writer.build();

@@ -68,8 +68,10 @@ std::span<const TacImageItem> TacSkinConvertor::imageEntries() const {
 }
 
 const TacImageItem* TacSkinConvertor::findImage(std::string_view name) const {
+  // As in a skin folder, the letter case of a name does not matter.
+  const std::string wanted = upperName(name);
   for (const TacImageItem& item : imageEntries()) {
-    if (upperName(item.Name) == name) return &item;
+    if (upperName(item.Name) == wanted) return &item;
   }
   return nullptr;
 }

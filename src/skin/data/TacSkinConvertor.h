@@ -72,7 +72,7 @@ class TacSkinConvertor {
 
   // The image entries that lookups walk: the first `ImageCount` of `Images`.
   std::span<const TacImageItem> imageEntries() const;
-  // The first walked entry whose upper-cased name equals `name` exactly as given.
+  // The first walked entry whose name equals `name` ignoring letter case.
   const TacImageItem* findImage(std::string_view name) const;
 
  private:

@@ -9,12 +9,6 @@
 #include "skin/manager/SkinChoice.h"
 
 namespace tavra {
-namespace {
-
-Error notAPackage(const std::string& what) { return Error{what + " is not a skin package; the skin in use stays"}; }
-
-}  // namespace
-
 Result<LoadedSkinModel> loadSkinModel(const SkinChoice& choice, const SkinLoadSettings& settings) {
   assert(choice.origin != SkinOrigin::None);
   LoadedSkinModel loaded{.model = std::make_unique<SkinModel>()};
@@ -23,7 +17,7 @@ Result<LoadedSkinModel> loadSkinModel(const SkinChoice& choice, const SkinLoadSe
     case SkinOrigin::Package: {
       auto opened = SkinSource::fromPackageFile(choice.path);
       if (!opened) return Error{opened.error()};
-      if (opened->rejected()) return notAPackage("\"" + choice.path + "\"");
+      if (opened->rejected()) return LoadedSkinModel{.model = nullptr, .isPacked = false, .rejected = true};
       source = std::move(opened.value());
       loaded.model->SkinData.SkinPath = settings.resolvedSkinDirectory + "/";
       break;
@@ -40,7 +34,7 @@ Result<LoadedSkinModel> loadSkinModel(const SkinChoice& choice, const SkinLoadSe
       if (choice.internal->Data.empty()) break;  // described by its stored collections
       auto opened = SkinSource::fromPackageBytes(choice.internal->Data);
       if (!opened) return Error{opened.error()};
-      if (opened->rejected()) return notAPackage("The internal skin \"" + choice.internal->Name + "\"");
+      if (opened->rejected()) return LoadedSkinModel{.model = nullptr, .isPacked = false, .rejected = true};
       source = std::move(opened.value());
       break;
     }

@@ -1,7 +1,8 @@
 #pragma once
 // Loads the chosen skin into a new model, so that a load that fails leaves the model in use as
-// it was. A package the reader rejects (it has shown its warning), a damaged package, an options
-// value that does not convert and a file that cannot be read are errors.
+// it was. A damaged package, an options value that does not convert and a file that cannot be read
+// are errors. A package the reader rejects has been reported by the reader's own warning: it gives
+// no model and no error.
 #include <memory>
 #include <string>
 #include <vector>
@@ -23,8 +24,9 @@ struct SkinLoadSettings {
 };
 
 struct LoadedSkinModel {
-  std::unique_ptr<SkinModel> model;  // common indices cached, header inactive
+  std::unique_ptr<SkinModel> model;  // common indices cached, header inactive; null when rejected
   bool isPacked = false;             // the files came from a package (a file or an internal skin's)
+  bool rejected = false;             // the package reader refused the package and warned
 };
 
 // The choice must name a skin (not SkinOrigin::None).

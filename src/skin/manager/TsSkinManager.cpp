@@ -247,6 +247,11 @@ TsSkinManager::LoadOutcome TsSkinManager::installSkin(const Settings& before, co
     fail(before, loaded.error());
     return LoadOutcome::Failed;
   }
+  if (loaded->rejected) {
+    // The reader's warning was the one word on it; the skin in use stays.
+    restore(before);
+    return LoadOutcome::Failed;
+  }
   skinName_ = choice.name;
   model_ = std::move(loaded->model);
   ++modelGeneration_;

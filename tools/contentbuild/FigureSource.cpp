@@ -1,4 +1,4 @@
-#include "contentbuild/FigureSpec.h"
+#include "contentbuild/FigureSource.h"
 
 #include <cctype>
 #include <cmath>
@@ -82,7 +82,7 @@ std::optional<FigureColor> toColor(const std::string& text) {
 
 class SpecParser {
  public:
-  Result<FigureSpec> run(std::string_view text) {
+  Result<FigureSource> run(std::string_view text) {
     std::size_t start = 0;
     while (start <= text.size()) {
       std::size_t end = text.find('\n', start);
@@ -257,13 +257,13 @@ class SpecParser {
     return std::nullopt;
   }
 
-  FigureSpec spec_;
+  FigureSource spec_;
   int lineNumber_ = 0;
 };
 
 }  // namespace
 
-Result<FigureSpec> FigureSpec::parse(std::string_view text) {
+Result<FigureSource> FigureSource::parse(std::string_view text) {
   if (text.size() > 256 * 1024) return Error{"figure file larger than 256 KB"};
   return SpecParser().run(text);
 }

@@ -40,7 +40,7 @@ inline const std::string kFirstAuthorMail = "ivanov@example.org";
 inline const std::string kSecondAuthorMail = "petrov@example.org";
 inline const std::string kMailHint = "Чтобы отправить письмо авторам нажмите ссылку";
 inline const std::string kTools =
-    "Учебник написан на C++20 с CMake, cairo, pango, litehtml, SDL2, zlib, libpng, libjpeg и др.\n"
+    "Учебник написан на C++20 с CMake, cairo, pango, litehtml, SDL2, zlib, libpng, libjpeg, баннер в формате Flash и др.\n"
     "Внешний вид был изменен при помощи дополнительных компонентов CorvexKit";
 inline const std::string kMakerCaption = "www.example.com";
 inline const std::string kMakerUrl = "http://www.example.com/ru/";

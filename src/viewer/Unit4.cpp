@@ -1,4 +1,4 @@
-#include "windows/Unit4.h"
+#include "viewer/Unit4.h"
 
 namespace tavra {
 

@@ -1,7 +1,7 @@
-#include "windows/Unit6.h"
+#include "about/Unit6.h"
 
 #include "gfx/ImageCodec.h"
-#include "viewer/ContentPaths.h"
+#include "program/ContentPaths.h"
 
 namespace tavra::assets {
 extern const std::span<const std::uint8_t> kAboutMembrane;

@@ -1,4 +1,4 @@
-#include "viewer/ContentPaths.h"
+#include "program/ContentPaths.h"
 
 #include <unistd.h>
 

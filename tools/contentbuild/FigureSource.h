@@ -63,7 +63,7 @@ struct FigureMap {
   bool disk = false;
 };
 
-struct FigureSpec {
+struct FigureSource {
   int width = 520, height = 300;
   FigureAxis x, y;
   bool grid = false;
@@ -72,7 +72,7 @@ struct FigureSpec {
   FigureMap map;
   std::vector<FigureItem> items;
 
-  static Result<FigureSpec> parse(std::string_view text);
+  static Result<FigureSource> parse(std::string_view text);
 };
 
 }  // namespace tavra::content
