@@ -16,7 +16,7 @@ struct PageFonts::Font {
   PangoLayout* layout = nullptr;
   PageFontMetrics metrics;
   int baseline = 0;  // from the layout's top, pixels
-  std::unordered_map<std::string, int> widths;
+  std::unordered_map<std::string, double> widths;  // pixels
 
   ~Font() {
     if (layout) g_object_unref(layout);
@@ -145,16 +145,30 @@ PageFontMetrics PageFonts::metrics(std::uintptr_t font) const {
   return f ? f->metrics : PageFontMetrics{};
 }
 
+double PageFonts::exactWidth(Font& font, std::string_view text) {
+  std::string key(text);
+  if (auto it = font.widths.find(key); it != font.widths.end()) return it->second;
+  pango_layout_set_text(font.layout, text.data(), static_cast<int>(text.size()));
+  PangoRectangle logical;
+  pango_layout_get_extents(font.layout, nullptr, &logical);
+  double width = logical.width / double(PANGO_SCALE);
+  font.widths.emplace(std::move(key), width);
+  return width;
+}
+
 int PageFonts::textWidth(std::uintptr_t font, std::string_view text) {
   Font* f = get(font);
   if (!f || text.empty()) return 0;
-  std::string key(text);
-  if (auto it = f->widths.find(key); it != f->widths.end()) return it->second;
-  pango_layout_set_text(f->layout, text.data(), static_cast<int>(text.size()));
-  PangoRectangle logical;
-  pango_layout_get_extents(f->layout, nullptr, &logical);
-  int width = static_cast<int>(std::lround(logical.width / double(PANGO_SCALE)));
-  f->widths.emplace(std::move(key), width);
+  return static_cast<int>(std::lround(exactWidth(*f, text)));
+}
+
+int PageFonts::layoutTextWidth(std::uintptr_t font, std::string_view text) {
+  Font* f = get(font);
+  if (!f || text.empty()) return 0;
+  laidOutExact_ += exactWidth(*f, text);
+  long long whole = std::llround(laidOutExact_);
+  int width = static_cast<int>(std::max(0LL, whole - laidOutWhole_));
+  laidOutWhole_ += width;
   return width;
 }
 
