@@ -1,32 +1,24 @@
 #pragma once
-// The fonts of a page: CSS font requests mapped to installed families through the program's
-// font table, measured and drawn with pango. Word widths are cached per font, since the layout
-// engine measures a page one word at a time and words repeat.
+// The fonts of one page: CSS font requests mapped to installed families through the program's
+// font table, measured and drawn with pango. The faces themselves are shared by all pages
+// (PageFontCache); a page holds handles to them and the rounding of its own layout.
 #include <cairo.h>
-#include <pango/pango.h>
 
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
-namespace tavra {
+#include "platform/PageFontFace.h"
 
-struct PageFontMetrics {
-  int height = 0;
-  int ascent = 0;
-  int descent = 0;
-  int xHeight = 0;
-};
+namespace tavra {
 
 class PageFonts {
  public:
   // Font sizes are limited to this many pixels (a page may ask for anything).
   static constexpr int kMaxFontSize = 2000;
 
-  PageFonts();
-  ~PageFonts();
+  PageFonts() = default;
   PageFonts(const PageFonts&) = delete;
   PageFonts& operator=(const PageFonts&) = delete;
 
@@ -53,18 +45,15 @@ class PageFonts {
   void drawText(cairo_t* cr, std::uintptr_t font, std::string_view text, double r, double g, double b, double a, int x,
                 int bottom);
 
+  // The widths kept by the faces this page uses.
   size_t cachedWidthCount() const;
 
  private:
-  struct Font;
-  Font* get(std::uintptr_t font) const;
+  PageFontFace* get(std::uintptr_t font) const;
 
-  double exactWidth(Font& font, std::string_view text);
-
-  PangoContext* context_ = nullptr;
-  double laidOutExact_ = 0;   // the fractional widths given to the layout so far
+  std::vector<std::shared_ptr<PageFontFace>> fonts_;  // handle = index + 1; released slots are null
+  double laidOutExact_ = 0;     // the fractional widths given to the layout so far
   long long laidOutWhole_ = 0;  // the same, as the whole pixels handed out
-  std::vector<std::unique_ptr<Font>> fonts_;  // handle = index + 1; released slots are null
 };
 
 }  // namespace tavra
