@@ -143,6 +143,22 @@ TEST(PageLayout, ALineHoldsOnlyWhatItsFractionalWidthAllows) {
   }
 }
 
+// Pages share their fonts and measured words; what one page measured must not move the words
+// of the next, nor its rounding carry over.
+TEST(PageLayout, APageLaysOutTheSameWhateverWasOpenedBefore) {
+  const std::string body = "<p>Уравнение колебаний струны <i>u</i><sub>tt</sub> = <i>a</i><sup>2</sup><i>u</i><sub>xx</sub> "
+                           "решается методом Фурье; <b>собственные функции</b> образуют ортогональную систему.</p>";
+  auto boxes = [](PageDocument& document) {
+    std::vector<std::pair<std::string, Rect>> all;
+    for (const auto& run : document.textRuns()) all.emplace_back(run.text, run.box);
+    return all;
+  };
+  auto first = boxes(*page(body, 230));
+  ASSERT_GT(first.size(), 20u);
+  page("<p><b>Другая</b> страница, с иным <i>текстом</i> и размером: " + std::string(40, 'x') + " слова слова.</p>", 170);
+  EXPECT_EQ(boxes(*page(body, 230)), first);
+}
+
 TEST(PageLayout, ScriptsAreSmallerShiftedAndLinesGrowToHoldThem) {
   auto plain = page("<p>xx yy zz</p>");
   auto sub = page("<p>xx<sub>1</sub> zz</p>");
