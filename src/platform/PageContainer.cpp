@@ -228,7 +228,9 @@ litehtml::uint_ptr PageContainer::create_font(const char* faceName, int size, in
 
 void PageContainer::delete_font(litehtml::uint_ptr hFont) { fonts_.release(hFont); }
 
-int PageContainer::text_width(const char* text, litehtml::uint_ptr hFont) { return fonts_.textWidth(hFont, text ? text : ""); }
+int PageContainer::text_width(const char* text, litehtml::uint_ptr hFont) {
+  return fonts_.layoutTextWidth(hFont, text ? text : "");
+}
 
 void PageContainer::draw_text(litehtml::uint_ptr hdc, const char* text, litehtml::uint_ptr hFont, litehtml::web_color color,
                               const litehtml::position& pos) {

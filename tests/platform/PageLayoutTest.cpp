@@ -122,6 +122,43 @@ TEST(PageLayout, ALetterIsNeverTornFromItsScriptNorAWordFromItsPunctuation) {
   EXPECT_GT(checkedWraps, 10) << "the widths tried do wrap at the pairs";
 }
 
+// A line of Liberation Serif at 17 px whose words and spaces add up to 647.475 px: each space
+// is 4.25 px, so pieces rounded one by one would make it 3.5 px narrower and let it fit in 646.
+// Whole-pixel positions leave it within a pixel of that width.
+TEST(PageLayout, ALineHoldsOnlyWhatItsFractionalWidthAllows) {
+  const std::string line = "<p>3.2 — волновое уравнение на плоскости: колебания прямоугольной и круглой мембраны;</p>";
+  struct Case {
+    int width;
+    bool wraps;
+  };
+  for (Case c : {Case{640, true}, Case{646, true}, Case{648, false}, Case{660, false}}) {
+    auto document = page(line, c.width);
+    Rect first = runBox(*document, "3.2");
+    Rect last = runBox(*document, "мембраны;");
+    EXPECT_EQ(last.top > first.top, c.wraps) << "width " << c.width;
+    if (!c.wraps) {
+      EXPECT_NEAR(last.left, 568.475, 1.0) << "the last word starts where the words and spaces before it end";
+      EXPECT_NEAR(last.right, 647.475, 1.0);
+    }
+  }
+}
+
+// Pages share their fonts and measured words; what one page measured must not move the words
+// of the next, nor its rounding carry over.
+TEST(PageLayout, APageLaysOutTheSameWhateverWasOpenedBefore) {
+  const std::string body = "<p>Уравнение колебаний струны <i>u</i><sub>tt</sub> = <i>a</i><sup>2</sup><i>u</i><sub>xx</sub> "
+                           "решается методом Фурье; <b>собственные функции</b> образуют ортогональную систему.</p>";
+  auto boxes = [](PageDocument& document) {
+    std::vector<std::pair<std::string, Rect>> all;
+    for (const auto& run : document.textRuns()) all.emplace_back(run.text, run.box);
+    return all;
+  };
+  auto first = boxes(*page(body, 230));
+  ASSERT_GT(first.size(), 20u);
+  page("<p><b>Другая</b> страница, с иным <i>текстом</i> и размером: " + std::string(40, 'x') + " слова слова.</p>", 170);
+  EXPECT_EQ(boxes(*page(body, 230)), first);
+}
+
 TEST(PageLayout, ScriptsAreSmallerShiftedAndLinesGrowToHoldThem) {
   auto plain = page("<p>xx yy zz</p>");
   auto sub = page("<p>xx<sub>1</sub> zz</p>");
@@ -192,7 +229,9 @@ TEST(PageLayout, MarginsCollapseAfterABlockWithPaddingOrABorder) {
 }
 
 TEST(PageLayout, SymbolsMissingFromTheSerifFaceComeFromTheMathematicalSerifFallback) {
-  auto document = page("<p>&#8712;</p><p>&#8723;</p>");
+  // A page each: the first piece of a page's text has no fraction carried into its width.
+  auto element = page("<p>&#8712;</p>");
+  auto minusPlus = page("<p>&#8723;</p>");
   PangoFontMap* map = pango_cairo_font_map_get_default();
   PangoContext* context = pango_font_map_create_context(map);
   pango_context_set_round_glyph_positions(context, FALSE);
@@ -208,8 +247,8 @@ TEST(PageLayout, SymbolsMissingFromTheSerifFaceComeFromTheMathematicalSerifFallb
     g_object_unref(layout);
     return static_cast<int>(std::lround(logical.width / double(PANGO_SCALE)));
   };
-  EXPECT_EQ(runBox(*document, "∈").width(), widthIn("STIXGeneral", "∈"));
-  EXPECT_EQ(runBox(*document, "∓").width(), widthIn("STIXGeneral", "∓"));
+  EXPECT_EQ(runBox(*element, "∈").width(), widthIn("STIXGeneral", "∈"));
+  EXPECT_EQ(runBox(*minusPlus, "∓").width(), widthIn("STIXGeneral", "∓"));
   EXPECT_NE(widthIn("STIXGeneral", "∈"), widthIn("DejaVu Sans", "∈")) << "the widths tell the faces apart";
   g_object_unref(context);
 }
