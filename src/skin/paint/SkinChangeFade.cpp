@@ -8,16 +8,77 @@
 #include "winsys/WindowSystem.h"
 
 namespace tavra {
+namespace {
+
+// Two window-sized pictures are needed on every skin change; their storage is kept between
+// fades, so a switch does not take fresh pages from the system each time.
+struct FadeStorage {
+  Bitmap old;
+  Bitmap fresh;
+};
+
+FadeStorage& spareStorage() {
+  static FadeStorage storage;
+  return storage;
+}
+
+// Runs of changed pixels closer than this are blended as one.
+constexpr int kRunGap = 8;
+
+// A pixel must be blended unless both looks show the same colour and the backing's pixel is
+// already opaque (a blend writes it opaque).
+bool differs(Pixel oldPixel, Pixel newPixel) { return ((oldPixel ^ newPixel) & 0x00FFFFFFu) != 0 || alphaOf(oldPixel) != 0xFF; }
+
+}  // namespace
 
 SkinChangeFade::SkinChangeFade(Window& window) : window_(window) {
+  FadeStorage& spare = spareStorage();
+  old_ = std::move(spare.old);
+  new_ = std::move(spare.fresh);
   const Size size = window.bounds().size();
-  Bitmap& backing = window.backing();
-  const Rect whole = Rect::fromSize(0, 0, size.width, size.height);
-  old_ = backing.size() == size ? backing.copy(whole) : Bitmap(size.width, size.height);
-  new_ = Bitmap(size.width, size.height);
+  const Bitmap& backing = window.backing();
+  if (backing.size() == size) {
+    old_ = backing;
+  } else {
+    old_.setFormat(PixelFormat::Bits24);
+    old_.resize(size.width, size.height);
+  }
+  new_.setFormat(PixelFormat::Bits24);
+  new_.resize(size.width, size.height);
   Canvas canvas(new_);
   window.send(WM_PRINT, reinterpret_cast<WParam>(&canvas), PRF_NONCLIENT | PRF_ERASEBKGND | PRF_CLIENT | PRF_CHILDREN);
   canvas.syncPixels();
+  findChangedRuns();
+}
+
+SkinChangeFade::~SkinChangeFade() {
+  FadeStorage& spare = spareStorage();
+  spare.old = std::move(old_);
+  spare.fresh = std::move(new_);
+}
+
+void SkinChangeFade::findChangedRuns() {
+  runs_.clear();
+  changed_ = {};
+  if (old_.size() != new_.size()) return;
+  const int width = new_.width();
+  for (int y = 0; y < new_.height(); ++y) {
+    const Pixel* o = old_.row(y);
+    const Pixel* nw = new_.row(y);
+    int x = 0;
+    while (x < width) {
+      while (x < width && !differs(o[x], nw[x])) ++x;
+      if (x == width) break;
+      const int left = x;
+      int right = x + 1;
+      for (x = right; x < width && x - right < kRunGap; ++x) {
+        if (differs(o[x], nw[x])) right = x + 1;
+      }
+      x = right;
+      runs_.push_back(Run{.y = y, .left = left, .right = right});
+      changed_ = changed_.united(Rect{left, y, right, y + 1});
+    }
+  }
 }
 
 void SkinChangeFade::step(int k, int n) {
@@ -25,11 +86,11 @@ void SkinChangeFade::step(int k, int n) {
   if (backing.size() != new_.size() || n <= 0) return;
   const unsigned a = static_cast<unsigned>(std::clamp(k, 0, n)) * 256u / static_cast<unsigned>(n);
   const unsigned b = 256u - a;
-  for (int y = 0; y < new_.height(); ++y) {
-    const Pixel* o = old_.row(y);
-    const Pixel* nw = new_.row(y);
-    Pixel* d = backing.row(y);
-    for (int x = 0; x < new_.width(); ++x) {
+  for (const Run& run : runs_) {
+    const Pixel* o = old_.row(run.y);
+    const Pixel* nw = new_.row(run.y);
+    Pixel* d = backing.row(run.y);
+    for (int x = run.left; x < run.right; ++x) {
       const Pixel p = o[x];
       const Pixel q = nw[x];
       // Red and blue together, green apart: two multiplies a pixel.
@@ -39,7 +100,7 @@ void SkinChangeFade::step(int k, int n) {
     }
   }
   WindowSystem& ws = WindowSystem::instance();
-  if (window_.isShowing()) ws.backend().present(window_, backing, Region(backing.bounds()));
+  if (window_.isShowing() && !changed_.isEmpty()) ws.backend().present(window_, backing, Region(changed_));
 }
 
 void SkinChangeFade::run(int timeMs) {
