@@ -273,6 +273,45 @@ TEST_F(SkinProviderTest, TheFadeBlendsTheOldLookIntoTheNewOne) {
   }
 }
 
+// Pixels both looks share are left alone; every other one is the exact blend, also in a fade
+// whose pictures reuse the storage of an earlier one.
+TEST_F(SkinProviderTest, AFadeBlendsExactlyWhereTheLooksDifferAndNowhereElse) {
+  useSkin();
+  TForm& form = showForm();
+  Window& w = *form.window();
+  Bitmap next;
+  {
+    w.backing().fill(pixelFromColor(clBlack));
+    SkinChangeFade first(w);
+    next = first.newLook();
+  }
+  // The old look: the new one except two blocks and a few lone pixels (runs with short gaps).
+  Bitmap& backing = w.backing();
+  ASSERT_EQ(backing.size(), next.size());
+  backing = next;
+  backing.fillRect(Rect{0, 0, 40, 30}, pixelFromColor(rgb(200, 100, 0)));
+  backing.fillRect(Rect{100, 50, 180, 52}, pixelFromColor(rgb(0, 0, 255)));
+  for (int x : {60, 63, 90}) backing.setPixel(x, 70, pixelFromColor(rgb(255, 255, 255)));
+  const Bitmap old = backing;
+  SkinChangeFade fade(w);
+  ASSERT_EQ(fade.newLook(), next) << "a second fade prints the same new look";
+  fade.step(1, 4);
+  int blended = 0;
+  for (int y = 0; y < old.height(); ++y) {
+    for (int x = 0; x < old.width(); ++x) {
+      const Color o = old.colorAt(x, y), n = next.colorAt(x, y);
+      const Color expected = rgb((redOf(o) * 192 + redOf(n) * 64) >> 8, (greenOf(o) * 192 + greenOf(n) * 64) >> 8,
+                                 (blueOf(o) * 192 + blueOf(n) * 64) >> 8);
+      ASSERT_EQ(backing.colorAt(x, y), expected) << x << ", " << y;
+      blended += o != n ? 1 : 0;
+    }
+  }
+  EXPECT_GT(blended, 40 * 30);
+  fade.step(4, 4);
+  EXPECT_EQ(backing.colorAt(20, 20), next.colorAt(20, 20));
+  EXPECT_EQ(backing.colorAt(63, 70), next.colorAt(63, 70));
+}
+
 TEST_F(SkinProviderTest, RemovingTheSkinGivesTheWindowItsOwnFrameBack) {
   useSkin();
   TForm& form = showForm();

@@ -31,6 +31,39 @@ bool isNoneOf(Color c, std::initializer_list<Color> values) {
 
 }  // namespace
 
+std::unique_ptr<SkinModel> SkinModel::clone() const {
+  auto copy = std::make_unique<SkinModel>();
+  copy->SkinData = SkinData;
+  copy->MasterBitmap = MasterBitmap;
+  copy->Sections = Sections;
+  copy->CommonIndices = CommonIndices;
+  copy->Masks.reserve(Masks.size());
+  for (const TsMaskData& m : Masks) {
+    copy->Masks.push_back(TsMaskData{.Image = m.Image ? std::make_unique<Bitmap>(*m.Image) : nullptr,
+                                     .SectionName = m.SectionName,
+                                     .PropertyName = m.PropertyName,
+                                     .Rect = m.Rect,
+                                     .ImageCount = m.ImageCount,
+                                     .MaskType = m.MaskType,
+                                     .BorderWidth = m.BorderWidth,
+                                     .StretchMode = m.StretchMode,
+                                     .ImgType = m.ImgType,
+                                     .Owner = m.Owner == this ? copy.get() : m.Owner,
+                                     .WL = m.WL,
+                                     .WT = m.WT,
+                                     .WR = m.WR,
+                                     .WB = m.WB});
+  }
+  copy->Patterns.reserve(Patterns.size());
+  for (const TsPatternData& p : Patterns) {
+    copy->Patterns.push_back(TsPatternData{.Image = p.Image ? std::make_unique<Bitmap>(*p.Image) : nullptr,
+                                           .SectionName = p.SectionName,
+                                           .PropertyName = p.PropertyName});
+  }
+  copy->buildLookups();
+  return copy;
+}
+
 void SkinModel::clearModel() {
   Masks.clear();
   MasterBitmap = Bitmap();

@@ -6,6 +6,7 @@
 // the arrays and builds the lookup tables once; nothing changes the model after that (the
 // manager loads a new model for every change of skin, hue or saturation).
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -33,6 +34,9 @@ class SkinModel {
   TsMaskArray Masks;
   TsPatternArray Patterns;
   TsCommonIndices CommonIndices;
+
+  // A deep copy: its own images, its masks owned by the copy, its lookup tables built.
+  std::unique_ptr<SkinModel> clone() const;
 
   // Empties the masks, the master bitmap, the patterns and the sections (the header stays).
   void clearModel();

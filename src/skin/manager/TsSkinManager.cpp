@@ -238,7 +238,14 @@ TsSkinManager::LoadOutcome TsSkinManager::installSkin(const Settings& before, co
                                   .saturation = saturation_};
   Result<LoadedSkinModel> loaded = Error{"no skin loaded"};
   try {
-    loaded = loadSkinModel(choice, settings);
+    std::optional<SkinModelCache::Key> key = SkinModelCache::keyOf(choice, settings);
+    std::optional<LoadedSkinModel> kept = key ? modelCache_.find(*key) : std::nullopt;
+    if (kept) {
+      loaded = std::move(*kept);
+    } else {
+      loaded = loadSkinModel(choice, settings);
+      if (loaded && key) modelCache_.keep(std::move(*key), *loaded);
+    }
   } catch (const std::exception& e) {
     // Whatever else goes wrong inside a load (memory) is a failed load too.
     loaded = Error{e.what()};

@@ -22,6 +22,7 @@
 #include "skin/data/TsStoredSkins.h"
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/SkinManagerSettings.h"
+#include "skin/manager/SkinModelCache.h"
 #include "skin/manager/ThirdPartyList.h"
 #include "winsys/Window.h"
 
@@ -95,6 +96,8 @@ class TsSkinManager : public TComponent {
   std::uint64_t modelGeneration() const { return modelGeneration_; }
   // The skin's files came from a package (a file or an internal skin's).
   bool IsPacked() const { return isPacked_; }
+  // The skins loaded lately, kept decoded for switching back.
+  const SkinModelCache& modelCache() const { return modelCache_; }
 
   // The absolute skin folder (no final separator).
   std::string ResolveSkinDirectory() const;
@@ -175,6 +178,7 @@ class TsSkinManager : public TComponent {
   bool isPacked_ = false;
   std::unique_ptr<SkinModel> model_ = std::make_unique<SkinModel>();
   std::uint64_t modelGeneration_ = 1;
+  SkinModelCache modelCache_;
   WindowHandle hotWindow_ = 0;
   std::vector<std::vector<std::string>> classLists_;
   std::unique_ptr<SkinNoticeBoxes> noticeBoxes_;

@@ -336,7 +336,8 @@ void TsSkinProvider::onSkinChange(unsigned command, LParam managerParam) {
       SkinData.BackgroundDirty = true;
       captionDirty_ = true;
       regionDirty_ = true;
-      for (Bitmap& b : backgrounds_) b = Bitmap();
+      // Emptied but not freed: the new skin's pictures are composed in the same storage.
+      for (Bitmap& b : backgrounds_) b.resize(0, 0);
       for (auto& g : glows_) g.reset();
       if (UseGlobalColor && !SkinData.customColor() && isSkinned()) form_.setColor(m->model().GlobalColor());
       w->invalidateFrame();

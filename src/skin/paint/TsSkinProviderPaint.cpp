@@ -30,7 +30,10 @@ std::array<Rect, 4> nonClientStrips(Size window, const Rect& client) {
 void TsSkinProvider::composeBackground(Bitmap& target, int st) {
   const Window* w = form_.window();
   const Size size = w->bounds().size();
-  target = NewBitmap24(size.width, size.height);
+  // Composed in the bitmap's own storage, which a skin change keeps for the next picture.
+  target.setFormat(PixelFormat::Bits24);
+  target.transparent = false;
+  target.resize(size.width, size.height);
   const SkinModel& model = SkinData.manager()->model();
   const TsCacheView view{.FillColor = model.GlobalColor()};
   const Rect whole = target.bounds();
@@ -71,7 +74,7 @@ void TsSkinProvider::UpdatePicture() {
 void TsSkinProvider::ComposeWindow() {
   if (!isSkinned() || !form_.window()) return;
   measure();
-  for (Bitmap& b : backgrounds_) b = Bitmap();
+  for (Bitmap& b : backgrounds_) b.resize(0, 0);
   composeBackground(backgrounds_[static_cast<size_t>(state())], state());
   SkinData.CacheBitmap = backgrounds_[static_cast<size_t>(state())];
   composedSize_ = SkinData.CacheBitmap.size();
