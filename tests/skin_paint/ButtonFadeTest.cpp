@@ -137,9 +137,27 @@ TEST_F(ButtonFadeTest, AButtonOnAHeldParentStillShowsALookOnItsFirstPaint) {
   sendSkinCommand(panel, SKC_SETHELD, 0, 1);
   TsBitBtn& b = button<TsBitBtn>({20, 20, 120, 50}, &panel);
   driver.settle();
-  EXPECT_TRUE(b.SkinData.PaintingHeld);
+  // The panel's paint ended its own hold and told the button, which shows its look.
+  EXPECT_FALSE(panel.SkinData.PaintingHeld);
+  EXPECT_FALSE(b.SkinData.PaintingHeld);
   EXPECT_EQ(centreShown(b), kNormal);
   EXPECT_EQ(shownAt(b, {0, 15}), kNormalEdge);
+}
+
+TEST_F(ButtonFadeTest, AButtonPaintedWhileItsParentIsHeldWaitsForTheParentsPaint) {
+  useSkin(0);
+  TsPanel& panel = button<TsPanel>({0, 0, 200, 100});
+  TsBitBtn& b = button<TsBitBtn>({20, 20, 120, 50}, &panel);
+  driver.settle();
+  sendSkinCommand(panel, SKC_SETHELD, 0, 1);
+  b.Invalidate();
+  driver.settle();
+  EXPECT_TRUE(b.SkinData.PaintingHeld) << "painted alone, under a held parent";
+  panel.Invalidate();
+  driver.settle();
+  EXPECT_FALSE(panel.SkinData.PaintingHeld);
+  EXPECT_FALSE(b.SkinData.PaintingHeld) << "the parent's paint released it";
+  EXPECT_EQ(centreShown(b), kNormal);
 }
 
 TEST_F(ButtonFadeTest, TransparentMaskCornersAreCutFromTheWindowSoClicksReachTheParent) {

@@ -352,6 +352,24 @@ void TsCommonData::ReleasePainting() {
   sendToOwner(SKC_ENDUPDATE);
 }
 
+bool TsCommonData::StartPaint() {
+  TsSkinManager* m = manager();
+  TWinControl* parent = owner_.parent();
+  const bool upstreamHeld = m && !m->isDesigning() && PaintsThroughCache() && parent && sendSkinCommand(*parent, SKC_GETHELD) != 0;
+  PaintingHeld = upstreamHeld;
+  return !PaintingHeld;
+}
+
+void TsCommonData::TellChildrenPainted() {
+  if (!owner_.isWindowed() || owner_.isDestroying()) return;
+  // Indexed: a child's repaint may change nothing of the list, but a handler might.
+  const auto& children = static_cast<TWinControl&>(owner_).controls();
+  for (size_t i = 0; i < children.size(); ++i) {
+    TControl* child = children[i];
+    if (!child->isDestroying()) sendSkinCommand(*child, SKC_PARENTPAINTED);
+  }
+}
+
 void TsCommonData::RequestRepaint() {
   if (owner_.isDestroying() || owner_.isLoading()) return;
   BackgroundDirty = true;
