@@ -85,8 +85,8 @@ class ButtonFadeTest : public ::testing::Test {
 
   void useSkin(int iterations) {
     sm = &driver.app().make<TsSkinManager>();
-    sm->InternalSkins().add() = fadingSkin("Fading", iterations);
-    sm->InternalSkins().add() = fadingSkin("Other", iterations, rgb(250, 120, 40));
+    sm->internalSkins().add() = fadingSkin("Fading", iterations);
+    sm->internalSkins().add() = fadingSkin("Other", iterations, rgb(250, 120, 40));
     sm->setSkinName("Fading");
     form = &driver.app().CreateForm<TForm>();
     form->setBounds(0, 0, 300, 200);
@@ -211,7 +211,7 @@ TEST_F(ButtonFadeTest, APressFadesHalfAsLongAndOneIterationNotAtAll) {
   for (const Case c : {Case{5, 2}, Case{4, 2}, Case{1, 0}}) {
     SCOPED_TRACE(c.iterations);
     const std::string name = "Press" + std::to_string(c.iterations);
-    sm->InternalSkins().add() = fadingSkin(name, c.iterations);
+    sm->internalSkins().add() = fadingSkin(name, c.iterations);
     sm->setSkinName(name);
     RecordingBitBtn& b = button<RecordingBitBtn>({20, 20, 120, 50});
     driver.moveTo(b.clientToScreen({50, 15}));

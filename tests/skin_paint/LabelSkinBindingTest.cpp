@@ -35,7 +35,7 @@ class LabelSkinBindingTest : public LabelTest {
   TsSkinManager& skinnedManager() {
     TsSkinManager& sm = driver.app().make<TsSkinManager>();
     for (auto [name, options] : {std::pair{"Labels (internal)", &kLabelSkin}, std::pair{"Reordered (internal)", &kReorderedSkin}}) {
-      TsStoredSkin& skin = sm.InternalSkins().add();
+      TsStoredSkin& skin = sm.internalSkins().add();
       skin.Name = name;
       skin.Data = package(*options);
     }

@@ -78,7 +78,7 @@ class ScopedSkin {
   explicit ScopedSkin(const FakeSkin& skin) : manager_(std::make_unique<TsSkinManager>(nullptr)) {
     SkinPackageWriter writer;
     writer.add("Options.dat", std::string_view(skin.options()));
-    TsStoredSkin& stored = manager_->InternalSkins().add();
+    TsStoredSkin& stored = manager_->internalSkins().add();
     stored.Name = "Labels (internal)";
     stored.Data = writer.build();
     manager_->setSkinName("Labels (internal)");

@@ -183,7 +183,7 @@ bool TsCommonData::IsCurrent() const {
 bool TsCommonData::HasSkin(bool requireActive) const {
   TsSkinManager* m = manager();
   if (!m || sectionIndex_ < 0 || !IsCurrent() || owner_.isDestroying() || m->isDestroying()) return false;
-  if (requireActive && !(m->Active() && m->model().SkinData.Active)) return false;
+  if (requireActive && !(m->active() && m->model().SkinData.Active)) return false;
   return m->model().IsValidSection(sectionIndex_);
 }
 

@@ -69,7 +69,7 @@ void TsCustomLabel::takeCurrentFont() {
 
 int TsCustomLabel::paintedSection() const {
   const TsSkinManager* manager = SkinData.manager();
-  if (!manager || !manager->Active() || !SkinData.section()) return -1;
+  if (!manager || !manager->active() || !SkinData.section()) return -1;
   // The skin's first section is GLOBALINFO, which never paints a label.
   return SkinData.sectionIndex() > 0 ? SkinData.sectionIndex() : -1;
 }
