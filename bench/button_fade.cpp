@@ -16,7 +16,7 @@ using namespace tavra;
 void BM_BitButtonFadeStep(benchmark::State& state) {
   HeadlessDriver driver;
   TsSkinManager& sm = driver.app().make<TsSkinManager>();
-  sm.InternalSkins().add() = fixtureSkin();
+  sm.internalSkins().add() = fixtureSkin();
   sm.setSkinName(std::string(kFixtureSkinName));
   TForm& form = driver.app().CreateForm<TForm>();
   form.setBounds(0, 0, 300, 200);

@@ -67,7 +67,7 @@ void BM_SkinSwitchFromCoversMenu(benchmark::State& state) {
     driver.settle();
     k = 1 - k;
   }
-  state.SetLabel(f.sm->SkinName());
+  state.SetLabel(f.sm->skinName());
 }
 BENCHMARK(BM_SkinSwitchFromCoversMenu)->Unit(benchmark::kMillisecond);
 

@@ -27,7 +27,7 @@ void repaintMainWindow(benchmark::State& state, const char* skin) {
     main.sm->setSkinDirectory((exe.parent_path().parent_path() / "bin" / "skins").string());
     main.sm->setSkinName(skin);
     main.sm->setActive(true);
-    if (main.sm->SkinName() != skin || main.sm->model().Sections.empty()) {
+    if (main.sm->skinName() != skin || main.sm->model().Sections.empty()) {
       state.SkipWithError("the skin did not load");
       return;
     }

@@ -49,7 +49,7 @@ void BM_ChooseLargestInternalSkinInTheProgram(benchmark::State& state) {
   startProgram(driver);
   driver.advanceUntil([] { return programWindows().Form1 && programWindows().Form1->visible(); }, 20000, 100);
   TsSkinManager& sm = *programWindows().Form1->sm;
-  const TsStoredSkin* largest = largestOf(sm.InternalSkins());
+  const TsStoredSkin* largest = largestOf(sm.internalSkins());
   if (!largest) {
     state.SkipWithError("no internal skins");
     return;

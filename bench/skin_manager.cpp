@@ -51,7 +51,7 @@ struct SkinnedWindow {
     driver.settle();
     manager = &driver.app().make<TsSkinManager>();
     for (const char* name : {"First (internal)", "Second (internal)"}) {
-      TsStoredSkin& skin = manager->InternalSkins().add();
+      TsStoredSkin& skin = manager->internalSkins().add();
       skin.Name = name;
       skin.Data = smallSkin(name);
     }

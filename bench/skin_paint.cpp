@@ -98,7 +98,7 @@ void BM_RecomposeMainWindowAfterSkinChange(benchmark::State& state) {
   startProgram(driver);
   driver.advanceUntil([] { return programWindows().Form1->visible(); }, 20000, 100);
   TForm1& f = *programWindows().Form1;
-  f.sm->InternalSkins().add() = fixtureSkin();
+  f.sm->internalSkins().add() = fixtureSkin();
   f.sm->setSkinName(std::string(kFixtureSkinName));
   f.sm->setActive(true);
   driver.settle();

@@ -54,7 +54,7 @@ TForm3::TForm3(TComponent* owner) : TForm(owner) {
   sl2->shadow().setColor(clBlack);
   sl2->shadow().setBlurCount(4);
   sl2->shadow().setDistance(1);
-  sl2->SkinData.SkinSection = "BUTTON_HUGE";
+  sl2->SkinData.setSkinSection("BUTTON_HUGE");
   sl2->setAutoSize(false);
   sl2->setBounds(376, 24, 36, 39);
   sl2->setCaption("10");

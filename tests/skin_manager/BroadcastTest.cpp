@@ -61,7 +61,7 @@ TEST_F(BroadcastTest, SkinChangeSendsRefreshThenFadeDoneThenSetSkin) {
   EXPECT_EQ(log.receiversOf(SKC_REMOVESKIN),
             (std::vector<std::string>{"second", "skinnedPanel", "plainLabel", "deepEdit", "label", "first"}));
   EXPECT_EQ(log.entries.size(), 6u);
-  EXPECT_EQ(sm.SkinInfo(), "N/A");
+  EXPECT_EQ(sm.skinInfo(), "N/A");
   EXPECT_TRUE(sm.model().Sections.empty());
   EXPECT_TRUE(sm.model().Masks.empty());
   EXPECT_EQ(sm.model().CommonIndices.GlobalInfo, -1);

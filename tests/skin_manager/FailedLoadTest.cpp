@@ -70,10 +70,10 @@ TEST_P(FailedLoadTest, KeepsTheSkinInUseAndRaises) {
   }
   EXPECT_EQ(&sm.model(), inUse);
   EXPECT_EQ(author(sm), "good");
-  EXPECT_EQ(sm.SkinName(), "Good");
-  EXPECT_TRUE(sm.Active());
+  EXPECT_EQ(sm.skinName(), "Good");
+  EXPECT_TRUE(sm.active());
   EXPECT_TRUE(sm.model().SkinData.Active);
-  EXPECT_EQ(sm.SkinInfo(), "6.14");
+  EXPECT_EQ(sm.skinInfo(), "6.14");
   EXPECT_TRUE(sm.IsPacked());
   EXPECT_FALSE(skinProcessState().skinChanging);
   EXPECT_EQ(before, 2);
@@ -160,7 +160,7 @@ TEST_F(FailedLoadElsewhereTest, ErrorFromAnEventHandlerReachesTheErrorBox) {
   EXPECT_EQ(driver.boxes[0].icon, MessageBoxIcon::Error);
   EXPECT_NE(driver.boxes[0].text.find("ends inside entry"), std::string::npos) << driver.boxes[0].text;
   EXPECT_EQ(author(sm), "good");
-  EXPECT_EQ(sm.SkinName(), "Good");
+  EXPECT_EQ(sm.skinName(), "Good");
 }
 
 TEST_F(FailedLoadElsewhereTest, DamagedInternalSkinKeepsTheSkinInUse) {
@@ -170,7 +170,7 @@ TEST_F(FailedLoadElsewhereTest, DamagedInternalSkinKeepsTheSkinInUse) {
   sm.setSkinName("Acryl (internal)");
   EXPECT_THROW(sm.setSkinName("Broken (internal)"), Exception);
   EXPECT_EQ(author(sm), "Acryl (internal)");
-  EXPECT_EQ(sm.SkinName(), "Acryl (internal)");
+  EXPECT_EQ(sm.skinName(), "Acryl (internal)");
 }
 
 TEST_F(FailedLoadElsewhereTest, FailedReloadKeepsColoursAndSetting) {
@@ -179,7 +179,7 @@ TEST_F(FailedLoadElsewhereTest, FailedReloadKeepsColoursAndSetting) {
   sm.setSkinName("Good");
   writeFile(temp.path() / "Good.asz", truncated(skinPackage("good")));
   EXPECT_THROW(sm.setHueOffset(120), Exception);
-  EXPECT_EQ(sm.HueOffset(), 0);
+  EXPECT_EQ(sm.hueOffset(), 0);
   const int button = sm.model().FindSection("BUTTON");
   ASSERT_GE(button, 0);
   EXPECT_EQ(sm.model().Sections[static_cast<size_t>(button)].Color, rgb(255, 0, 0));
@@ -193,8 +193,8 @@ TEST_F(FailedLoadElsewhereTest, FailedActivationLeavesSkinningOff) {
   sm.setActive(false);
   sm.setSkinName("Bad");
   EXPECT_THROW(sm.setActive(true), Exception);
-  EXPECT_FALSE(sm.Active());
-  EXPECT_EQ(sm.SkinInfo(), "N/A");
+  EXPECT_FALSE(sm.active());
+  EXPECT_EQ(sm.skinInfo(), "N/A");
   EXPECT_TRUE(sm.model().Sections.empty());
 }
 

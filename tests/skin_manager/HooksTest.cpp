@@ -151,7 +151,7 @@ TEST_F(HooksTest, OnlyTheDefaultManagerHooks) {
   EXPECT_TRUE(first.HooksInstalled());
   // Another manager made the default takes the hooks over.
   second.setIsDefault(true);
-  EXPECT_TRUE(second.IsDefault());
+  EXPECT_TRUE(second.isDefault());
   EXPECT_FALSE(first.HooksInstalled());
   EXPECT_TRUE(second.HooksInstalled());
 }

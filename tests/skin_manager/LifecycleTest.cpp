@@ -21,7 +21,7 @@ class StoredSettingsForm : public TForm {
     sm->setSkinDirectory("c:\\Skins");
     sm->setSkinName("Beijing (internal)");
     sm->setSkinInfo("6.14");
-    observed.skinInfoWhileLoading = sm->SkinInfo();
+    observed.skinInfoWhileLoading = sm->skinInfo();
     observed.sectionsWhileLoading = sm->model().Sections.size();
     observed.commandsWhileLoading = log.entries.size();
     OnCreate = [this, folder](TComponent&) {
@@ -60,7 +60,7 @@ TEST_F(LifecycleTest, StoredSkinLoadedAtOnceAnnouncedAtTheEndOfLoading) {
     auto handler = f.OnCreate;
     f.OnCreate = [&, handler](TComponent& s) {
       atEndOfLoading = log.lines();
-      EXPECT_EQ(f.sm->SkinInfo(), "6.14");
+      EXPECT_EQ(f.sm->skinInfo(), "6.14");
       EXPECT_EQ(f.sm->model().SkinData.Author, "Beijing (internal)");
       handler(s);
     };
@@ -78,9 +78,9 @@ TEST_F(LifecycleTest, StoredSkinLoadedAtOnceAnnouncedAtTheEndOfLoading) {
   EXPECT_EQ(log.lines(), (std::vector<std::string>{"earlier:SKC_REFRESH", "earlier:SKC_REFRESH", "earlier:SKC_FADEDONE",
                                                    "earlier:SKC_SETSKIN"}));
   EXPECT_EQ(form.sm->model().SkinData.Author, "rhombus package");
-  EXPECT_EQ(form.sm->SkinName(), "Rhombus");
-  EXPECT_EQ(form.sm->SkinDirectory(), temp.str());
-  EXPECT_TRUE(form.sm->IsDefault());
+  EXPECT_EQ(form.sm->skinName(), "Rhombus");
+  EXPECT_EQ(form.sm->skinDirectory(), temp.str());
+  EXPECT_TRUE(form.sm->isDefault());
   EXPECT_TRUE(form.sm->HooksInstalled());
   EXPECT_EQ(changes, 1);
 }
@@ -88,21 +88,21 @@ TEST_F(LifecycleTest, StoredSkinLoadedAtOnceAnnouncedAtTheEndOfLoading) {
 TEST_F(LifecycleTest, WithoutTheSkinFolderTheFirstInternalSkinIsShown) {
   StoredSettingsForm& form = createStoredSettingsForm();
   EXPECT_EQ(form.sm->model().SkinData.Author, "Acryl (internal)");
-  EXPECT_EQ(form.sm->SkinName(), "Acryl (internal)");
-  EXPECT_EQ(form.sm->SkinInfo(), "6.14");
+  EXPECT_EQ(form.sm->skinName(), "Acryl (internal)");
+  EXPECT_EQ(form.sm->skinInfo(), "6.14");
 }
 
 TEST_F(LifecycleTest, CreationDefaults) {
   TsSkinManager& sm = driver.app().make<TsSkinManager>();
-  EXPECT_TRUE(sm.Active());
-  EXPECT_EQ(sm.SkinDirectory(), "c:\\Skins");
-  EXPECT_EQ(sm.SkinName(), "");
-  EXPECT_EQ(sm.SkinInfo(), "N/A");
-  EXPECT_EQ(sm.Version(), "6.23");
+  EXPECT_TRUE(sm.active());
+  EXPECT_EQ(sm.skinDirectory(), "c:\\Skins");
+  EXPECT_EQ(sm.skinName(), "");
+  EXPECT_EQ(sm.skinInfo(), "N/A");
+  EXPECT_EQ(sm.version(), "6.23");
   sm.setVersion("1.0");
-  EXPECT_EQ(sm.Version(), "6.23");
-  EXPECT_EQ(sm.HueOffset(), 0);
-  EXPECT_TRUE(sm.SkinnedPopups());
+  EXPECT_EQ(sm.version(), "6.23");
+  EXPECT_EQ(sm.hueOffset(), 0);
+  EXPECT_TRUE(sm.skinnedPopups());
   EXPECT_TRUE(sm.AllowGlowing);
   EXPECT_EQ(sm.SkinningRules, srStdForms | srStdDialogs | srThirdParty);
   EXPECT_EQ(sm.MenuSupport.IcoLineSkin, "ICOLINE");
@@ -131,7 +131,7 @@ TEST_F(LifecycleTest, EndOfLoadingFillsEmptySettings) {
   sm.ThirdParty.ThirdButtons.clear();
   sm.ThirdParty.ThirdGrids = "TStringGrid\n  TDrawGrid  \n";
   form.finishCreation();
-  EXPECT_EQ(sm.SkinDirectory(), "c:\\Skins");
+  EXPECT_EQ(sm.skinDirectory(), "c:\\Skins");
   EXPECT_EQ(sm.MenuSupport.IcoLineSkin, "ICOLINE");
   EXPECT_EQ(sm.ThirdParty.ThirdButtons, "TButton");
   EXPECT_EQ(sm.ThirdPartyClassLists()[7], (std::vector<std::string>{"TStringGrid", "TDrawGrid"}));
@@ -150,9 +150,9 @@ TEST_F(LifecycleTest, ErrorWhileReadingStoredSettingsGoesToTheErrorBox) {
   ASSERT_EQ(driver.boxes.size(), 1u);
   EXPECT_EQ(driver.boxes[0].icon, MessageBoxIcon::Error);
   EXPECT_EQ(driver.boxes[0].caption, "Tavra");
-  EXPECT_EQ(sm.SkinName(), "");
+  EXPECT_EQ(sm.skinName(), "");
   form.finishCreation();
-  EXPECT_EQ(sm.SkinInfo(), "N/A");
+  EXPECT_EQ(sm.skinInfo(), "N/A");
   EXPECT_FALSE(sm.model().SkinData.Active);
 }
 
@@ -169,12 +169,12 @@ TEST_F(LifecycleTest, VersionNoticeForNewerSkinsWhichAreUsedAnyway) {
             "This version of skin have not complete support by used CorvexKit package release.\n"
             "Components must be updated to latest version for using this skin.");
   EXPECT_EQ(author(sm), "new");
-  EXPECT_EQ(sm.SkinInfo(), "6.3");
+  EXPECT_EQ(sm.skinInfo(), "6.3");
   sm.setSkinName("Old");
   EXPECT_EQ(driver.boxes.size(), 1u);
-  EXPECT_EQ(sm.SkinInfo(), "5.5");
+  EXPECT_EQ(sm.skinInfo(), "5.5");
   sm.setSkinInfo("9.99");
-  EXPECT_EQ(sm.SkinInfo(), "5.5");
+  EXPECT_EQ(sm.skinInfo(), "5.5");
 }
 
 TEST_F(LifecycleTest, CommonSectionsReloadTheSkinWithThem) {
@@ -183,7 +183,7 @@ TEST_F(LifecycleTest, CommonSectionsReloadTheSkinWithThem) {
   sm.setSkinName("Wood");
   ASSERT_LT(sm.model().FindSection("MYSECTION"), 0);
   sm.setCommonSections({"[MYSECTION]", "COLOR = 65280", "; a comment stays as it is"});
-  EXPECT_EQ(sm.CommonSections(), (std::vector<std::string>{"[MYSECTION]", "COLOR=65280", "; a comment stays as it is"}));
+  EXPECT_EQ(sm.commonSections(), (std::vector<std::string>{"[MYSECTION]", "COLOR=65280", "; a comment stays as it is"}));
   const int index = sm.model().FindSection("MYSECTION");
   ASSERT_GE(index, 0);
   EXPECT_EQ(sm.model().Sections[static_cast<size_t>(index)].Color, rgb(0, 255, 0));

@@ -94,17 +94,17 @@ TEST_F(DefaultManagerTest, FirstCreatedUntilDestroyed) {
   EXPECT_EQ(TsSkinManager::DefaultManager(), nullptr);
   TsSkinManager& first = makeManager();
   TsSkinManager& second = makeManager();
-  EXPECT_TRUE(first.IsDefault());
-  EXPECT_FALSE(second.IsDefault());
+  EXPECT_TRUE(first.isDefault());
+  EXPECT_FALSE(second.isDefault());
   second.setIsDefault(false);
-  EXPECT_TRUE(first.IsDefault());
+  EXPECT_TRUE(first.isDefault());
 
   driver.app().destroyComponent(first);
   EXPECT_EQ(TsSkinManager::DefaultManager(), nullptr);
-  EXPECT_FALSE(second.IsDefault());
+  EXPECT_FALSE(second.isDefault());
   // Any value makes a manager the default while there is none.
   second.setIsDefault(false);
-  EXPECT_TRUE(second.IsDefault());
+  EXPECT_TRUE(second.isDefault());
 }
 
 TEST_F(DefaultManagerTest, BecomingDefaultAnnouncesTheSkinOrRemovesIt) {
@@ -119,7 +119,7 @@ TEST_F(DefaultManagerTest, BecomingDefaultAnnouncesTheSkinOrRemovesIt) {
   first.setActive(false);
   log.clear();
   first.setIsDefault(true);
-  EXPECT_TRUE(first.IsDefault());
+  EXPECT_TRUE(first.isDefault());
   EXPECT_EQ(log.lines(), (std::vector<std::string>{"form:SKC_REMOVESKIN"}));
 }
 
@@ -134,18 +134,18 @@ TEST(MainWindowSkin, FormCreatePointsTheManagerAtTheSkinFolderAndSelectsRhombus)
   ASSERT_NE(main->sm, nullptr);
   EXPECT_EQ(main->sm->owner(), main);
   EXPECT_EQ(main->sm->name(), "sm");
-  EXPECT_TRUE(main->sm->IsDefault());
-  EXPECT_EQ(main->sm->SkinDirectory(), content::root() + "skins");
+  EXPECT_TRUE(main->sm->isDefault());
+  EXPECT_EQ(main->sm->skinDirectory(), content::root() + "skins");
   EXPECT_EQ(main->sm->ResolveSkinDirectory(), content::root() + "skins");
-  EXPECT_EQ(main->sm->InternalSkins().count(), builtInSkins().count());
-  if (main->sm->InternalSkins().empty()) {
+  EXPECT_EQ(main->sm->internalSkins().count(), builtInSkins().count());
+  if (main->sm->internalSkins().empty()) {
     // With no internal skins and no stored skin found, skinning went off while loading; the
     // creation handler's name is then only stored.
-    EXPECT_FALSE(main->sm->Active());
-    EXPECT_EQ(main->sm->SkinName(), "Rhombus");
+    EXPECT_FALSE(main->sm->active());
+    EXPECT_EQ(main->sm->skinName(), "Rhombus");
   } else {
-    EXPECT_TRUE(main->sm->Active());
-    EXPECT_NE(main->sm->SkinInfo(), "N/A");
+    EXPECT_TRUE(main->sm->active());
+    EXPECT_NE(main->sm->skinInfo(), "N/A");
   }
 }
 

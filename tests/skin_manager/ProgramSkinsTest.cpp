@@ -65,12 +65,12 @@ TEST(ProgramSkins, EveryInternalSkinLoadsWithTheSectionsTheWindowsName) {
   ASSERT_NE(sm, nullptr);
   int withIconLine = 0;
   std::set<std::tuple<std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t>> looks;
-  for (const TsStoredSkin& skin : sm->InternalSkins().items()) {
+  for (const TsStoredSkin& skin : sm->internalSkins().items()) {
     SCOPED_TRACE(skin.Name);
     sm->setSkinName(skin.Name);
-    ASSERT_EQ(sm->SkinName(), skin.Name);
+    ASSERT_EQ(sm->skinName(), skin.Name);
     const SkinModel& model = sm->model();
-    EXPECT_EQ(sm->SkinInfo(), "6.14");
+    EXPECT_EQ(sm->skinInfo(), "6.14");
     EXPECT_FALSE(model.MasterBitmap.isEmpty());
     for (const char* name : {"GLOBALINFO", "FORM", "FORMTITLE", "EDIT", "BAR", "BUTTON", "BUTTON_HUGE", "PANEL", "SPEEDBUTTON",
                              "GROUPBOX", "PAGECONTROL", "TABTOP", "TABBOTTOM", "HINT", "MAINMENU", "MENUITEM", "MENULINE"}) {
@@ -103,8 +103,8 @@ TEST(ProgramSkins, StartUpEndsInAcrylWithoutTheSkinFolderAndInRhombusWithIt) {
     startProgram(driver);
     TsSkinManager* sm = mainManager(driver);
     ASSERT_NE(sm, nullptr);
-    EXPECT_EQ(sm->SkinName(), "Acryl (internal)");
-    EXPECT_TRUE(sm->Active());
+    EXPECT_EQ(sm->skinName(), "Acryl (internal)");
+    EXPECT_TRUE(sm->active());
     EXPECT_EQ(sm->model().SkinData.SkinPath, "");
     EXPECT_EQ(sm->model().SkinData.Description, "Light frosted acrylic: pale blue-grey panels, glassy buttons with a white upper rim");
   }
@@ -121,7 +121,7 @@ TEST(ProgramSkins, StartUpEndsInAcrylWithoutTheSkinFolderAndInRhombusWithIt) {
   startProgram(driver);
   TsSkinManager* sm = mainManager(driver);
   ASSERT_NE(sm, nullptr);
-  EXPECT_EQ(sm->SkinName(), "Rhombus");
+  EXPECT_EQ(sm->skinName(), "Rhombus");
   EXPECT_TRUE(sm->IsPacked());
   EXPECT_NE(sm->model().SkinData.SkinPath, "");
   EXPECT_EQ(sm->model().SkinData.Description, "Teal frames with a rhombus lattice, grey-green panels, glassy buttons");
@@ -130,7 +130,7 @@ TEST(ProgramSkins, StartUpEndsInAcrylWithoutTheSkinFolderAndInRhombusWithIt) {
   std::set<std::string> descriptions;
   for (const std::string& cover : kCovers) {
     sm->setSkinName(cover);
-    EXPECT_EQ(sm->SkinName(), cover);
+    EXPECT_EQ(sm->skinName(), cover);
     EXPECT_TRUE(sm->IsPacked()) << cover;
     descriptions.insert(sm->model().SkinData.Description);
   }

@@ -15,10 +15,10 @@ TEST_F(SkinChoiceTest, PackageBeatsFolderAndInternalSkin) {
   TsSkinManager& sm = makeManager(internalSkins({"Acryl (internal)", "Rhombus"}));
   sm.setSkinName("Rhombus");
   EXPECT_EQ(author(sm), "package");
-  EXPECT_EQ(sm.SkinName(), "Rhombus");
+  EXPECT_EQ(sm.skinName(), "Rhombus");
   EXPECT_TRUE(sm.IsPacked());
   EXPECT_EQ(sm.model().SkinData.SkinPath, temp.str() + "/");
-  EXPECT_EQ(sm.SkinInfo(), "6.14");
+  EXPECT_EQ(sm.skinInfo(), "6.14");
 }
 
 TEST_F(SkinChoiceTest, FolderBeatsInternalSkin) {
@@ -50,8 +50,8 @@ TEST_P(InternalSkinChoiceTest, ExactNameElseFirstInternalSkin) {
   TsSkinManager& sm = makeManager(internalSkins({"Acryl (internal)", "Beijing (internal)", "Rhombus (internal)"}));
   sm.setSkinName(GetParam().asked);
   EXPECT_EQ(author(sm), GetParam().shown);
-  EXPECT_EQ(sm.SkinName(), GetParam().shown);
-  EXPECT_TRUE(sm.Active());
+  EXPECT_EQ(sm.skinName(), GetParam().shown);
+  EXPECT_TRUE(sm.active());
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, InternalSkinChoiceTest,
@@ -73,15 +73,15 @@ TEST_F(SkinChoiceTest, NoInternalSkinsAndNothingFoundSwitchesSkinningOff) {
   log.clear();
 
   sm.setSkinName("Rhombus");
-  EXPECT_FALSE(sm.Active());
-  EXPECT_EQ(sm.SkinName(), "Rhombus");
-  EXPECT_EQ(sm.SkinInfo(), "N/A");
+  EXPECT_FALSE(sm.active());
+  EXPECT_EQ(sm.skinName(), "Rhombus");
+  EXPECT_EQ(sm.skinInfo(), "N/A");
   EXPECT_TRUE(sm.model().Sections.empty());
   EXPECT_EQ(sm.model().CommonIndices.GlobalInfo, -1);
   EXPECT_EQ(log.lines(), std::vector<std::string>{"form:SKC_REMOVESKIN"});
   // Later names are only stored.
   sm.setSkinName("Wood");
-  EXPECT_FALSE(sm.Active());
+  EXPECT_FALSE(sm.active());
   EXPECT_TRUE(sm.model().Sections.empty());
 }
 
@@ -92,7 +92,7 @@ TEST_F(SkinChoiceTest, PackageAndFolderNamesIgnoreLetterCase) {
   TsSkinManager& sm = makeManager(internalSkins({"Acryl (internal)"}));
   sm.setSkinName("Rhombus");
   EXPECT_EQ(author(sm), "package");
-  EXPECT_EQ(sm.SkinName(), "Rhombus");
+  EXPECT_EQ(sm.skinName(), "Rhombus");
   sm.setSkinName("Wood");
   EXPECT_EQ(author(sm), "folder");
   EXPECT_EQ(sm.model().SkinData.SkinPath, temp.str() + "/wood/");
@@ -117,12 +117,12 @@ TEST_F(SkinChoiceTest, SkinNameWhileInactiveIsOnlyStored) {
   TsSkinManager& sm = makeManager(internalSkins({"Acryl (internal)"}));
   sm.setActive(false);
   sm.setSkinName("Wood");
-  EXPECT_EQ(sm.SkinName(), "Wood");
+  EXPECT_EQ(sm.skinName(), "Wood");
   EXPECT_TRUE(sm.model().Sections.empty());
-  EXPECT_EQ(sm.SkinInfo(), "N/A");
+  EXPECT_EQ(sm.skinInfo(), "N/A");
   sm.setActive(true);
   EXPECT_EQ(author(sm), "wood");
-  EXPECT_EQ(sm.SkinInfo(), "6.14");
+  EXPECT_EQ(sm.skinInfo(), "6.14");
 }
 
 TEST_F(SkinChoiceTest, SkinDirectoryAssignmentSetsTheSkinPathOnlyWhenItChanges) {

@@ -56,7 +56,7 @@ TEST_F(SkinColorTest, HueTurnsRedIntoGreenKeepingMagentaAndGrey) {
   EXPECT_EQ(masterColors(sm), (std::vector<Color>{rgb(0, 255, 0), clFuchsia, kGrey, rgb(40, 100, 70)}));
   // The same skin again: painted anew, its indices unchanged, so no SKC_REFRESH.
   EXPECT_EQ(log.lines(), (std::vector<std::string>{"form:SKC_FADEDONE", "form:SKC_SETSKIN"}));
-  EXPECT_EQ(sm.SkinInfo(), "6.14");
+  EXPECT_EQ(sm.skinInfo(), "6.14");
   EXPECT_GE(sm.model().CommonIndices.GlobalInfo, 0);
   EXPECT_EQ(sm.model().CommonIndices.GlobalInfo, sm.model().FindSection("GLOBALINFO"));
 }

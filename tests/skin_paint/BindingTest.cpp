@@ -74,7 +74,7 @@ class BindingTest : public ::testing::Test {
 
   void SetUp() override {
     sm = &driver.app().make<TsSkinManager>();
-    sm->InternalSkins().add() = protocolSkin();
+    sm->internalSkins().add() = protocolSkin();
     sm->setSkinName("Protocol");
     form = &driver.app().CreateForm<TForm>();
     form->setBounds(0, 0, 300, 200);

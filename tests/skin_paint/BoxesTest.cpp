@@ -111,7 +111,7 @@ class BoxesTest : public ::testing::Test {
 
   void SetUp() override {
     sm = &driver.app().make<TsSkinManager>();
-    sm->InternalSkins().add() = boxesSkin();
+    sm->internalSkins().add() = boxesSkin();
     sm->setSkinName("Boxes");
     form = &driver.app().CreateForm<TForm>();
     form->setBounds(0, 0, 500, 520);

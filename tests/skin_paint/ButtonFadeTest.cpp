@@ -85,8 +85,8 @@ class ButtonFadeTest : public ::testing::Test {
 
   void useSkin(int iterations) {
     sm = &driver.app().make<TsSkinManager>();
-    sm->InternalSkins().add() = fadingSkin("Fading", iterations);
-    sm->InternalSkins().add() = fadingSkin("Other", iterations, rgb(250, 120, 40));
+    sm->internalSkins().add() = fadingSkin("Fading", iterations);
+    sm->internalSkins().add() = fadingSkin("Other", iterations, rgb(250, 120, 40));
     sm->setSkinName("Fading");
     form = &driver.app().CreateForm<TForm>();
     form->setBounds(0, 0, 300, 200);
@@ -137,9 +137,27 @@ TEST_F(ButtonFadeTest, AButtonOnAHeldParentStillShowsALookOnItsFirstPaint) {
   sendSkinCommand(panel, SKC_SETHELD, 0, 1);
   TsBitBtn& b = button<TsBitBtn>({20, 20, 120, 50}, &panel);
   driver.settle();
-  EXPECT_TRUE(b.SkinData.PaintingHeld);
+  // The panel's paint ended its own hold and told the button, which shows its look.
+  EXPECT_FALSE(panel.SkinData.PaintingHeld);
+  EXPECT_FALSE(b.SkinData.PaintingHeld);
   EXPECT_EQ(centreShown(b), kNormal);
   EXPECT_EQ(shownAt(b, {0, 15}), kNormalEdge);
+}
+
+TEST_F(ButtonFadeTest, AButtonPaintedWhileItsParentIsHeldWaitsForTheParentsPaint) {
+  useSkin(0);
+  TsPanel& panel = button<TsPanel>({0, 0, 200, 100});
+  TsBitBtn& b = button<TsBitBtn>({20, 20, 120, 50}, &panel);
+  driver.settle();
+  sendSkinCommand(panel, SKC_SETHELD, 0, 1);
+  b.Invalidate();
+  driver.settle();
+  EXPECT_TRUE(b.SkinData.PaintingHeld) << "painted alone, under a held parent";
+  panel.Invalidate();
+  driver.settle();
+  EXPECT_FALSE(panel.SkinData.PaintingHeld);
+  EXPECT_FALSE(b.SkinData.PaintingHeld) << "the parent's paint released it";
+  EXPECT_EQ(centreShown(b), kNormal);
 }
 
 TEST_F(ButtonFadeTest, TransparentMaskCornersAreCutFromTheWindowSoClicksReachTheParent) {
@@ -193,7 +211,7 @@ TEST_F(ButtonFadeTest, APressFadesHalfAsLongAndOneIterationNotAtAll) {
   for (const Case c : {Case{5, 2}, Case{4, 2}, Case{1, 0}}) {
     SCOPED_TRACE(c.iterations);
     const std::string name = "Press" + std::to_string(c.iterations);
-    sm->InternalSkins().add() = fadingSkin(name, c.iterations);
+    sm->internalSkins().add() = fadingSkin(name, c.iterations);
     sm->setSkinName(name);
     RecordingBitBtn& b = button<RecordingBitBtn>({20, 20, 120, 50});
     driver.moveTo(b.clientToScreen({50, 15}));

@@ -109,7 +109,7 @@ class FrameFixture : public ::testing::Test {
     driver.app().CreateForm<TForm>();
     sm = &driver.app().make<TsSkinManager>();
     sm->AnimEffects.SkinChanging.Active = false;
-    sm->InternalSkins().add() = frameSkin(options);
+    sm->internalSkins().add() = frameSkin(options);
     sm->setSkinName("Frames");
   }
 

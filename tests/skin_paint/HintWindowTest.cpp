@@ -344,7 +344,7 @@ TEST_F(HintWindowTest, HintsDrawnFromTheSkinSectionTakeItsLookAndShape) {
   frame.ImageCount = 1;
   frame.StretchMode = 4;  // the centre may be drawn
   frame.WL = frame.WT = frame.WR = frame.WB = 3;
-  sm.InternalSkins().add() = std::move(skin);
+  sm.internalSkins().add() = std::move(skin);
   sm.setSkinName(std::string(kFixtureSkinName));
   HintForm& f = form([](TsHintManager& m) {
     testingWindowSettings(m);
@@ -446,7 +446,7 @@ class ProbeFrame : public TCustomControl {
 
 TEST_F(HintWindowTest, AControlHandedOverByTheHandlerIsShownInsteadOfTheText) {
   TsSkinManager& sm = driver.app().make<TsSkinManager>();
-  sm.InternalSkins().add() = fixtureSkin();
+  sm.internalSkins().add() = fixtureSkin();
   sm.setSkinName(std::string(kFixtureSkinName));
   Color seen = clNone;
   HintForm& f = form([&seen](TsHintManager& m) {

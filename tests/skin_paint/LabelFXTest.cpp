@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 
 #include "gfx/PixelTestUtil.h"
 #include "skin/paint/ShadowBlur.h"
@@ -200,7 +201,7 @@ TEST_F(LabelFXTest, TextColourByKind) {
   struct Case {
     const char* name;
     TsKindType kind;
-    LabelSkin* skin;
+    const FakeSkin* skin;
     Color expected;
   };
   const Color labelColor = rgb(200, 0, 0), kindColor = rgb(0, 0, 200);
@@ -212,8 +213,8 @@ TEST_F(LabelFXTest, TextColourByKind) {
                  Case{"skin not active: the kind colour", TsKindType::ktSkin, &inactive, kindColor},
                  Case{"skin without GLOBALINFO: the kind colour", TsKindType::ktSkin, &noGlobalInfo, kindColor}}) {
     SCOPED_TRACE(k.name);
-    LabelSkin none;
-    ScopedLabelSkin scoped(k.skin ? *k.skin : none);
+    std::optional<ScopedSkin> scoped;
+    if (k.skin) scoped.emplace(*k.skin);
     auto label = makeLabel(kVerdana, clBlack, 0, 0, "Ш");
     label->setColor(labelColor);
     label->kind().setKindType(k.kind);
@@ -239,7 +240,7 @@ TEST_F(LabelFXTest, ShadowParametersByMode) {
   struct Case {
     const char* name;
     TsShadowMode mode;
-    LabelSkin* skin;
+    const FakeSkin* skin;
     TsLabelFX::ShadowParams expected;
   };
   const TsLabelFX::ShadowParams own{rgb(166, 202, 240), 10, 1};
@@ -249,8 +250,8 @@ TEST_F(LabelFXTest, ShadowParametersByMode) {
                  Case{"skin1 without an active skin: the label's own", TsShadowMode::smSkin1, &inactive, own},
                  Case{"skin1 without a skin: the label's own", TsShadowMode::smSkin1, nullptr, own}}) {
     SCOPED_TRACE(k.name);
-    LabelSkin none;
-    ScopedLabelSkin scoped(k.skin ? *k.skin : none);
+    std::optional<ScopedSkin> scoped;
+    if (k.skin) scoped.emplace(*k.skin);
     TsLabelFX label(nullptr);
     label.shadow().setMode(k.mode);
     label.shadow().setColor(own.color);

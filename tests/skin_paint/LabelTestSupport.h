@@ -1,60 +1,98 @@
 #pragma once
-// Fixtures for the skinned label tests: a skin that answers what labels ask (put in place with
-// a ScopedLabelSkin), a parent that answers the skin engine's queries, and painting a windowless
-// label onto a bitmap the way its parent would.
+// Fixtures for the skinned label tests: a small skin made in code and loaded by a default skin
+// manager for a scope (the labels ask it through their binding, as every skinned control does),
+// a parent that answers the skin engine's queries, and painting a windowless label onto a
+// bitmap the way its parent would.
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "driver/HeadlessDriver.h"
 #include "framework/CustomControl.h"
 #include "gfx/Canvas.h"
-#include "skin/paint/LabelSkin.h"
-#include "skin/paint/ScopedLabelSkin.h"
+#include "skin/data/SkinPackageWriter.h"
+#include "skin/data/TsGeneralData.h"
 #include "skin/manager/SkinCommands.h"
+#include "skin/manager/TsSkinManager.h"
+#include "skin/paint/TsBackgroundInfo.h"
 
 namespace tavra::test {
+
+// What a label reads of one section.
+struct LabelSkinSection {
+  static constexpr Color kNone = kNoColor;  // a contour colour that is not set (-1)
+  Color fontColor = 0;                      // FONTCOLOR
+  Color contourLeft = kNone;                // TCLEFT
+  int transparency = 0;                     // TRANSPARENCY, percent
+  bool giveOwnFont = false;                 // GIVEOWNFONT
+  Color color = rgb(10, 20, 30);            // COLOR: the fill of a painted section
+};
 
 struct FakeSection {
   std::string name;
   LabelSkinSection values;
 };
 
-class FakeSkin : public LabelSkin {
- public:
-  bool active = true;
-  bool managerOn = true;
+// The skin's first shadow; a blur of -1 means the skin sets none.
+struct LabelSkinShadow {
+  Color color = 0;
+  int blur = -1;
+  int offset = 0;
+};
+
+// A skin described by what the labels read of it.
+struct FakeSkin {
+  bool active = true;  // the loaded data are usable
   std::vector<FakeSection> sections;  // GLOBALINFO first, as in every skin
   LabelSkinShadow shadow;
-  Color sectionFill = rgb(10, 20, 30);
 
-  struct PaintCall {
-    Rect rect;
-    int section = -1;
-    const TControl* control = nullptr;
-  };
-  std::vector<PaintCall> painted;
-
-  bool dataActive() const override { return active; }
-  bool managerActive() const override { return managerOn; }
-  LParam managerParam() const override { return reinterpret_cast<LParam>(this); }
-  int findSection(std::string_view name) const override {
-    for (size_t i = 0; i < sections.size(); ++i) {
-      if (sections[i].name == name) return static_cast<int>(i);
+  // The skin's "Options.dat"; the shadow goes into GLOBALINFO.
+  std::string options() const {
+    std::string text;
+    auto line = [&](const char* key, long long value) { text += std::string(key) + "=" + std::to_string(value) + "\n"; };
+    for (const FakeSection& s : sections) {
+      text += "[" + s.name + "]\n";
+      if (s.name == "GLOBALINFO") {
+        text += "VERSION=6.14\n";
+        line("SHADOW1COLOR", shadow.color);
+        line("SHADOW1BLUR", shadow.blur);
+        line("SHADOW1OFFSET", shadow.offset);
+      }
+      line("COLOR", s.values.color);
+      line("FONTCOLOR", s.values.fontColor);
+      line("TCLEFT", s.values.contourLeft == kNoColor ? -1 : static_cast<long long>(s.values.contourLeft));
+      line("TRANSPARENCY", s.values.transparency);
+      text += std::string("GIVEOWNFONT=") + (s.values.giveOwnFont ? "TRUE" : "FALSE") + "\n";
     }
-    return -1;
+    return text;
   }
-  std::optional<LabelSkinSection> section(int index) const override {
-    if (index < 0 || index >= static_cast<int>(sections.size())) return std::nullopt;
-    return sections[static_cast<size_t>(index)].values;
+};
+
+// Loads `skin` into a new default skin manager while it lives; the manager goes with it. Made
+// while another manager is the default, it loads nothing and counts as no skin.
+class ScopedSkin {
+ public:
+  explicit ScopedSkin(const FakeSkin& skin) : manager_(std::make_unique<TsSkinManager>(nullptr)) {
+    SkinPackageWriter writer;
+    writer.add("Options.dat", std::string_view(skin.options()));
+    TsStoredSkin& stored = manager_->internalSkins().add();
+    stored.Name = "Labels (internal)";
+    stored.Data = writer.build();
+    manager_->setSkinName("Labels (internal)");
+    // The window in which a manager's data are not usable (while it announces a new skin).
+    if (!skin.active) manager_->model().SkinData.Active = false;
   }
-  LabelSkinShadow shadow1() const override { return shadow; }
-  void paintSection(Canvas& canvas, const Rect& rect, int index, TControl& control) override {
-    painted.push_back({rect, index, &control});
-    canvas.fillRect(rect, sectionFill);
-  }
+  ScopedSkin(const ScopedSkin&) = delete;
+  ScopedSkin& operator=(const ScopedSkin&) = delete;
+
+  TsSkinManager& manager() { return *manager_; }
+  LParam param() const { return manager_->commandParam(); }
+
+ private:
+  std::unique_ptr<TsSkinManager> manager_;
 };
 
 // A container that answers the skin engine's queries as a skinned control would.
@@ -64,6 +102,7 @@ class SkinnedParent : public TCustomControl {
   int sectionIndex = -1;  // answered as index + 1; -1 answers 0 (not skinned)
   bool skinned = false;
   Color colorAnswer = 0;
+  const Bitmap* background = nullptr;  // answered to SKC_GETBG when set (its cache)
   std::function<void(const TMessage&)> onMessage;  // sees every message first
 
   void WndProc(TMessage& m) override {
@@ -73,6 +112,15 @@ class SkinnedParent : public TCustomControl {
         case SKC_GETSECTIONINDEX: m.Result = sectionIndex + 1; return;
         case SKC_ISSKINNED: m.Result = skinned ? 1 : 0; return;
         case SKC_GETCOLOR: m.Result = static_cast<LResult>(colorAnswer); return;
+        case SKC_GETBG:
+          if (background) {
+            auto& info = *reinterpret_cast<TsBackgroundInfo*>(m.LParam_);
+            info.Kind = BackgroundKind::Bitmap;
+            info.Bitmap = background;
+            info.OffsetX = info.OffsetY = 0;
+          }
+          m.Result = 0;
+          return;
         default: m.Result = 0; return;
       }
     }

@@ -18,7 +18,7 @@ TEST(ProgramSkinButtons, EverySkinGivesButtonsDistinctLooks) {
   TsSkinManager& sm = driver.app().make<TsSkinManager>();
   sm.setInternalSkins(builtInSkins());
   sm.AllowGlowing = false;  // a glow lies over the button's edges on the screen
-  ASSERT_EQ(sm.InternalSkins().count(), 51);
+  ASSERT_EQ(sm.internalSkins().count(), 51);
   TForm& form = driver.app().CreateForm<TForm>();
   form.setBounds(0, 0, 400, 200);
   form.Show();
@@ -35,8 +35,8 @@ TEST(ProgramSkinButtons, EverySkinGivesButtonsDistinctLooks) {
     const Point at = c.clientToScreen({0, 0});
     return screen.copy(Rect::fromSize(at.x, at.y, c.width(), c.height()));
   };
-  for (int i = 0; i < sm.InternalSkins().count(); ++i) {
-    const std::string name = sm.InternalSkins().items()[static_cast<size_t>(i)].Name;
+  for (int i = 0; i < sm.internalSkins().count(); ++i) {
+    const std::string name = sm.internalSkins().items()[static_cast<size_t>(i)].Name;
     SCOPED_TRACE(name);
     sm.setSkinName(name);
     driver.moveTo(away);

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 
+#include "framework/Form.h"
 #include "gfx/PixelTestUtil.h"
 #include "skin/paint/sLabel.h"
 #include "skin_paint/LabelTestSupport.h"
@@ -68,8 +70,8 @@ TEST_F(SkinLabelTest, TextColourComesFromTheSkinWhereItSaysSo) {
     s.active = k.active;
     s.sections[1].values.transparency = k.parentTransparency;
     if (!k.keepGlobalInfo) s.sections[0].name = "OTHER";
-    LabelSkin none;
-    ScopedLabelSkin scoped(k.registered ? static_cast<LabelSkin&>(s) : none);
+    std::optional<ScopedSkin> scoped;
+    if (k.registered) scoped.emplace(s);
     parent.sectionIndex = k.parentSection;
     grandparent.sectionIndex = k.grandparentSection;
     auto label = makeLabel<TsLabel>();
@@ -81,7 +83,7 @@ TEST_F(SkinLabelTest, TextColourComesFromTheSkinWhereItSaysSo) {
 }
 
 TEST_F(SkinLabelTest, LabelThatDoesNotUseSkinColourKeepsItsFont) {
-  ScopedLabelSkin scoped(skin);
+  ScopedSkin scoped(skin);
   parent.sectionIndex = 1;
   auto label = makeLabel<TsLabel>();
   label->setUseSkinColor(false);
@@ -93,7 +95,7 @@ TEST_F(SkinLabelTest, LabelThatDoesNotUseSkinColourKeepsItsFont) {
 }
 
 TEST_F(SkinLabelTest, NamedSectionIsPaintedBehindTheText) {
-  ScopedLabelSkin scoped(skin);
+  const Color fill = rgb(10, 20, 30);  // the FORM section's COLOR
   struct Case {
     const char* section;
     bool managerOn;
@@ -101,23 +103,20 @@ TEST_F(SkinLabelTest, NamedSectionIsPaintedBehindTheText) {
     Color font;
   };
   for (Case k : {Case{"FORM", true, true, kForm}, Case{"GLOBALINFO", true, false, kGlobal}, Case{"MISSING", true, false, kGlobal},
-                 Case{"FORM", false, false, kGlobal}}) {
+                 Case{"FORM", false, false, kFont.color}}) {
     SCOPED_TRACE(k.section);
-    skin.managerOn = k.managerOn;
-    skin.painted.clear();
+    ScopedSkin scoped(skin);
+    // A manager switched off has no skin left: nothing painted, the font keeps its own colour.
+    if (!k.managerOn) scoped.manager().setActive(false);
     auto label = makeLabel<TsLabel>();
     label->setSkinSection(k.section);
     Bitmap shown = paint(*label);
     EXPECT_EQ(label->paintFont().color, k.font);
-    if (k.paints) {
-      ASSERT_EQ(skin.painted.size(), 1u);
-      EXPECT_EQ(skin.painted[0].rect, label->clientRect());
-      EXPECT_EQ(skin.painted[0].section, 2);
-      EXPECT_EQ(skin.painted[0].control, label.get());
-      EXPECT_EQ(shown.colorAt(0, 0), skin.sectionFill) << "the text goes over the section's look";
-    } else {
-      EXPECT_TRUE(skin.painted.empty());
-      EXPECT_EQ(shown.colorAt(0, 0), clWhite);
+    EXPECT_GT(countColor(shown, k.font), 10) << "the text is drawn in the section's font colour";
+    const int r = label->width() - 1, b = label->height() - 1;
+    for (Point p : {Point{0, 0}, Point{r, 0}, Point{0, b}, Point{r, b}}) {
+      // The section covers the label's whole client rectangle, under the text.
+      EXPECT_EQ(shown.colorAt(p.x, p.y), k.paints ? fill : clWhite) << p.x << "," << p.y;
     }
   }
 }
@@ -133,7 +132,7 @@ TEST_F(SkinLabelTest, DisabledTextUnderASkinFadesIntoTheParentColour) {
   parent.colorAnswer = rgb(10, 20, 30);
   for (Case k : {Case{"plain parent: its Color", false, rgb(120, 60, 100)}, Case{"skinned parent: its answer", true, rgb(6, 12, 118)}}) {
     SCOPED_TRACE(k.name);
-    ScopedLabelSkin scoped(skin);
+    ScopedSkin scoped(skin);
     parent.skinned = k.skinnedParent;
     auto label = makeLabel<TsLabel>();
     label->setEnabled(false);
@@ -151,22 +150,32 @@ TEST_F(SkinLabelTest, DisabledTextUnderASkinFadesIntoTheParentColour) {
 }
 
 TEST_F(SkinLabelTest, EndOfTheDefaultSkinGivesBackTheWindowTextColour) {
-  ScopedLabelSkin scoped(skin);
+  // On a form, so that the manager's notices reach the labels.
+  TForm& form = driver.app().CreateForm<TForm>();
+  grandparent.setParent(&form);
+  ScopedSkin scoped(skin);
   auto removeSkin = [&](TControl& l, LParam manager) { l.Perform(SM_SKINCMD, skinCommandWParam(SKC_REMOVESKIN), manager); };
   auto label = makeLabel<TsLabel>();
-  removeSkin(*label, reinterpret_cast<LParam>(&parent));
-  EXPECT_EQ(label->font().color, kFont.color) << "another manager's skin";
-  removeSkin(*label, skin.managerParam());
-  EXPECT_EQ(label->font().color, clWindowText);
-
   auto keeps = makeLabel<TsLabel>();
   keeps->setUseSkinColor(false);
-  removeSkin(*keeps, skin.managerParam());
-  EXPECT_EQ(keeps->font().color, kFont.color);
-
   auto fx = makeLabel<TsLabelFX>();
-  removeSkin(*fx, skin.managerParam());
+  removeSkin(*label, reinterpret_cast<LParam>(&parent));
+  EXPECT_EQ(label->font().color, kFont.color) << "another manager's skin";
+  label->setSkinSection("MISSING");
+  EXPECT_EQ(label->font().color, kFont.color) << "a section the skin lacks is no end of the skin";
+  removeSkin(*label, scoped.param());
+  EXPECT_EQ(label->font().color, kFont.color) << "the skin is still in use";
+
+  scoped.manager().setActive(false);
+  EXPECT_EQ(label->font().color, clWindowText);
+  EXPECT_EQ(keeps->font().color, kFont.color);
   EXPECT_EQ(fx->font().color, clWindowText);
+
+  // With the skin off, naming a section leaves a font set since as it is.
+  label->setFont(kFont);
+  label->setSkinSection("FORM");
+  EXPECT_EQ(label->font().color, kFont.color);
+  grandparent.setParent(nullptr);
 }
 
 TEST_F(SkinLabelTest, FontChangeRemeasuresAnAutoSizedLabel) {
@@ -180,7 +189,7 @@ TEST_F(SkinLabelTest, FontChangeRemeasuresAnAutoSizedLabel) {
   label->setFont(kFont);
   EXPECT_GT(label->width(), before) << "a fixed-size label keeps its size";
   // Painting in the skin's colour changes neither the font nor the size.
-  ScopedLabelSkin scoped(skin);
+  ScopedSkin scoped(skin);
   label->setAutoSize(true);
   int width = label->width();
   paint(*label);
@@ -210,10 +219,10 @@ TEST_F(SkinLabelTest, SkinSectionSetterAndDefaults) {
   EXPECT_EQ(label->skinSection(), "");
   label->setSkinSection("PANEL");
   EXPECT_EQ(label->skinSection(), "PANEL");
-  // Written the way the other skinned controls name their section.
-  label->SkinData.SkinSection = "BUTTON_HUGE";
+  // Written the way the other skinned controls name their section, stored upper-case.
+  label->SkinData.setSkinSection("button_huge");
   EXPECT_EQ(label->skinSection(), "BUTTON_HUGE");
-  EXPECT_EQ(label->SkinData.SkinSection, "BUTTON_HUGE");
+  EXPECT_EQ(label->SkinData.skinSection(), "BUTTON_HUGE");
 }
 
 class RecordingBoundLabel : public EditLabelOwner {

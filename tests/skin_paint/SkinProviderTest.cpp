@@ -370,7 +370,7 @@ TEST_F(SkinProviderTest, ASkinChangeFadesIntoTheNewSkin) {
   for (TsSkinGeneral& s : second.GeneralData) {
     if (s.SectionName == "FORMTITLE") s.HotColor = rgb(150, 20, 20);
   }
-  sm->InternalSkins().add() = second;
+  sm->internalSkins().add() = second;
   sm->AnimEffects.SkinChanging.Active = true;
   sm->AnimEffects.SkinChanging.Time = 100;
   TForm& form = showForm();

@@ -79,7 +79,7 @@ class SkinnedMenusTest : public ::testing::Test {
   void start(bool border) {
     installMenuSkinning();
     sm = &driver.app().make<TsSkinManager>();
-    sm->InternalSkins().add() = menuSkin(border);
+    sm->internalSkins().add() = menuSkin(border);
     sm->setSkinName("Menus");
     skinner = dynamic_cast<TsSkinableMenus*>(sm->menuSkinner());
     ASSERT_NE(skinner, nullptr);

@@ -87,8 +87,8 @@ class TabControlSkin : public ::testing::Test {
 
   void SetUp() override {
     sm = &driver.app().make<TsSkinManager>();
-    sm->InternalSkins().add() = tabSkin(true);
-    sm->InternalSkins().add() = tabSkin(false);
+    sm->internalSkins().add() = tabSkin(true);
+    sm->internalSkins().add() = tabSkin(false);
     sm->setSkinName("Tabs");
     form = &driver.app().CreateForm<TForm>();
     form->setBounds(0, 0, 420, 300);

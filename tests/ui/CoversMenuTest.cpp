@@ -50,7 +50,7 @@ TEST_F(CoversMenuTest, EachCoverSetsItsNameExactly) {
     EXPECT_EQ(item.caption(), k);
     EXPECT_EQ(item.bitmap().size(), (Size{160, 115}));
     item.Click();
-    EXPECT_EQ(f.sm->SkinName(), kCoverNames[i]);
+    EXPECT_EQ(f.sm->skinName(), kCoverNames[i]);
     EXPECT_TRUE(f.sm->IsPacked()) << "found as the package of that name, not an internal skin";
   }
   // The telling names: a lower-case l, and blanks inside and at the end.
@@ -85,7 +85,7 @@ TEST_F(CoversMenuTest, ChoosingWoodInTheMenuRepaintsTheProgramInIt) {
   ASSERT_NE(skinner, nullptr);
   EXPECT_EQ(itemHeight, 115 + 2 * skinner->Margin);
   EXPECT_TRUE(scrolls) << "51 covers are far taller than the screen";
-  EXPECT_EQ(f.sm->SkinName(), "Wood");
+  EXPECT_EQ(f.sm->skinName(), "Wood");
   const Bitmap after = driver.ws().captureScreen(window);
   EXPECT_FALSE(samePixels(before, after));
   // Nothing is left from the old skin: painting everything again changes no pixel.
@@ -99,9 +99,9 @@ TEST_F(CoversMenuTest, NamesSpeltOtherwiseThanTheInternalSkinsResolveToTheirPack
   for (int index : {4, 28}) {
     chooseCover(driver, index);
     driver.settle();
-    EXPECT_EQ(f.sm->SkinName(), kCoverNames[static_cast<size_t>(index)]);
+    EXPECT_EQ(f.sm->skinName(), kCoverNames[static_cast<size_t>(index)]);
     EXPECT_TRUE(f.sm->IsPacked());
-    EXPECT_NE(f.sm->SkinName(), "Acryl (internal)");
+    EXPECT_NE(f.sm->skinName(), "Acryl (internal)");
   }
 }
 

@@ -46,7 +46,7 @@ Bitmap sheetOf(HeadlessDriver& d, TsSkinManager& sm, const TControl& form) {
     d.advance(400);  // fades and animations come to rest
     const Bitmap screen = d.screenshot();
     std::string caption = std::to_string(i + 1) + " " + kCovers[i];
-    if (sm.SkinName() != kCovers[i]) caption += " (missing: " + sm.SkinName() + ")";
+    if (sm.skinName() != kCovers[i]) caption += " (missing: " + sm.skinName() + ")";
     sheet.put(static_cast<int>(i), screen.copy(r), caption);
   }
   return sheet.bitmap();

@@ -42,7 +42,7 @@ void fixtureSkinned(HeadlessDriver& d, const std::function<void(const std::strin
   startProgram(d);
   d.advanceUntil([] { return programWindows().Form1->visible(); }, 20000, 100);
   TForm1& f = *programWindows().Form1;
-  f.sm->InternalSkins().add() = fixtureSkin();
+  f.sm->internalSkins().add() = fixtureSkin();
   f.sm->setSkinName(std::string(kFixtureSkinName));
   // Without internal skins the start-up found none and switched the manager off.
   f.sm->setActive(true);

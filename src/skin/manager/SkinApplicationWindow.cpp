@@ -24,7 +24,7 @@ LResult SkinApplicationWindow::handle(Window& window, MessageId msg, WParam wPar
     case kMenuItemDrawnMessage:
     case kMenuPopupMessage: {
       SkinMenuSkinner* skinner = manager_.menuSkinner();
-      if (!manager_.SkinnedPopups() || !skinner) return 0;
+      if (!manager_.skinnedPopups() || !skinner) return 0;
       Window* popup = msg == kMenuItemDrawnMessage ? skinner->popupWindowOfItem(lParam)
                                                    : WindowSystem::instance().find(static_cast<WindowHandle>(lParam));
       if (popup) skinner->takePopupWindow(*popup);

@@ -112,7 +112,7 @@ void TsSkinManager::setSkinDirectory(const std::string& directory) {
   model_->SkinData.SkinPath = ResolveSkinDirectory() + "/";
 }
 
-std::string TsSkinManager::SkinInfo() const {
+std::string TsSkinManager::skinInfo() const {
   if (!model_->SkinData.Active) return std::string(kNoSkinInfo);
   char text[32];
   const auto written = std::to_chars(text, text + sizeof text, model_->SkinData.Version, std::chars_format::general, 15);
@@ -157,7 +157,7 @@ void TsSkinManager::setIsDefault(bool value) {
 void TsSkinManager::setSkinnedPopups(bool value) {
   if (value == skinnedPopups_) return;
   skinnedPopups_ = value;
-  if (value && IsDefault() && menuSkinner_) menuSkinner_->applyToMenus(model_->SkinData.Active);
+  if (value && isDefault() && menuSkinner_) menuSkinner_->applyToMenus(model_->SkinData.Active);
 }
 
 std::string TsSkinManager::ResolveSkinDirectory() const { return resolveSkinDirectory(executableFolder(), skinDirectory_); }
@@ -292,9 +292,9 @@ void TsSkinManager::ApplySkin(Repaint repaint) {
   model_->CacheCommonIndices();
   Broadcast(SKC_REFRESH);
   model_->SkinData.Active = true;
-  if (IsDefault() && !hooks_) installHooks();
+  if (isDefault() && !hooks_) installHooks();
   // Menus follow at their next showing: the skinner's handlers are on every menu.
-  if (IsDefault() && menuSkinner_) menuSkinner_->applyToMenus(true);
+  if (isDefault() && menuSkinner_) menuSkinner_->applyToMenus(true);
   if (repaint == Repaint::Yes) RefreshForms();
 }
 
@@ -328,7 +328,7 @@ std::vector<TCustomForm*> TsSkinManager::providerFormsOfThis() {
     SkinFormProvider* provider = skinProviderOf(*form);
     if (!provider) continue;
     TsSkinManager* bound = provider->skinManager();
-    if (bound == this || (!bound && IsDefault())) forms.push_back(form);
+    if (bound == this || (!bound && isDefault())) forms.push_back(form);
   }
   return forms;
 }
@@ -338,11 +338,11 @@ void TsSkinManager::freezeProviderForms() {
     Window& w = *form->window();
     if (w.isVisible() && !w.isMinimized()) w.setRedraw(false);
   }
-  if (IsDefault() && AnimEffects.SkinChanging.Active) skinProcessState().skinChangeAnimation = true;
+  if (isDefault() && AnimEffects.SkinChanging.Active) skinProcessState().skinChangeAnimation = true;
 }
 
 void TsSkinManager::releaseProviderForms() {
-  if (IsDefault()) skinProcessState().skinChangeAnimation = false;
+  if (isDefault()) skinProcessState().skinChangeAnimation = false;
   for (TCustomForm* form : providerFormsOfThis()) {
     Window& w = *form->window();
     if (w.isVisible()) {

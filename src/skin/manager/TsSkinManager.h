@@ -53,29 +53,29 @@ class TsSkinManager : public TComponent {
   ~TsSkinManager() override;
 
   // Published properties. Setters run their algorithm at once.
-  bool Active() const { return active_; }
+  bool active() const { return active_; }
   void setActive(bool active);
-  const std::string& SkinName() const { return skinName_; }
+  const std::string& skinName() const { return skinName_; }
   void setSkinName(const std::string& name);
-  const std::string& SkinDirectory() const { return skinDirectory_; }
+  const std::string& skinDirectory() const { return skinDirectory_; }
   void setSkinDirectory(const std::string& directory);
-  TsStoredSkins& InternalSkins() { return internalSkins_; }
-  const TsStoredSkins& InternalSkins() const { return internalSkins_; }
+  TsStoredSkins& internalSkins() { return internalSkins_; }
+  const TsStoredSkins& internalSkins() const { return internalSkins_; }
   void setInternalSkins(TsStoredSkins skins) { internalSkins_ = std::move(skins); }
   // The loaded skin's VERSION ("6.14"), or "N/A" while no skin data are active. Writes are ignored.
-  std::string SkinInfo() const;
+  std::string skinInfo() const;
   void setSkinInfo(const std::string&) {}
-  std::string Version() const { return std::string(kVersion); }
+  std::string version() const { return std::string(kVersion); }
   void setVersion(const std::string&) {}
-  const std::vector<std::string>& CommonSections() const { return commonSections_; }
+  const std::vector<std::string>& commonSections() const { return commonSections_; }
   void setCommonSections(const std::vector<std::string>& lines);
-  int HueOffset() const { return hueOffset_; }
+  int hueOffset() const { return hueOffset_; }
   void setHueOffset(int degrees);
-  int Saturation() const { return saturation_; }
+  int saturation() const { return saturation_; }
   void setSaturation(int amount);
-  bool IsDefault() const { return DefaultManager() == this; }
+  bool isDefault() const { return DefaultManager() == this; }
   void setIsDefault(bool value);
-  bool SkinnedPopups() const { return skinnedPopups_; }
+  bool skinnedPopups() const { return skinnedPopups_; }
   void setSkinnedPopups(bool value);
   bool AllowGlowing = true;
   TacSkinningRules SkinningRules = kAllSkinningRules;

@@ -29,7 +29,7 @@ TCustomForm* untakenBox(Window& window) {
 void takeSystemBox(Window& window) {
   if (window.className() != kDialogClass) return;
   TsSkinManager* manager = TsSkinManager::DefaultManager();
-  if (!manager || !manager->Active() || !manager->HooksInstalled() || !(manager->SkinningRules & srStdDialogs)) return;
+  if (!manager || !manager->active() || !manager->HooksInstalled() || !(manager->SkinningRules & srStdDialogs)) return;
   TakenOverWindows& takenOver = skinProcessState().takenOver;
   if (takenOver.contains(window.handle()) || answersIsSkinned(window)) return;
   TCustomForm* box = untakenBox(window);

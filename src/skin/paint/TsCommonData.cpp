@@ -183,7 +183,7 @@ bool TsCommonData::IsCurrent() const {
 bool TsCommonData::HasSkin(bool requireActive) const {
   TsSkinManager* m = manager();
   if (!m || sectionIndex_ < 0 || !IsCurrent() || owner_.isDestroying() || m->isDestroying()) return false;
-  if (requireActive && !(m->Active() && m->model().SkinData.Active)) return false;
+  if (requireActive && !(m->active() && m->model().SkinData.Active)) return false;
   return m->model().IsValidSection(sectionIndex_);
 }
 
@@ -350,6 +350,24 @@ void TsCommonData::HoldPainting() {
 void TsCommonData::ReleasePainting() {
   PaintingHeld = false;
   sendToOwner(SKC_ENDUPDATE);
+}
+
+bool TsCommonData::StartPaint() {
+  TsSkinManager* m = manager();
+  TWinControl* parent = owner_.parent();
+  const bool upstreamHeld = m && !m->isDesigning() && PaintsThroughCache() && parent && sendSkinCommand(*parent, SKC_GETHELD) != 0;
+  PaintingHeld = upstreamHeld;
+  return !PaintingHeld;
+}
+
+void TsCommonData::TellChildrenPainted() {
+  if (!owner_.isWindowed() || owner_.isDestroying()) return;
+  // Indexed: a child's repaint may change nothing of the list, but a handler might.
+  const auto& children = static_cast<TWinControl&>(owner_).controls();
+  for (size_t i = 0; i < children.size(); ++i) {
+    TControl* child = children[i];
+    if (!child->isDestroying()) sendSkinCommand(*child, SKC_PARENTPAINTED);
+  }
 }
 
 void TsCommonData::RequestRepaint() {

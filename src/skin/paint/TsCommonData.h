@@ -92,6 +92,13 @@ class TsCommonData {
   void AnswerBackground(TsBackgroundInfo& info, int state, Window* window) const;
   void HoldPainting();
   void ReleasePainting();
+  // The start of the owner's paint: the hold stays while the parent is held (its SKC_GETHELD
+  // answer) and ends otherwise. True when the control may paint now; a held control paints
+  // nothing and waits for its parent's SKC_PARENTPAINTED.
+  bool StartPaint();
+  // The end of a container's paint: every child receives SKC_PARENTPAINTED, so one that was held
+  // while it waited for this paint shows itself again.
+  void TellChildrenPainted();
   void RequestRepaint();
   void EnsureCache();
   // The answer to SKC_GETCOLOR.

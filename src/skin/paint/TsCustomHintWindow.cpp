@@ -76,7 +76,7 @@ Rect TsCustomHintWindow::CalcHintRect(int, const std::string& hint, void*) {
   } else {
     const bool skin = usesSkinData();
     TsSkinManager* skins = TsSkinManager::DefaultManager();
-    if (skin && skins->Active()) {
+    if (skin && skins->active()) {
       const SkinModel& model = skins->model();
       const std::string& section = manager().SkinSection();
       SectionIndex = model.FindSection(section);
@@ -374,7 +374,7 @@ void TsCustomHintWindow::paintFrame(Bitmap& bitmap, const Rect& t) {
   Bitmap picture = NewBitmap24(frame->width(), frame->height());
   picture.fill(kWhite);
   TsSkinManager* skins = TsSkinManager::DefaultManager();
-  if (skins && skins->Active()) {
+  if (skins && skins->active()) {
     frame->setVisible(true);
     Canvas c(picture);
     frame->handle().send(WM_PRINT, reinterpret_cast<WParam>(&c), PRF_CLIENT | PRF_CHILDREN | PRF_ERASEBKGND | PRF_NONCLIENT);

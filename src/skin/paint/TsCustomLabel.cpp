@@ -2,49 +2,58 @@
 
 #include "framework/Draw3D.h"
 #include "framework/WinControl.h"
-#include "skin/paint/LabelSkin.h"
+#include "skin/data/SkinModel.h"
 #include "skin/manager/SkinCommands.h"
+#include "skin/manager/SkinProcessState.h"
+#include "skin/manager/TsSkinManager.h"
+#include "skin/paint/BackgroundProtocol.h"
+#include "skin/paint/BindingPainting.h"
 
 namespace tavra {
 namespace {
 
 constexpr std::string_view kGlobalInfo = "GLOBALINFO";
 
+const TsGeneralData* sectionAt(const SkinModel& skin, int index) {
+  return skin.IsValidSection(index) ? &skin.Sections[static_cast<size_t>(index)] : nullptr;
+}
+
 // The section whose font colour a label takes: its parent's section, or a further ancestor's
 // while the section found is more than half transparent; used only when it gives its own font.
-int fontSectionOf(const TControl& label, const LabelSkin& skin) {
+int fontSectionOf(const TControl& label, const SkinModel& skin) {
   TWinControl* asked = label.parent();
   int index = -1;
   while (asked) {
     LResult answer = sendSkinCommand(*asked, SKC_GETSECTIONINDEX);
     if (answer == 0) return -1;
     index = static_cast<int>(answer - 1);
-    auto section = skin.section(index);
-    if (section && section->transparency > 50 && asked->parent()) {
+    const TsGeneralData* section = sectionAt(skin, index);
+    if (section && section->Transparency > 50 && asked->parent()) {
       asked = asked->parent();
       continue;
     }
     break;
   }
-  if (index < 0) return -1;
-  auto section = skin.section(index);
-  return section && section->giveOwnFont ? index : -1;
-}
-
-Color skinTextColorOf(const TControl& label, const LabelSkin& skin) {
-  int index = fontSectionOf(label, skin);
-  if (index < 0) index = skin.findSection(kGlobalInfo);
-  if (auto section = skin.section(index)) return section->fontColor;
-  return clFuchsia;
+  const TsGeneralData* section = sectionAt(skin, index);
+  return section && section->GiveOwnFont ? index : -1;
 }
 
 }  // namespace
 
 TsCustomLabel::TsCustomLabel(TComponent* owner) : TCustomLabel(owner) { setTransparent(true); }
 
+const SkinModel* TsCustomLabel::activeSkin() const {
+  const SkinModel* skin = SkinData.model();
+  return skin && skin->SkinData.Active ? skin : nullptr;
+}
+
 Color TsCustomLabel::skinTextColor() const {
-  LabelSkin& skin = labelSkin();
-  return skin.dataActive() ? skinTextColorOf(*this, skin) : clFuchsia;
+  const SkinModel* skin = activeSkin();
+  if (!skin) return clFuchsia;
+  int index = fontSectionOf(*this, *skin);
+  if (index < 0) index = skin->FindSection(kGlobalInfo);
+  if (const TsGeneralData* section = sectionAt(*skin, index)) return section->FontColor[0];
+  return clFuchsia;
 }
 
 Font TsCustomLabel::currentFont() const {
@@ -59,18 +68,15 @@ void TsCustomLabel::takeCurrentFont() {
 }
 
 int TsCustomLabel::paintedSection() const {
-  LabelSkin& skin = labelSkin();
-  if (skinSection().empty() || !skin.managerActive()) return -1;
+  const TsSkinManager* manager = SkinData.manager();
+  if (!manager || !manager->active() || !SkinData.section()) return -1;
   // The skin's first section is GLOBALINFO, which never paints a label.
-  const int section = skin.findSection(skinSection());
-  return section > 0 ? section : -1;
+  return SkinData.sectionIndex() > 0 ? SkinData.sectionIndex() : -1;
 }
 
 Font TsCustomLabel::paintFont() const {
   Font f = currentFont();
-  if (const int section = paintedSection(); section > 0) {
-    if (auto s = labelSkin().section(section)) f.color = s->fontColor;
-  }
+  if (paintedSection() > 0) f.color = SkinData.section()->FontColor[0];
   return f;
 }
 
@@ -82,15 +88,22 @@ Color TsCustomLabel::parentBackgroundColor() const {
 }
 
 void TsCustomLabel::Paint() {
+  // A reload with a new model (hue, saturation) sends no command: the indices follow it here.
+  SkinData.Revalidate();
   Canvas& c = *canvas();
   c.setFont(paintFont());
-  if (const int section = paintedSection(); section > 0) labelSkin().paintSection(c, clientRect(), section, *this);
+  if (paintedSection() > 0) {
+    // The section in its normal state over what the parent shows behind the label.
+    const TsCacheView behind = ParentViewOf(*this);
+    const Rect r = clientRect();
+    c.writeRows([&](ClippedRows& rows) { PaintSection(SkinData, behind, CentreFill::Yes, 0, rows, {0, 0}, r); });
+  }
   TCustomLabel::Paint();
 }
 
 void TsCustomLabel::DoDrawText(Canvas& c, Rect& r, unsigned flags) {
   const Font f = paintFont();
-  if (enabled() || (flags & DT_CALCRECT) || !labelSkin().dataActive()) {
+  if (enabled() || (flags & DT_CALCRECT) || !activeSkin()) {
     std::string text = labelText();
     if ((flags & DT_CALCRECT) && (text.empty() || (showAccelChar() && text == "&"))) text += ' ';
     c.setFont(f);
@@ -113,6 +126,18 @@ void TsCustomLabel::DoDrawText(Canvas& c, Rect& r, unsigned flags) {
 }
 
 void TsCustomLabel::WndProc(TMessage& m) {
+  if (m.Msg == SM_SKINCMD && skinCommandOf(m.WParam_) == SKC_REMOVESKIN) {
+    // The default manager switching its skin off gives the font the window-text colour back;
+    // the same command for a section name the skin lacks (the binding's setter) does not.
+    const TsSkinManager* dm = TsSkinManager::DefaultManager();
+    if (dm && m.LParam_ == dm->commandParam() && skinProcessState().skinRemoving && !isDestroying() &&
+        resetsFontOnSkinRemoval()) {
+      Font f = font();
+      f.color = clWindowText;
+      setFont(f);
+    }
+  }
+  if (SkinData.HandleMessage(m)) return;
   switch (m.Msg) {
     case CM_FONTCHANGED:
       if (isDestroying()) return;
@@ -128,12 +153,7 @@ void TsCustomLabel::WndProc(TMessage& m) {
       }
       break;
     case SM_SKINCMD:
-      if (skinCommandOf(m.WParam_) == SKC_REMOVESKIN && isDefaultManagerParam(m.LParam_) && !isDestroying() &&
-          resetsFontOnSkinRemoval()) {
-        Font f = font();
-        f.color = clWindowText;
-        setFont(f);
-      }
+      m.Result = 0;
       return;
     default:
       break;

@@ -2,22 +2,26 @@
 // The base of the skinned labels: a windowless label that takes its text colour from the active
 // skin where the skin says so, can paint the look of a named skin section behind its text, and
 // draws its text faded into the parent's colour when disabled under a skin. Transparent by
-// default.
+// default. Like every skinned control it asks the skin through its binding (SkinData), which
+// sees every message first.
 #include <string>
 
 #include "framework/Label.h"
-#include "skin/paint/SkinSectionName.h"
+#include "skin/paint/ControlKinds.h"
+#include "skin/paint/TsCommonData.h"
 
 namespace tavra {
+
+class SkinModel;
 
 class TsCustomLabel : public TCustomLabel {
  public:
   explicit TsCustomLabel(TComponent* owner);
 
-  // The skin section painted behind the text (empty: none), also SkinData.SkinSection.
-  LabelSkinData SkinData{SkinSectionName(*this)};
-  const std::string& skinSection() const { return SkinData.SkinSection.str(); }
-  void setSkinSection(const std::string& section) { SkinData.SkinSection = section; }
+  // The binding; its section (none by default) is painted behind the text.
+  TsCommonData SkinData{*this, ControlKind::Label};
+  const std::string& skinSection() const { return SkinData.skinSection(); }
+  void setSkinSection(const std::string& section) { SkinData.setSkinSection(section); }
 
   void WndProc(TMessage& msg) override;
 
@@ -35,6 +39,8 @@ class TsCustomLabel : public TCustomLabel {
   // Whether a skin being switched off gives the font back the window-text colour.
   virtual bool resetsFontOnSkinRemoval() const { return true; }
 
+  // The binding manager's skin while its data are usable, else null.
+  const SkinModel* activeSkin() const;
   // The skin text colour for the label's font (clFuchsia: the skin says nothing).
   Color skinTextColor() const;
   // Makes the current font the label's font (a hover switch of a link).

@@ -69,7 +69,7 @@ void TsHintManager::setUseSkinData(bool use) {
 bool TsHintManager::UsesSkinData() const {
   if (!gCurrent || !useSkinData_) return false;
   TsSkinManager* skins = TsSkinManager::DefaultManager();
-  if (!skins || !skins->Active()) return false;
+  if (!skins || !skins->active()) return false;
   const std::string& section = gCurrent->skinSection_;
   return !section.empty() && skins->model().FindSection(section) >= 0;
 }

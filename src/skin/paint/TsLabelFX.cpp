@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "skin/paint/LabelSkin.h"
+#include "skin/data/SkinModel.h"
 #include "skin/paint/ShadowBlur.h"
 
 namespace tavra {
@@ -13,10 +13,9 @@ TsLabelFX::~TsLabelFX() = default;
 
 TsLabelFX::ShadowParams TsLabelFX::shadowParams() const {
   if (shadow_.mode() == TsShadowMode::smSkin1) {
-    LabelSkin& skin = labelSkin();
-    if (skin.dataActive()) {
-      LabelSkinShadow s = skin.shadow1();
-      if (s.blur != -1) return {s.color, s.blur, s.offset};
+    if (const SkinModel* skin = activeSkin(); skin && skin->SkinData.Shadow1Blur != -1) {
+      const TsSkinData& header = skin->SkinData;
+      return {static_cast<Color>(header.Shadow1Color), header.Shadow1Blur, header.Shadow1Offset};
     }
   }
   return {shadow_.color(), shadow_.blurCount(), shadow_.distance()};
@@ -31,10 +30,11 @@ Color TsLabelFX::textColor() const {
     case TsKindType::ktSkin:
       break;
   }
-  LabelSkin& skin = labelSkin();
-  if (skin.dataActive()) {
-    if (auto global = skin.section(skin.findSection("GLOBALINFO")); global && global->contourLeft != LabelSkinSection::kNone) {
-      return global->contourLeft;
+  if (const SkinModel* skin = activeSkin()) {
+    const int global = skin->FindSection("GLOBALINFO");
+    if (skin->IsValidSection(global)) {
+      const Color contourLeft = skin->Sections[static_cast<size_t>(global)].FontColor[1];
+      if (contourLeft != kNoColor) return contourLeft;
     }
   }
   return kind_.color();

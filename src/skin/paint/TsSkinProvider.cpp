@@ -30,7 +30,7 @@ TsSkinProvider::TsSkinProvider(TCustomForm& form, TsSkinManager* manager)
   handle_ = w->handle();
   formActive_ = true;
   previous_ = w->setProc([this](Window& win, MessageId msg, WParam wp, LParam lp) { return windowProc(win, msg, wp, lp); });
-  if (TsSkinManager* m = SkinData.manager(); m && m->Active()) PrepareForm();
+  if (TsSkinManager* m = SkinData.manager(); m && m->active()) PrepareForm();
 }
 
 TsSkinProvider::~TsSkinProvider() {
@@ -52,7 +52,7 @@ TsSkinProvider::~TsSkinProvider() {
 
 bool TsSkinProvider::isSkinned() const {
   const TsSkinManager* m = SkinData.manager();
-  return m && m->Active() && SkinData.section() != nullptr;
+  return m && m->active() && SkinData.section() != nullptr;
 }
 
 bool TsSkinProvider::paintsFrame() const { return DrawNonClientArea && isSkinned(); }

@@ -109,15 +109,15 @@ void TsSkinableMenus::ApplyToMenus(bool active) {
     if (auto* menu = dynamic_cast<TMenu*>(&c)) {
       applyToMenu(*menu, active);
     } else if (auto* item = dynamic_cast<TMenuItem*>(&c); item && !item->GetParentMenu() && !item->parentItem()) {
-      installPopupHandlers(*item, active && manager_.SkinnedPopups());
+      installPopupHandlers(*item, active && manager_.skinnedPopups());
     }
   });
 }
 
 void TsSkinableMenus::applyToMenu(TMenu& menu, bool active) {
-  const bool popups = active && manager_.SkinnedPopups();
+  const bool popups = active && manager_.skinnedPopups();
   if (dynamic_cast<TMainMenu*>(&menu)) {
-    if (active && !manager_.SkinnedPopups()) return;
+    if (active && !manager_.skinnedPopups()) return;
     installBarHandlers(menu, active && skinActive());
     TMenuItem& root = menu.Items();
     for (int i = 0; i < root.count(); ++i) installPopupHandlers(*root.items(i), popups);

@@ -61,11 +61,14 @@ class TsSkinnedControl : public TsBoundControl<Base> {
       Base::Paint();
       return;
     }
+    // Held while the parent is: the parent's SKC_PARENTPAINTED brings the paint back.
+    if (!SkinData.StartPaint()) return;
     composeIfStale();
     // The cache is the whole control; a windowed one's client area starts inside its frame.
     Point frame{0, 0};
     if constexpr (std::is_base_of_v<TWinControl, Base>) frame = ClientOffsetIn(*this);
     this->canvas()->drawBitmap({-frame.x, -frame.y}, SkinData.CacheBitmap);
+    SkinData.TellChildrenPainted();
   }
 
   void composeIfStale() {

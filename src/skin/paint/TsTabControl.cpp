@@ -130,12 +130,6 @@ void TsTabControl::WndProc(TMessage& m) {
 
 bool TsTabControl::handleSkinCommand(TMessage& m) {
   switch (skinCommandOf(m.WParam_)) {
-    case SKC_GETHELD:
-      // The children ask whether the page under them is being drawn; the cache is recomposed on
-      // every paint, so only a held paint counts.
-      SkinData.Revalidate();
-      m.Result = SkinData.PaintingHeld ? 1 : 0;
-      return true;
     case SKC_SETSKIN:
     case SKC_REMOVESKIN: {
       const bool removed = skinCommandOf(m.WParam_) == SKC_REMOVESKIN;
@@ -244,9 +238,7 @@ void TsTabControl::fullPaint(Canvas& dc) {
     dc.drawBitmap({0, 0}, SkinData.CacheBitmap);
   }
   if (hasTabs && selected >= 0) tabOnScreen(selected, 2, dc);
-  for (TControl* child : std::vector(controls())) {
-    if (child->isWindowed() && !child->isDestroying()) sendSkinCommand(*child, SKC_PARENTPAINTED);
-  }
+  SkinData.TellChildrenPainted();
   PaintControls(dc);
 }
 

@@ -156,10 +156,9 @@ void TsBitBtn::Paint() {
     target.drawBitmap({0, 0}, frame);
     return;
   }
-  SkinData.PaintingHeld = SkinData.IsPaintingHeld();
-  // Held, the button shows its last look; a button that has none yet composes one anyway.
-  const bool noLook = SkinData.CacheBitmap.width() != width() || SkinData.CacheBitmap.height() != height();
-  if (!SkinData.PaintingHeld || noLook) {
+  // Held while the parent is, the button shows its last look until the parent's paint brings
+  // it back (SKC_PARENTPAINTED).
+  if (SkinData.StartPaint()) {
     bool dirty = SkinData.BackgroundDirty || SkinData.PartlyClipped;
     if (parent() && sendSkinCommand(*parent(), SKC_GETCLIPPED) != 0) dirty = true;
     SkinData.PartlyClipped = parent() && !parent()->clientRect().contains(boundsRect());
