@@ -90,29 +90,6 @@ TEST(SkinGen, DrawsWhatTheDescriptionAsksFor) {
   EXPECT_EQ(files.at("PANEL.BMP").substr(0, 2), "BM");
 }
 
-// The GLOBALINFO section's text of a skin's options.
-std::string globalInfoOf(const std::string& options) {
-  const size_t start = options.find("[GLOBALINFO]");
-  if (start == std::string::npos) return {};
-  const size_t end = options.find("\r\n[", start);
-  return options.substr(start, end == std::string::npos ? std::string::npos : end - start);
-}
-
-TEST(SkinGen, EffectLabelsReadOnTheWindowLightSkinsGiveThemTheirDarkText) {
-  Folder folder;
-  const fs::path out = folder.path() / "skin";
-  // Rhombus: a light window, text #1A2A2A (0x2A2A1A as the skin stores a colour).
-  ASSERT_EQ(runTool("skingen", quoted(kSources / "36-rhombus.skin") + " " + quoted(out)).status, 0);
-  std::string global = globalInfoOf(filesOf(out).at("Options.dat"));
-  ASSERT_FALSE(global.empty());
-  EXPECT_NE(global.find("\r\nTCLEFT=" + std::to_string(0x2A2A1A) + "\r\n"), std::string::npos) << global;
-  // A dark window keeps the labels' own light colour.
-  ASSERT_EQ(runTool("skingen", quoted(kSources / "10-darkglass.skin") + " " + quoted(out)).status, 0);
-  global = globalInfoOf(filesOf(out).at("Options.dat"));
-  ASSERT_FALSE(global.empty());
-  EXPECT_EQ(global.find("\r\nTCLEFT="), std::string::npos) << global;
-}
-
 TEST(SkinGen, RefusesAFaultyDescriptionNamingItsLine) {
   Folder folder;
   struct Case {

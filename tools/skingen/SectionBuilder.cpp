@@ -149,9 +149,6 @@ void SectionBuilder::globalInfo() {
   o_->set("MASTERBITMAP", "MASTER.BMP");  // compared with the upper-cased entry name
   o_->set("COLOR", d_.window.decimal()).set("HOTCOLOR", d_.window.lighter(0.2).decimal());
   o_->set("FONTCOLOR", d_.text.decimal()).set("HOTFONTCOLOR", d_.text.decimal());
-  // Labels that take their text colour from the skin (effect labels) draw on the window itself:
-  // on a light window they need its dark text; on a dark one their own light colour reads.
-  if (d_.window.lightness() >= 0.45) o_->set("TCLEFT", d_.text.decimal());
 
   const std::initializer_list<Rgb> onWindow{d_.window, d_.window, d_.window};
   o_->set("BOXCHECKED", glyphOf(glyphs_.box(BoxKind::Checked), onWindow));
