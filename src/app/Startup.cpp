@@ -6,6 +6,7 @@
 #include "selftest/Unit3.h"
 #include "skin/paint/FramesHandOver.h"
 #include "skin/paint/MenuSkinning.h"
+#include "skin/paint/ScrollBarSkinning.h"
 #include "viewer/Unit1.h"
 #include "viewer/Unit4.h"
 #include "about/Unit6.h"
@@ -34,6 +35,7 @@ void createProgramWindows(TApplication& app) {
   gWindows = {};
   installMenuSkinning();
   installFramesHandOver();
+  installScrollBarSkinning();
   app.setTitle("Tavra");
   gWindows.Form5 = &app.CreateForm<TForm5>();
   gWindows.Form1 = &app.CreateForm<TForm1>();

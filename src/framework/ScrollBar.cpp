@@ -1,6 +1,7 @@
 #include "framework/ScrollBar.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "framework/Draw3D.h"
 #include "framework/WinControl.h"
@@ -329,7 +330,22 @@ bool ScrollBar::handleMessage(TMessage& m, const std::function<void(TMessage&)>&
   }
 }
 
+namespace {
+ScrollBar::Painter& installedPainter() {
+  static ScrollBar::Painter painter;
+  return painter;
+}
+}  // namespace
+
+void ScrollBar::setPainter(Painter painter) { installedPainter() = std::move(painter); }
+
 void ScrollBar::paint(Canvas& c) const {
+  if (!shown()) return;
+  if (const Painter& painter = installedPainter(); painter && painter(c, *this)) return;
+  paintPlain(c);
+}
+
+void ScrollBar::paintPlain(Canvas& c) const {
   if (!shown()) return;
   bool enabled = scrollable() && control_.enabled();
   bool backHeld = pressed_ == Part::LineBack && pressedInside_;

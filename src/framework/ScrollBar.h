@@ -56,7 +56,16 @@ class ScrollBar {
   // presses on the bar, the mouse while a press lasts and its repeat timer. Returns true when
   // the message was taken; `callDefault` runs the control's default handling of a message.
   bool handleMessage(TMessage& m, const std::function<void(TMessage&)>& callDefault);
+  // Paints the bar: by the process's painter when one is set and takes it, else plainly.
   void paint(Canvas& windowCanvas) const;
+  // The plain look: two arrow buttons, the patterned track and a raised thumb.
+  void paintPlain(Canvas& windowCanvas) const;
+
+  // Paints a bar in another look (a skin's) onto a canvas in its window coordinates; false
+  // leaves the bar to the plain look. One painter serves every bar of the process; a layer above
+  // the framework installs it, so that controls keep no knowledge of who paints their bars.
+  using Painter = std::function<bool(Canvas& windowCanvas, const ScrollBar& bar)>;
+  static void setPainter(Painter painter);
 
   static constexpr std::uintptr_t kRepeatTimer = 0xFFF0;
   static constexpr std::uintptr_t kHorizontalRepeatTimer = 0xFFF1;

@@ -655,7 +655,8 @@ void TCustomTreeView::Paint() {
     }
     Rect label = labelRect(node);
     Color ink = font().color;
-    if (isSelected && (focusedNow || !hideSelection_)) {
+    // An item without text has nothing to mark: its bare padding would show as a thin bar.
+    if (isSelected && !node.text_.empty() && (focusedNow || !hideSelection_)) {
       c.fillRect(label, focusedNow ? clHighlight : clBtnFace);
       if (focusedNow) ink = clHighlightText;
     }

@@ -45,6 +45,10 @@ LResult WindowSystem::defWindowProc(Window& w, MessageId msg, WParam wParam, LPa
         case SC_CLOSE:
           send(w, WM_CLOSE, 0, 0);
           return 0;
+        case SC_MOVE:
+        case SC_SIZE:
+          startKeyboardTracking(w, wParam & 0xFFF0);
+          return 0;
         case SC_MINIMIZE:
           if (!w.minimized_ && w.isTopLevel()) {
             w.minimized_ = true;

@@ -310,6 +310,7 @@ void WindowSystem::updateCursor() {
 void WindowSystem::dispatchKey(const InputEvent& ev) {
   using K = InputEvent::Kind;
   modifiers_ = ev.modifiers;
+  if (frameTracking_.keyboard && trackKeyboard(ev)) return;
   Window* target = focus() ? focus() : activeWindow();
   if (!target || !target->topLevel().isEnabled()) return;
   bool alt = (modifiers_ & kModAlt) != 0;
@@ -352,6 +353,7 @@ bool WindowSystem::trackFrame(const InputEvent& ev) {
     frameTracking_ = {};
     return false;
   }
+  if (frameTracking_.keyboard) return trackKeyboardMouse(ev, *w);
   FrameTracking& t = frameTracking_;
   Point d = ev.screen - t.startScreen;
   if (ev.kind == K::MouseMove) {

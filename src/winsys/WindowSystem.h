@@ -208,6 +208,13 @@ class WindowSystem {
     Point startScreen;
     Rect startBounds;
     bool inside = false;
+    // Moving (HTCAPTION) or sizing (HTNOWHERE until the arrows pick edges) from the keyboard.
+    bool keyboard = false;
+    int edgeX = 0;  // sizing: -1 the left edge, 1 the right one, 0 none yet
+    int edgeY = 0;  // -1 the top edge, 1 the bottom one
+    bool anchored = false;  // the mouse has moved: it moves the window from `anchor` on
+    Point anchor;
+    Rect anchorBounds;
   };
 
   void windowDestroyed(Window& w);
@@ -224,6 +231,10 @@ class WindowSystem {
   void dispatchKey(const InputEvent& ev);
   bool trackFrame(const InputEvent& ev);
   void startFrameTracking(Window& w, LResult hit, Point screen);
+  void startKeyboardTracking(Window& w, WParam command);
+  bool trackKeyboard(const InputEvent& ev);
+  bool trackKeyboardMouse(const InputEvent& ev, Window& w);
+  void endKeyboardTracking(Window& w);
   LResult frameHitTest(Window& w, Point screen);
   void paintClassicFrame(Window& w, const Region* region);
   bool dispatchPosted();

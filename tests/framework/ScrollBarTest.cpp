@@ -190,3 +190,44 @@ TEST_F(ScrollBarTest, AHorizontalBarTakesARowAtTheBottomAndSendsHorizontalReques
 
 }  // namespace
 }  // namespace tavra::test
+
+namespace tavra::test {
+namespace {
+
+TEST_F(ScrollBarTest, AnInstalledPainterPaintsTheBarOrLeavesItPlain) {
+  struct Uninstall {
+    ~Uninstall() { ScrollBar::setPainter(nullptr); }
+  } uninstall;
+  Scroller& c = s();
+  c.bar.setRange(99, 10);
+  driver.settle();
+  const Point thumb = at(ScrollBar::Part::Thumb);
+  const Point arrow = at(ScrollBar::Part::LineBack);
+  auto pixel = [&](Point p) { return driver.screenshot().colorAt(p.x, p.y); };
+  const Color plainThumb = pixel(thumb), plainArrow = pixel(arrow);
+  const Color red = rgb(255, 0, 0);
+  ASSERT_NE(plainThumb, red);
+
+  bool takes = true;
+  std::vector<const ScrollBar*> painted;
+  ScrollBar::setPainter([&](Canvas& canvas, const ScrollBar& bar) {
+    painted.push_back(&bar);
+    if (takes) canvas.fillRect(bar.barRect(), red);
+    return takes;
+  });
+  c.window()->invalidateFrame();
+  driver.settle();
+  EXPECT_EQ(pixel(thumb), red);
+  EXPECT_EQ(pixel(arrow), red);
+  ASSERT_FALSE(painted.empty());
+  EXPECT_EQ(painted.back(), &c.bar);
+
+  takes = false;
+  c.window()->invalidateFrame();
+  driver.settle();
+  EXPECT_EQ(pixel(thumb), plainThumb) << "declined: the plain look";
+  EXPECT_EQ(pixel(arrow), plainArrow);
+}
+
+}  // namespace
+}  // namespace tavra::test

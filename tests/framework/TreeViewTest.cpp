@@ -281,6 +281,21 @@ TEST_F(TreeViewTest, TheSelectionIsHighlightedOnlyWhileTheViewHasTheFocus) {
   EXPECT_EQ(pixel(inside), highlight);
 }
 
+TEST_F(TreeViewTest, ASelectedItemWithoutTextShowsNoHighlight) {
+  TreeForm& f = form();
+  f.Show();
+  f.node(0)->setText("");
+  f.tree->setSelected(f.node(0));
+  ASSERT_TRUE(f.tree->focused());
+  const Rect label = f.tree->labelRect(*f.node(0));
+  for (int x = label.left; x < label.right; ++x) {
+    EXPECT_EQ(pixel({x, label.top + label.height() / 2}), rgb(255, 255, 255)) << "column " << x;
+  }
+  f.tree->setHideSelection(false);
+  f.other->setFocus();
+  EXPECT_EQ(pixel({label.left, label.top + label.height() / 2}), rgb(255, 255, 255)) << "nor the grey one";
+}
+
 TEST_F(TreeViewTest, APictureShowsItsSelectedIndexWhileSelected) {
   TreeForm& f = form();
   TTreeNode* beta = f.byText("Beta");

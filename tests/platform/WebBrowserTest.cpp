@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -286,6 +287,34 @@ TEST_F(WebBrowserTest, APageWiderThanTheViewerScrollsSidewaysAndOnlyThen) {
   EXPECT_FALSE(bar.shown());
   EXPECT_EQ(viewer().clientHeight(), narrowHeight);
   EXPECT_EQ(viewer().scrollX(), 0);
+}
+
+// A skinned program paints the viewer's bars through the process's bar painter; the viewer itself
+// knows nothing of it.
+TEST_F(WebBrowserTest, BothBarsArePaintedByTheInstalledPainter) {
+  struct Uninstall {
+    ~Uninstall() { ScrollBar::setPainter(nullptr); }
+  } uninstall;
+  const Color blue = rgb(0, 0, 255);
+  std::vector<const ScrollBar*> painted;
+  ScrollBar::setPainter([&](Canvas& canvas, const ScrollBar& bar) {
+    painted.push_back(&bar);
+    canvas.fillRect(bar.barRect(), blue);
+    return true;
+  });
+  std::string html = "<div style=\"width:1200px\">";
+  for (int i = 1; i <= 80; ++i) html += "<p>Строка " + std::to_string(i) + "</p>";
+  viewer().Navigate(write("big.mht", html + "</div>"));
+  settle();
+  ASSERT_TRUE(viewer().scrollBar().shown());
+  ASSERT_TRUE(viewer().horizontalScrollBar().shown());
+  const Bitmap shot = ws_->captureScreen(Rect::fromSize(0, 0, 1024, 768));
+  for (const ScrollBar* bar : {&viewer().scrollBar(), &viewer().horizontalScrollBar()}) {
+    EXPECT_NE(std::find(painted.begin(), painted.end(), bar), painted.end());
+    const Rect thumb = bar->partRect(ScrollBar::Part::Thumb).offsetBy(viewer().window()->screenOrigin());
+    const Point middle{(thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2};
+    EXPECT_EQ(shot.colorAt(middle.x, middle.y), blue);
+  }
 }
 
 TEST_F(WebBrowserTest, LinksScrollToAnchorsOpenPagesHereAndSendTheWebToTheShell) {

@@ -16,6 +16,7 @@
 #include "framework/TreeView.h"
 #include "skin/data/SkinModel.h"
 #include "skin/manager/TsSkinManager.h"
+#include "skin/paint/ScrollBarSkinning.h"
 #include "skin/paint/sEdit.h"
 #include "skin/paint/sGroupBox.h"
 #include "skin/paint/sPanel.h"
@@ -339,6 +340,39 @@ TEST_F(BoxesTest, ATreeViewTakesTheSectionsColoursAndPaintsItsFrameAndScrollBarF
   tree.SkinData.setSkinSection("NOSUCH");
   driver.settle();
   EXPECT_EQ(tree.color(), clWhite);
+}
+
+// A control that paints no skin itself (as the page viewer): its bars follow the installed
+// painter, from the skin while one is active, plainly otherwise.
+TEST_F(BoxesTest, APlainControlsScrollBarIsPaintedFromTheActiveSkinOnceInstalled) {
+  struct Uninstall {
+    ~Uninstall() { removeScrollBarSkinning(); }
+  } uninstall;
+  TTreeView& tree = child<TTreeView>({10, 10, 160, 110});
+  for (int i = 0; i < 30; ++i) tree.items().Add(nullptr, "Пункт " + std::to_string(i));
+  driver.settle();
+  const ScrollBar& bar = tree.scrollBar();
+  ASSERT_TRUE(bar.shown());
+  const Rect thumb = bar.partRect(ScrollBar::Part::Thumb);
+  const Rect up = bar.partRect(ScrollBar::Part::LineBack);
+  const Rect track = bar.partRect(ScrollBar::Part::PageForward);
+  const Point thumbAt{(thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2};
+  const Point upAt{(up.left + up.right) / 2, up.top + 1};
+  const Point trackAt{(track.left + track.right) / 2, (track.top + track.bottom) / 2};
+  const Color plainThumb = windowAt(tree, thumbAt);
+  EXPECT_NE(plainThumb, kThumb);
+
+  installScrollBarSkinning();
+  tree.window()->invalidateFrame();
+  driver.settle();
+  EXPECT_EQ(windowAt(tree, thumbAt), kThumb);
+  EXPECT_EQ(windowAt(tree, upAt), kArrow);
+  EXPECT_EQ(windowAt(tree, trackAt), kTrack);
+
+  sm->setActive(false);
+  tree.window()->invalidateFrame();
+  driver.settle();
+  EXPECT_EQ(windowAt(tree, thumbAt), plainThumb) << "no active skin: the plain look";
 }
 
 TEST_F(BoxesTest, APanelsCaptionLiesInsideItsBevelsAndBorder) {

@@ -5,10 +5,13 @@
 
 #include "FrameFixture.h"
 #include "framework/Button.h"
+#include "framework/Menu.h"
 #include "framework/MenuItem.h"
 #include "framework/MenuTracker.h"
 #include "framework/PopupMenuWindow.h"
 #include "framework/MessageBoxes.h"
+#include "skin/paint/MenuBackgroundCache.h"
+#include "skin/paint/MenuSkinning.h"
 #include "skin/paint/SkinChangeFade.h"
 #include "skin/paint/sBitBtn.h"
 #include "winsys/Keys.h"
@@ -361,6 +364,65 @@ TEST_F(SkinProviderTest, AltSpaceOpensTheSystemMenuBelowTheIcon) {
   driver.settle();
   EXPECT_TRUE(form.visible());
   EXPECT_EQ(topLeft, (kOrigin + Point{3, 3 + 19}));
+}
+
+TEST_F(SkinProviderTest, TheSkinnedSystemMenuShowsTheCommandGlyphs) {
+  // The menu skinner with a plain item section whose text is black.
+  installMenuSkinning();
+  driver.app().CreateForm<TForm>();
+  sm = &driver.app().make<TsSkinManager>();
+  sm->AnimEffects.SkinChanging.Active = false;
+  TsStoredSkin skin = frameSkin({});
+  for (const char* name : {"MAINMENU", "MENUITEM"}) {
+    TsSkinGeneral& s = skin.GeneralData.emplace_back();
+    s.SectionName = name;
+    s.Color = s.HotColor = rgb(240, 240, 240);
+    s.FontColor = s.HotFontColor = "0 -1 -1 -1 -1";
+  }
+  sm->InternalSkins().add() = skin;
+  sm->setSkinName("Frames");
+  TForm& form = showForm();
+  std::string menuName;
+  bool skinnerDraws = false;
+  Bitmap shot;
+  Rect close, minimize, move;
+  driver.whenMenuOpen([&] {
+    PopupMenuWindow& menu = *MenuTracker::active()->level(0);
+    const int count = static_cast<int>(menu.items().size());
+    ASSERT_EQ(count, 6);
+    menuName = menu.items().back()->GetParentMenu()->name();
+    skinnerDraws = static_cast<bool>(menu.items().back()->OnAdvancedDrawItem);
+    close = menu.itemScreenRect(count - 1);
+    minimize = menu.itemScreenRect(3);
+    move = menu.itemScreenRect(1);
+    shot = driver.screenshot();
+  });
+  InputEvent typed = InputEvent::typed(" ");
+  typed.modifiers = kModAlt;
+  driver.backend().inject(typed);
+  driver.settle();
+  EXPECT_EQ(menuName, "SysMenu");
+  EXPECT_TRUE(skinnerDraws);
+  ASSERT_FALSE(shot.isEmpty());
+  // Close: a 7-pixel cross in the 13-pixel symbol square at (4, centred) of its item.
+  const Point cross{close.left + 4 + 3, close.top + (close.height() - 13) / 2 + 3};
+  for (int i = 0; i < 7; ++i) {
+    EXPECT_EQ(shot.colorAt(cross.x + i, cross.y + i), clBlack) << "falling diagonal " << i;
+    EXPECT_EQ(shot.colorAt(cross.x + 6 - i, cross.y + i), clBlack) << "rising diagonal " << i;
+  }
+  // Minimise has its bar glyph somewhere in the square; Move has none.
+  auto inkIn = [&](const Rect& item) {
+    int ink = 0;
+    const int top = item.top + (item.height() - 13) / 2;
+    for (int y = top; y < top + 13; ++y) {
+      for (int x = item.left + 4; x < item.left + 17; ++x) ink += shot.colorAt(x, y) == clBlack ? 1 : 0;
+    }
+    return ink;
+  };
+  EXPECT_GT(inkIn(minimize), 3);
+  EXPECT_EQ(inkIn(move), 0);
+  EXPECT_TRUE(form.visible());
+  MenuBackgroundCache::instance().clear();
 }
 
 TEST_F(SkinProviderTest, ASkinChangeFadesIntoTheNewSkin) {

@@ -205,6 +205,76 @@ TEST_F(WindowSystemTest, CaptionMovesTheWindowAndTheCloseBoxClosesIt) {
   EXPECT_EQ(closes, 1);
 }
 
+// "Move" and "Size" of the system menu: arrows by 8 pixels, the mouse once it moves, Enter or a
+// click keeps the place, Esc puts the window back; the keys go to nobody else meanwhile.
+TEST_F(WindowSystemTest, SystemMoveAndSizeFollowTheArrowsAndTheMouse) {
+  WindowParams p;
+  p.bounds = {100, 100, 400, 300};
+  p.style = WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
+  std::vector<MessageId> seen;
+  p.proc = [&](Window& w, MessageId m, WParam wp, LParam lp) -> LResult {
+    if (m == WM_KEYDOWN || m == WM_CHAR || m == WM_ENTERSIZEMOVE || m == WM_EXITSIZEMOVE || m == WM_LBUTTONDOWN) seen.push_back(m);
+    return w.system().defWindowProc(w, m, wp, lp);
+  };
+  auto w = ws_->createWindow(p);
+  w->show();
+  ws_->setFocus(w.get());
+  auto key = [&](unsigned vk) {
+    backend_->inject(InputEvent::keyEvent(InputEvent::Kind::KeyDown, vk));
+    backend_->inject(InputEvent::keyEvent(InputEvent::Kind::KeyUp, vk));
+    ws_->processMessages();
+  };
+
+  struct Case {
+    const char* what;
+    WParam command;
+    std::vector<unsigned> keys;
+    Rect expected;
+  };
+  const Case cases[] = {
+      {"move right twice and up, kept", SC_MOVE, {VK_RIGHT, VK_RIGHT, VK_UP, VK_RETURN}, {116, 92, 416, 292}},
+      {"move, then Esc puts it back", SC_MOVE, {VK_LEFT, VK_DOWN, VK_ESCAPE}, {100, 100, 400, 300}},
+      {"size: Right picks the right edge, then moves it", SC_SIZE, {VK_RIGHT, VK_RIGHT, VK_LEFT, VK_LEFT, VK_RETURN}, {100, 100, 392, 300}},
+      {"size: Up picks the top edge as well", SC_SIZE, {VK_LEFT, VK_UP, VK_LEFT, VK_UP, VK_RETURN}, {92, 92, 400, 300}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    w->setBounds({100, 100, 400, 300});
+    seen.clear();
+    w->send(WM_SYSCOMMAND, c.command, 0);
+    for (unsigned k : c.keys) key(k);
+    EXPECT_EQ(w->bounds(), c.expected);
+    EXPECT_EQ(seen, (std::vector<MessageId>{WM_ENTERSIZEMOVE, WM_EXITSIZEMOVE}));
+    key(VK_RIGHT);
+    EXPECT_EQ(w->bounds(), c.expected) << "over: the arrows are the window's again";
+  }
+
+  // The mouse: its first move anchors, the next ones carry the window; a click ends it.
+  w->setBounds({100, 100, 400, 300});
+  seen.clear();
+  w->send(WM_SYSCOMMAND, SC_MOVE, 0);
+  inject(InputEvent::Kind::MouseMove, {500, 500});
+  inject(InputEvent::Kind::MouseMove, {530, 480});
+  EXPECT_EQ(w->bounds(), (Rect{130, 80, 430, 280}));
+  key(VK_DOWN);
+  EXPECT_EQ(w->bounds(), (Rect{130, 88, 430, 288}));
+  inject(InputEvent::Kind::MouseMove, {540, 480});
+  inject(InputEvent::Kind::MouseMove, {550, 480});
+  EXPECT_EQ(w->bounds(), (Rect{140, 88, 440, 288})) << "after a key the mouse anchors again";
+  inject(InputEvent::Kind::MouseDown, {550, 480});
+  inject(InputEvent::Kind::MouseUp, {550, 480});
+  inject(InputEvent::Kind::MouseMove, {600, 600});
+  EXPECT_EQ(w->bounds(), (Rect{140, 88, 440, 288}));
+  EXPECT_EQ(seen, (std::vector<MessageId>{WM_ENTERSIZEMOVE, WM_EXITSIZEMOVE})) << "the ending click is not the window's";
+
+  // A window without a sizing border is not sized.
+  w->setStyle(WS_CAPTION | WS_SYSMENU);
+  w->send(WM_SYSCOMMAND, SC_SIZE, 0);
+  key(VK_RIGHT);
+  key(VK_RIGHT);
+  EXPECT_EQ(w->bounds(), (Rect{140, 88, 440, 288}));
+}
+
 TEST_F(WindowSystemTest, SizeableBorderResizesAndReportsTheNewClientSize) {
   WindowParams p;
   p.bounds = {100, 100, 300, 300};

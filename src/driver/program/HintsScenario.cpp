@@ -6,6 +6,7 @@
 #include "driver/program/ProgramStart.h"
 #include "framework/MenuBar.h"
 #include "framework/MenuTracker.h"
+#include "framework/PopupMenuWindow.h"
 #include "selftest/Unit2.h"
 #include "skin/manager/TsSkinManager.h"
 #include "viewer/Unit1.h"
@@ -48,6 +49,15 @@ void hintsScenario(HeadlessDriver& d, const std::function<void(const std::string
       shot(prefix + "-menu");
     });
     d.click(centre(help));
+    d.settle();
+    // The system menu, opened by a right click on the caption, its last item (close) hot.
+    d.whenMenuOpen([&] {
+      PopupMenuWindow& menu = *MenuTracker::active()->level(0);
+      d.moveTo(centre(menu.itemScreenRect(static_cast<int>(menu.items().size()) - 1)));
+      d.settle();
+      shot(prefix + "-system-menu");
+    });
+    d.click(main.window()->screenOrigin() + Point{300, 10}, MouseButton::Right);
     d.settle();
     hintAt(d, d.centreOf(*main.f1b1), shot, prefix + "-button");
     hintAt(d, main.tv->clientToScreen({120, 420}), shot, prefix + "-tree");

@@ -196,7 +196,7 @@ const std::vector<Scenario>& scenarios() {
       {"covers", "the covers menu open over the main window, then the program in the chosen cover; three covers", coversScenario},
       {"states", "all six windows in a gradient, a textured and an alpha-mask skin; hot, pressed, focused, disabled", statesScenario},
       {"buttons", "the main window's buttons hot, pressed, focused and disabled in three skins; the testing window's", buttons},
-      {"hints", "the help menu and the hints of a button, the tree and a testing window field in three skins", hintsScenario},
+      {"hints", "the help menu, the system menu and the hints of a button, the tree and a testing window field in three skins", hintsScenario},
       {"frames", "every window and two message boxes in three skins, active and inactive", framesScenario},
   };
   return list;

@@ -30,7 +30,7 @@ void PaintSkinScrollBar(Canvas& c, const ScrollBar& bar, const SkinModel& model)
   const bool vertical = bar.orientation() == ScrollBar::Orientation::Vertical;
   const int track = vertical ? ci.ScrollBar1V : ci.ScrollBar1H;
   if (!model.IsValidSection(track)) {
-    bar.paint(c);
+    bar.paintPlain(c);
     return;
   }
   // The framework's look first, so that a part the skin lacks still shows.
@@ -38,7 +38,7 @@ void PaintSkinScrollBar(Canvas& c, const ScrollBar& bar, const SkinModel& model)
   {
     Canvas own(picture);
     own.setOrigin({-whole.left, -whole.top});
-    bar.paint(own);
+    bar.paintPlain(own);
   }
   auto local = [&](ScrollBar::Part part) { return bar.partRect(part).offsetBy(-whole.left, -whole.top); };
   auto stateOf = [&](ScrollBar::Part part) { return bar.pressedPart() == part ? 2 : 0; };

@@ -1,9 +1,11 @@
 // The provider's caption buttons and system menu: hit testing, hover and press with their
 // one-button redraws and glows, the release that sends the button's command, the hover watch.
 #include "framework/Form.h"
+#include "framework/PopupMenu.h"
 #include "skin/manager/TsSkinManager.h"
 #include "skin/paint/TacGlowEffect.h"
 #include "skin/paint/TsSkinProvider.h"
+#include "skin/paint/TsSkinableMenus.h"
 #include "skin/paint/TsSystemMenu.h"
 #include "winsys/WindowSystem.h"
 
@@ -162,6 +164,13 @@ void TsSkinProvider::ShowSystemMenu(Point screen) {
   rules.minimize = buttons_.buttons[cbMin];
   rules.maximize = buttons_.buttons[cbMax];
   systemMenu_->build(rules);
+  // The menu is made here, after the skinner last walked the application's menus: it takes the
+  // skinner's handlers (or loses them) now, as the skinner stands.
+  if (TsSkinManager* manager = SkinData.manager()) {
+    if (auto* skinner = dynamic_cast<TsSkinableMenus*>(manager->menuSkinner())) {
+      skinner->applyToMenu(systemMenu_->menu(), skinner->Active());
+    }
+  }
   SetHotItem(0);
   systemMenu_->popup(screen);
 }

@@ -15,6 +15,7 @@
 #include "skin/paint/SkinPixels.h"
 #include "skin/paint/SystemMenuGlyph.h"
 #include "skin/paint/TsSkinableMenus.h"
+#include "skin/paint/TsSystemMenu.h"
 #include "winsys/WindowSystem.h"
 
 namespace tavra {
@@ -264,7 +265,7 @@ void TsSkinableMenus::drawItemGlyph(TMenuItem& item, Bitmap& itemBitmap, TOwnerD
   }
   const TMenu* menu = item.GetParentMenu();
   const char glyph = systemMenuGlyphChar(item.Tag);
-  if (menu && menu->name() == "SysMenu" && glyph != 0) {
+  if (menu && menu->name() == TsSystemMenu::kName && glyph != 0) {
     // The symbol face at 10 points: a 13-pixel line.
     const int textHeight = pointsToPixels(10);
     const Rect box = Rect::fromSize(4, (itemBitmap.height() - textHeight) / 2, textHeight + 10, textHeight);

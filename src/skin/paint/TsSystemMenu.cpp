@@ -28,6 +28,8 @@ constexpr std::array<SystemCommand, 7> kItems = {{
 }  // namespace
 
 TsSystemMenu::TsSystemMenu() : menu_(std::make_unique<TPopupMenu>(nullptr)) {
+  // The menu skinner knows the system menu by this name and draws its commands' glyphs.
+  menu_->setName(std::string(kName));
   for (const SystemCommand& entry : kItems) {
     TMenuItem& item = menu_->make<TMenuItem>();
     item.setCaption(std::string(entry.caption));

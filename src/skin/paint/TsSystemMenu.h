@@ -4,6 +4,7 @@
 // the menu skinner draws it like every other popup menu.
 #include <functional>
 #include <memory>
+#include <string_view>
 
 #include "framework/Form.h"
 #include "skin/paint/CaptionButtons.h"
@@ -26,6 +27,9 @@ class TsSystemMenu {
     CaptionButton minimize;
     CaptionButton maximize;
   };
+
+  // The popup menu's name.
+  static constexpr std::string_view kName = "SysMenu";
 
   TsSystemMenu();
   ~TsSystemMenu();
