@@ -125,8 +125,8 @@ TEST_F(FailedLoadElsewhereTest, PackageOfTheWrongSignatureShowsOnlyTheWarning) {
   EXPECT_EQ(driver.boxes[0].icon, MessageBoxIcon::Warning);
   EXPECT_EQ(&sm.model(), inUse);
   EXPECT_EQ(author(sm), "good");
-  EXPECT_EQ(sm.SkinName(), "Good");
-  EXPECT_TRUE(sm.Active());
+  EXPECT_EQ(sm.skinName(), "Good");
+  EXPECT_TRUE(sm.active());
   EXPECT_TRUE(sm.model().SkinData.Active);
   EXPECT_EQ(after, 1);
   EXPECT_TRUE(log.entries.empty()) << "the refused change announced something";
@@ -134,7 +134,7 @@ TEST_F(FailedLoadElsewhereTest, PackageOfTheWrongSignatureShowsOnlyTheWarning) {
   // Outside an event handler nothing is raised either, and the manager goes on working.
   EXPECT_NO_THROW(sm.setSkinName("Bad"));
   EXPECT_EQ(driver.boxes.size(), 2u);
-  EXPECT_EQ(sm.SkinName(), "Good");
+  EXPECT_EQ(sm.skinName(), "Good");
   writeFile(temp.path() / "Next.asz", skinPackage("next"));
   sm.setSkinName("Next");
   EXPECT_EQ(author(sm), "next");

@@ -112,7 +112,7 @@ TEST_F(SkinModelCacheTest, AnInternalSkinChangedSinceIsLoadedAfresh) {
   TsSkinManager& sm = makeManager(internalSkins({"One", "Two"}));
   sm.setSkinName("One");
   sm.setSkinName("Two");
-  sm.InternalSkins().items()[0].Data = skinPackage("One, again");
+  sm.internalSkins().items()[0].Data = skinPackage("One, again");
   sm.setSkinName("One");
   EXPECT_EQ(author(sm), "One, again");
 }

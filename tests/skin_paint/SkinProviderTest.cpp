@@ -379,7 +379,7 @@ TEST_F(SkinProviderTest, TheSkinnedSystemMenuShowsTheCommandGlyphs) {
     s.Color = s.HotColor = rgb(240, 240, 240);
     s.FontColor = s.HotFontColor = "0 -1 -1 -1 -1";
   }
-  sm->InternalSkins().add() = skin;
+  sm->internalSkins().add() = skin;
   sm->setSkinName("Frames");
   TForm& form = showForm();
   std::string menuName;
