@@ -8,6 +8,9 @@ namespace tavra {
 TCustomLabel::TCustomLabel(TComponent* owner) : TGraphicControl(owner) {
   controlStyle_ |= csOpaque | csReplicatable;
   setBoundsQuiet(Rect::fromSize(0, 0, 65, 17));
+  // A label fills its box with its parent's colour unless given one of its own, so on a form
+  // whose colour follows the skin it does not stand out as a grey box.
+  setParentColor(true);
 }
 
 void TCustomLabel::setAutoSize(bool a) {

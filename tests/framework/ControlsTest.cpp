@@ -161,5 +161,14 @@ TEST_F(FrameworkTest, AutoSizedLabelFollowsItsCaption) {
   EXPECT_GT(f.label->height(), 0) << "an empty label keeps a line's height";
 }
 
+TEST_F(FrameworkTest, ALabelTakesItsParentsColourUntilGivenItsOwn) {
+  ProbeForm& f = makeForm<ProbeForm>();
+  f.panel->setColor(rgb(10, 120, 90));
+  EXPECT_EQ(f.label->color(), rgb(10, 120, 90)) << "follows a change of the parent's colour";
+  f.label->setColor(rgb(200, 0, 0));
+  f.panel->setColor(rgb(1, 2, 3));
+  EXPECT_EQ(f.label->color(), rgb(200, 0, 0)) << "its own colour stays";
+}
+
 }  // namespace
 }  // namespace tavra::test
