@@ -40,7 +40,7 @@ TEST_F(SkinModelCacheTest, SwitchingBackGivesWhatAFreshLoadGives) {
   ASSERT_EQ(sm.modelCache().size(), 2u);
   const std::uint64_t before = sm.modelGeneration();
   sm.setSkinName("Red");
-  EXPECT_EQ(sm.modelGeneration(), before + 1) << "a kept skin still comes as a new model";
+  EXPECT_NE(sm.modelGeneration(), before) << "a kept skin still comes as a new model";
   EXPECT_TRUE(sm.IsPacked());
 
   TsSkinManager& fresh = makeManager(internalSkins({"Acryl (internal)"}));

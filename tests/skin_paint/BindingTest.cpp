@@ -2,6 +2,8 @@
 // background answers, the cache, skin changes and painting only within the visible region.
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "PaintFixtures.h"
 #include "driver/fixtures/FixtureSkin.h"
 #include "driver/HeadlessDriver.h"
@@ -129,13 +131,51 @@ TEST_F(BindingTest, TheCommandTableAnswers) {
   EXPECT_TRUE(panel.SkinData.PaintingHeld);
   EXPECT_EQ(sendSkinCommand(panel, SKC_GETHELD), 1);
   sendSkinCommand(panel, SKC_SETHELD, 0, 0);
-  panel.SkinData.BackgroundDirty = false;
   EXPECT_EQ(sendSkinCommand(panel, SKC_GETHELD), 0);
   sendSkinCommand(panel, SKC_DIRTY);
   EXPECT_TRUE(panel.SkinData.BackgroundDirty);
   panel.SkinData.PartlyClipped = false;
   sendSkinCommand(panel, SKC_SETCLIPPED);
   EXPECT_EQ(sendSkinCommand(panel, SKC_GETCLIPPED), 1);
+}
+
+TEST_F(BindingTest, APanelIsHeldWhileItsParentIsAndShowsAgainOnceNothingAboveIs) {
+  form->Show();
+  TsPanel& outer = child<TsPanel>(*form, {0, 0, 200, 150}, "GRAD");
+  TsPanel& inner = child<TsPanel>(outer, {10, 10, 110, 90}, "GRAD");
+  TsBitBtn& button = child<TsBitBtn>(inner, {5, 5, 60, 30});
+  driver.settle();
+  ASSERT_TRUE(inner.SkinData.PaintsThroughCache());
+  EXPECT_EQ(sendSkinCommand(inner, SKC_GETHELD), 0);
+
+  sendSkinCommand(outer, SKC_SETHELD, 0, 1);
+  EXPECT_EQ(sendSkinCommand(inner, SKC_GETHELD), 1) << "held through its parent";
+  inner.SkinData.PaintingHeld = true;
+  button.SkinData.PaintingHeld = true;
+  sendSkinCommand(inner, SKC_PARENTPAINTED);
+  EXPECT_TRUE(inner.SkinData.PaintingHeld) << "the parent is still held";
+
+  sendSkinCommand(outer, SKC_SETHELD, 0, 0);
+  sendSkinCommand(inner, SKC_PARENTPAINTED);
+  EXPECT_FALSE(inner.SkinData.PaintingHeld);
+  EXPECT_FALSE(inner.window()->updateRegion().isEmpty()) << "redrawn once released";
+  EXPECT_FALSE(button.SkinData.PaintingHeld) << "the news reaches the panel's children";
+  driver.settle();
+  EXPECT_FALSE(inner.SkinData.BackgroundDirty);
+}
+
+TEST_F(BindingTest, AManagerBuiltWhereAnotherWasHasModelsOfItsOwn) {
+  // A binding knows its indices are current by the manager's model number; a manager that takes
+  // the place of a destroyed one must not carry on its numbers.
+  std::optional<TsSkinManager> manager;
+  manager.emplace(nullptr);
+  const TsSkinManager* place = &*manager;
+  const std::uint64_t earlier = manager->modelGeneration();
+  manager.reset();
+  manager.emplace(nullptr);
+  ASSERT_EQ(&*manager, place);
+  EXPECT_NE(manager->modelGeneration(), earlier);
+  EXPECT_NE(manager->modelGeneration(), sm->modelGeneration());
 }
 
 TEST_F(BindingTest, ColourAnswersMixTheParentByTransparency) {

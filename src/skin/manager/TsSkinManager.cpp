@@ -1,6 +1,7 @@
 #include "skin/manager/TsSkinManager.h"
 
 #include <algorithm>
+#include <atomic>
 #include <charconv>
 #include <filesystem>
 
@@ -20,6 +21,12 @@
 #include "winsys/WindowSystem.h"
 
 namespace tavra {
+
+std::uint64_t NextModelGeneration() {
+  static std::atomic<std::uint64_t> next{1};
+  return next.fetch_add(1, std::memory_order_relaxed);
+}
+
 namespace {
 
 TsSkinManager*& defaultManager() {
@@ -261,7 +268,7 @@ TsSkinManager::LoadOutcome TsSkinManager::installSkin(const Settings& before, co
   }
   skinName_ = choice.name;
   model_ = std::move(loaded->model);
-  ++modelGeneration_;
+  modelGeneration_ = NextModelGeneration();
   isPacked_ = loaded->isPacked;
   return LoadOutcome::Loaded;
 }
@@ -314,7 +321,7 @@ void TsSkinManager::RemoveSkin() {
   if (menuSkinner_ && !isDestroying()) menuSkinner_->applyToMenus(false);
   Broadcast(SKC_REMOVESKIN);
   model_->clearModel();
-  ++modelGeneration_;
+  modelGeneration_ = NextModelGeneration();
   // No index may point into the emptied arrays.
   model_->CacheCommonIndices();
 }

@@ -43,6 +43,9 @@ enum class SkinListKind { Folders = 0, Packages = 1, Both = 2 };
 using TacGetExtraLineData = std::function<void(TComponent* firstItem, std::string& skinSection, std::string& caption,
                                                Bitmap& glyph, bool& lineVisible)>;
 
+// A number no model of this process has had yet.
+std::uint64_t NextModelGeneration();
+
 class TsSkinManager : public TComponent {
  public:
   static constexpr std::string_view kVersion = "6.23";
@@ -90,9 +93,10 @@ class TsSkinManager : public TComponent {
   // The skin in use, with the lookups, colour accessors and geometry helpers.
   SkinModel& model() { return *model_; }
   const SkinModel& model() const { return *model_; }
-  // Counts the models this manager has had: a new one on every load (hue and saturation
-  // reloads too) and when the skin is removed. Bindings compare it to know that the indices
-  // they hold belong to another model.
+  // Names the model in use: a new number on every load (hue and saturation reloads too) and when
+  // the skin is removed. Numbers are unique in the process, across managers, so a binding that
+  // compares it knows its indices belong to another model even when a new manager took the
+  // address of a destroyed one.
   std::uint64_t modelGeneration() const { return modelGeneration_; }
   // The skin's files came from a package (a file or an internal skin's).
   bool IsPacked() const { return isPacked_; }
@@ -177,7 +181,7 @@ class TsSkinManager : public TComponent {
   bool skinnedPopups_ = true;
   bool isPacked_ = false;
   std::unique_ptr<SkinModel> model_ = std::make_unique<SkinModel>();
-  std::uint64_t modelGeneration_ = 1;
+  std::uint64_t modelGeneration_ = NextModelGeneration();
   SkinModelCache modelCache_;
   WindowHandle hotWindow_ = 0;
   std::vector<std::vector<std::string>> classLists_;

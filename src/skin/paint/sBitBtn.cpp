@@ -273,7 +273,8 @@ void TsBitBtn::WndProc(TMessage& m) {
       ScopedSkinFlag noHints(TApplication::exists() ? Application().ShowHint : unusedHints, false);
       TsSkinnedControl::WndProc(m);
       if (!animate || isDestroying()) return;
-      SkinData.PaintingHeld = SkinData.IsPaintingHeld();
+      // The press shows at once unless the parent is still held (its paint releases the button).
+      SkinData.StartPaint();
       SkinData.BackgroundDirty = false;
       showChange(aeMouseDown, HalfLength::Yes);
       return;

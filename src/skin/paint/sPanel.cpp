@@ -2,6 +2,7 @@
 
 #include "skin/paint/BindingPainting.h"
 #include "skin/paint/FrameBand.h"
+#include "winsys/Window.h"
 
 namespace tavra {
 
@@ -11,6 +12,34 @@ Rect TsPanel::captionRect(int lineHeight) const {
   const Rect inside = clientRect().inflatedBy(-inset, -inset);
   const int top = inside.top + (inside.height() - lineHeight) / 2;
   return {inside.left, top, inside.right, top + lineHeight};
+}
+
+void TsPanel::WndProc(TMessage& m) {
+  if (m.Msg == SM_SKINCMD && SkinData.HasSkin()) {
+    switch (skinCommandOf(m.WParam_)) {
+      case SKC_GETHELD:
+        m.Result = SkinData.IsPaintingHeld() ? 1 : 0;
+        return;
+      case SKC_PARENTPAINTED:
+        if (SkinData.PaintingHeld) {
+          // Still held while anything above is; otherwise shown again, frame included.
+          SkinData.PaintingHeld = false;
+          if (SkinData.IsPaintingHeld()) {
+            SkinData.PaintingHeld = true;
+          } else if (Window* w = handleAllocated() ? window() : nullptr) {
+            SkinData.BackgroundDirty = true;
+            w->invalidateFrame();
+            w->invalidate(Erase::Yes);
+          }
+        }
+        SkinData.TellChildrenPainted();
+        m.Result = 0;
+        return;
+      default:
+        break;
+    }
+  }
+  TsSkinnedControl::WndProc(m);
 }
 
 void TsPanel::paintContent(Canvas& cache, int state) {

@@ -16,6 +16,11 @@ class TsPanel : public TsSkinnedControl<TPanel> {
   // Where the caption goes, in client coordinates, for a text line `lineHeight` high.
   Rect captionRect(int lineHeight) const;
 
+  // A panel is held while anything above it is (SKC_GETHELD answers IsPaintingHeld), and its
+  // SKC_PARENTPAINTED releases it and, with nothing held upstream, has it redrawn with its frame,
+  // before passing the news to its own children.
+  void WndProc(TMessage& m) override;
+
  protected:
   void paintContent(Canvas& cache, int state) override;
 };
