@@ -103,6 +103,7 @@ void MenuTracker::run() {
   WindowHandle owner = bar_ && bar_->form().window() ? bar_->form().window()->handle() : 0;
   if (Window* w = ws.find(owner)) w->send(WM_ENTERMENULOOP, 0, 0);
   if (TApplication::exists()) Application().CancelHint();
+  altHeld_ = (ws.modifiers() & kModAlt) != 0;
   int filterId = ws.addInputFilter([this](const InputEvent& ev) { return filter(ev); });
   struct Cleanup {
     MenuTracker& t;
@@ -136,10 +137,19 @@ bool MenuTracker::filter(const InputEvent& ev) {
       case K::MouseDown: mouseDown(ev.screen); return true;
       case K::MouseUp: mouseUp(ev.screen); return true;
       case K::MouseWheel: wheel(ev.screen, ev.wheelDelta); return true;
-      case K::KeyDown: keyDown(ev.key); return true;
+      case K::KeyDown:
+        // A held Alt reported again (a key repeat, or the display re-reporting held keys when a
+        // menu window appears) is not a new press: Alt+Space must not close its own menu.
+        if (ev.key == VK_MENU && altHeld_) return true;
+        if (ev.key == VK_MENU) altHeld_ = true;
+        keyDown(ev.key);
+        return true;
       case K::KeyUp:
         // Alt pressed and released inside the loop leaves it.
-        if (ev.key == VK_MENU && altDown_) finish(nullptr);
+        if (ev.key == VK_MENU) {
+          altHeld_ = false;
+          if (altDown_) finish(nullptr);
+        }
         return true;
       case K::Text:
         for (char32_t c : utf8ToCodePoints(ev.text)) {

@@ -83,7 +83,8 @@ class MenuTracker {
   int barIndex_ = -1;
   bool keyboard_ = false;      // driven by keys: accelerators are underlined
   bool pressedOnBar_ = false;  // the press that opened the menu is still held
-  bool altDown_ = false;
+  bool altDown_ = false;        // Alt went down inside the loop: its release leaves it
+  bool altHeld_ = false;        // Alt is held now (it may have been when the loop began)
   Point lastMouse_{-32000, -32000};
   int scrollLevel_ = -1;
   int scrollStep_ = 0;

@@ -441,6 +441,9 @@ bool TWebBrowser::KeyDown(unsigned& key, TShiftState shift) {
   if (TCustomControl::KeyDown(key, shift)) return true;
   bool ctrl = (shift & ssCtrl) != 0;
   bool alt = (shift & ssAlt) != 0;
+  // With Alt only the arrows are the viewer's (back and forward); the rest belongs to the window:
+  // Alt+Space opens its system menu, Alt+letter its menus.
+  if (alt && key != VK_LEFT && key != VK_RIGHT) return false;
   switch (key) {
     case VK_UP: scrollRequest(SB_LINEUP); break;
     case VK_DOWN: scrollRequest(SB_LINEDOWN); break;

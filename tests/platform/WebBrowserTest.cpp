@@ -202,6 +202,35 @@ TEST_F(WebBrowserTest, ScrollingReachesTheEndOfALongPage) {
   EXPECT_LE(viewer().scrollY(), viewer().scrollBar().maxPosition());
 }
 
+TEST_F(WebBrowserTest, AltKeysOtherThanTheArrowsAreLeftToTheWindow) {
+  std::string html;
+  for (int i = 1; i <= 120; ++i) html += "<p>Строка " + std::to_string(i) + "</p>";
+  viewer().Navigate(write("long.mht", html));
+  settle();
+  viewer().setFocus();
+  std::vector<LParam> menuKeys;
+  Window& top = *form_->window();
+  auto previous = std::make_shared<WindowProc>();
+  *previous = top.setProc([&menuKeys, previous](Window& w, MessageId msg, WParam wp, LParam lp) {
+    if (msg == WM_SYSCOMMAND && (wp & 0xFFF0) == SC_KEYMENU) menuKeys.push_back(lp);
+    return (*previous)(w, msg, wp, lp);
+  });
+  // Alt+Space as the display reports it: the keys, and a typed blank with Alt held.
+  inject(InputEvent::keyEvent(InputEvent::Kind::KeyDown, VK_MENU, kModAlt));
+  inject(InputEvent::keyEvent(InputEvent::Kind::KeyDown, VK_SPACE, kModAlt));
+  InputEvent blank = InputEvent::typed(" ");
+  blank.modifiers = kModAlt;
+  inject(blank);
+  inject(InputEvent::keyEvent(InputEvent::Kind::KeyUp, VK_SPACE, kModAlt));
+  inject(InputEvent::keyEvent(InputEvent::Kind::KeyUp, VK_MENU, 0));
+  EXPECT_EQ(viewer().scrollY(), 0) << "Alt+Space does not page down";
+  EXPECT_EQ(menuKeys, (std::vector<LParam>{' '})) << "the window is asked for its system menu";
+  key(VK_END, kModAlt);
+  key(VK_NEXT, kModAlt);
+  EXPECT_EQ(viewer().scrollY(), 0);
+  top.setProc(std::move(*previous));
+}
+
 TEST_F(WebBrowserTest, APageWiderThanTheViewerScrollsSidewaysAndOnlyThen) {
   viewer().Navigate(write("narrow.mht", "<p>Узкая страница</p>"));
   settle();

@@ -53,7 +53,8 @@ Bytes greyBmp(int width, int height, std::uint8_t level) {
   put(imageBytes, 4);
   put(2835, 4);
   put(2835, 4);
-  put(0, 8);
+  put(0, 4);  // colours used
+  put(0, 4);  // colours important
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < rowBytes; ++x) out.push_back(x < width * 3 ? level : 0);
   }

@@ -543,6 +543,37 @@ TEST_F(SdlBackendTest, ReportsKeysWithModifiersAndTypedText) {
   EXPECT_EQ(typed, "Ёж");
 }
 
+TEST_F(SdlBackendTest, AKeyHeldWhileAMenuAppearsIsPressedAndReleasedOnce) {
+  // Without a window manager SDL gives the keyboard to the menu it maps, the backend gives it
+  // back, and SDL reports the held Alt released and pressed again on the way: the program must
+  // see one press and one release, or Alt+Space closes its own system menu.
+  requirePrograms({"import", "xdotool"});
+  Window& main = showWindowUnderPointer(Rect::fromSize(100, 50, 200, 150), {150, 90});
+  const std::string mainId = x11WindowId(backend_->sdlWindowId(main));
+  ASSERT_TRUE(runUntil([&] { return focusedX11Window() == mainId; }));
+  ASSERT_EQ(xdotool({"keydown", "alt"}), 0);
+  ASSERT_TRUE(nextEvent([](const InputEvent& e) { return e.kind == InputEvent::Kind::KeyDown && e.key == VK_MENU; }));
+
+  Window& menu = makeWindow(Rect::fromSize(120, 70, 120, 100), "", WS_EX_NOACTIVATE);
+  menu.showNoActivate();
+  // Read the backend directly: the window system would take the events itself.
+  std::vector<InputEvent> seen;
+  for (int round = 0; round < 20; ++round) {
+    for (InputEvent& e : drain()) seen.push_back(e);
+    backend_->wait(backend_->clock().now() + 20);
+  }
+  ASSERT_EQ(focusedX11Window(), mainId);
+  ASSERT_EQ(xdotool({"keyup", "alt"}), 0);
+  auto up = nextEvent([](const InputEvent& e) { return e.kind == InputEvent::Kind::KeyUp && e.key == VK_MENU; }, &seen);
+  EXPECT_TRUE(up) << "the real release arrives";
+  for (const InputEvent& e : seen) {
+    const bool altKey = (e.kind == InputEvent::Kind::KeyDown || e.kind == InputEvent::Kind::KeyUp) && e.key == VK_MENU;
+    EXPECT_FALSE(altKey) << "Alt reported " << (e.kind == InputEvent::Kind::KeyDown ? "pressed" : "released") << " while held";
+  }
+  menu.hide();
+  drain();
+}
+
 TEST_F(SdlBackendTest, DraggingTheCaptionMovesTheWindowWithThePointer) {
   requirePrograms({"import", "xdotool"});
   const Rect start = Rect::fromSize(100, 100, 300, 200);
