@@ -340,7 +340,12 @@ void WindowSystem::dispatchKey(const InputEvent& ev) {
 // --- Frames: moving, sizing and the caption buttons ---------------------------------------------
 
 void WindowSystem::startFrameTracking(Window& w, LResult hit, Point screen) {
-  frameTracking_ = {w.handle(), hit, screen, w.bounds(), true};
+  frameTracking_ = FrameTracking{};
+  frameTracking_.window = w.handle();
+  frameTracking_.hit = hit;
+  frameTracking_.startScreen = screen;
+  frameTracking_.startBounds = w.bounds();
+  frameTracking_.inside = true;
   backend_->setCursorCapture(true);
   if (isButtonHit(hit)) w.invalidateFrame();
   else send(w, WM_ENTERSIZEMOVE, 0, 0);

@@ -28,8 +28,12 @@ void WindowSystem::startKeyboardTracking(Window& w, WParam command) {
   if (frameTracking_.window || !w.isTopLevel() || w.isMinimized() || !w.isVisible()) return;
   const bool sizing = command == SC_SIZE;
   if (sizing && !(w.style() & WS_THICKFRAME)) return;
-  frameTracking_ = {.window = w.handle(), .hit = sizing ? HTNOWHERE : HTCAPTION, .startScreen = cursor_,
-                    .startBounds = w.bounds(), .keyboard = true};
+  frameTracking_ = FrameTracking{};
+  frameTracking_.window = w.handle();
+  frameTracking_.hit = sizing ? HTNOWHERE : HTCAPTION;
+  frameTracking_.startScreen = cursor_;
+  frameTracking_.startBounds = w.bounds();
+  frameTracking_.keyboard = true;
   backend_->setCursorCapture(true);
   send(w, WM_ENTERSIZEMOVE, 0, 0);
 }
