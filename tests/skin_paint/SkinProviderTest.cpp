@@ -346,7 +346,7 @@ TEST_F(SkinProviderTest, TheSystemMenuOnTheCaptionShowsTheWindowsCommands) {
   driver.click(kOrigin + Point{250, 10}, MouseButton::Right);
   // A single frame: restore (disabled: nothing to restore), move, size (disabled: the frame does
   // not size), minimise, a separator and close; no maximise.
-  const std::vector<std::string> expected = {"Restore", "Move", "Size", "Minimize", "-", "Close"};
+  const std::vector<std::string> expected = {"&Восстановить", "&Переместить", "&Размер", "&Свернуть", "-", "&Закрыть"};
   EXPECT_EQ(captions, expected);
   EXPECT_EQ(enabled, (std::vector<bool>{false, true, false, true, true, true}));
   EXPECT_FALSE(form.visible()) << "choosing Close closes the window";

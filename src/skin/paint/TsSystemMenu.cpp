@@ -1,10 +1,12 @@
 #include "skin/paint/TsSystemMenu.h"
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 #include "framework/MenuItem.h"
 #include "framework/PopupMenu.h"
+#include "winsys/SystemMenuText.h"
 
 namespace tavra {
 namespace {
@@ -14,7 +16,7 @@ struct SystemCommand {
   std::string_view caption;
 };
 
-// The items in their order; 0 is the separator.
+// The items in their order, with the words used when the desktop has none; 0 is the separator.
 constexpr std::array<SystemCommand, 7> kItems = {{
     {SC_RESTORE, "Restore"},
     {SC_MOVE, "Move"},
@@ -32,7 +34,9 @@ TsSystemMenu::TsSystemMenu() : menu_(std::make_unique<TPopupMenu>(nullptr)) {
   menu_->setName(std::string(kName));
   for (const SystemCommand& entry : kItems) {
     TMenuItem& item = menu_->make<TMenuItem>();
-    item.setCaption(std::string(entry.caption));
+    // The captions are the desktop's own, as its system menu shows them.
+    const std::optional<std::string_view> desktop = entry.command != 0 ? systemCommandCaption(entry.command) : std::nullopt;
+    item.setCaption(std::string(desktop.value_or(entry.caption)));
     item.Tag = static_cast<int>(entry.command);
     const WParam command = entry.command;
     if (command != 0) {
