@@ -15,6 +15,7 @@
 #include "skin/builtin/BuiltInSkins.h"
 #include "skin/data/SkinModel.h"
 #include "skin/manager/TsSkinManager.h"
+#include "skin/paint/Contrast.h"
 #include "program/ContentPaths.h"
 #include "viewer/CoverNames.h"
 #include "viewer/Unit1.h"
@@ -94,6 +95,30 @@ TEST(ProgramSkins, EveryInternalSkinLoadsWithTheSectionsTheWindowsName) {
   EXPECT_EQ(withIconLine, 25);
   // No two skins share their caption, button, window and panel colours.
   EXPECT_EQ(looks.size(), 51u);
+}
+
+// Effect labels take their ink from GLOBALINFO's TCLEFT and, in the skin's shadow mode, their
+// halo from SHADOW1; some bring a white glow of their own (About), others a black ink of their
+// own (testing window). Dark ink in a light halo reads in all three cases.
+TEST(ProgramSkins, EverySkinGivesEffectLabelsADarkInkInALightHalo) {
+  HeadlessDriver driver;
+  startProgram(driver);
+  TsSkinManager* sm = mainManager(driver);
+  ASSERT_NE(sm, nullptr);
+  for (const TsStoredSkin& skin : sm->internalSkins().items()) {
+    SCOPED_TRACE(skin.Name);
+    sm->setSkinName(skin.Name);
+    const SkinModel& model = sm->model();
+    const TsGeneralData* global = section(model, "GLOBALINFO");
+    ASSERT_NE(global, nullptr);
+    const Color ink = global->FontColor[1];
+    ASSERT_NE(ink, kNoColor) << "TCLEFT unset: ktSkin labels draw in their own colour, white";
+    EXPECT_GT(model.SkinData.Shadow1Blur, 0);
+    const Color halo = static_cast<Color>(model.SkinData.Shadow1Color);
+    EXPECT_GE(ContrastRatio(ink, halo), 4.5);
+    EXPECT_GE(ContrastRatio(ink, clWhite), 4.5);
+    EXPECT_GE(ContrastRatio(clBlack, halo), 4.5);
+  }
 }
 
 TEST(ProgramSkins, StartUpEndsInAcrylWithoutTheSkinFolderAndInRhombusWithIt) {
