@@ -7,6 +7,7 @@
 #include "framework/Form.h"
 #include "skin/builtin/BuiltInSkins.h"
 #include "skin/manager/TsSkinManager.h"
+#include "skin/paint/Contrast.h"
 #include "skin/paint/DisabledCaption.h"
 #include "skin/paint/SkinPixels.h"
 #include "skin/paint/sBitBtn.h"

@@ -2,6 +2,7 @@
 
 #include "gfx/Canvas.h"
 #include "skin/data/SkinModel.h"
+#include "skin/paint/Contrast.h"
 #include "skin/paint/SkinPixels.h"
 #include "skin/paint/TsCommonData.h"
 

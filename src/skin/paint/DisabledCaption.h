@@ -11,9 +11,10 @@
 #include "base/Geometry.h"
 #include "gfx/Bitmap.h"
 #include "gfx/Font.h"
-#include "skin/paint/Contrast.h"
 
 namespace tavra {
+
+class TsCommonData;
 
 // The least contrast a disabled caption's ink keeps with its face (a little above the 3 that large
 // text needs, for the antialiased edges of small text and the shading of the face).
@@ -34,7 +35,6 @@ struct DisabledCaption {
 
 // The caption of a disabled control bound to `binding`: its owner's font, and its section's text
 // colour (hot: the hot one).
-class TsCommonData;
 DisabledCaption disabledCaptionOf(const TsCommonData& binding, std::string text, bool hot, unsigned format, const Rect& r);
 
 // Writes the caption into a button's composed (and already disabled) picture; `grey` turns the
