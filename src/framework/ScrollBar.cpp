@@ -335,9 +335,21 @@ ScrollBar::Painter& installedPainter() {
   static ScrollBar::Painter painter;
   return painter;
 }
+ScrollBar::CornerPainter& installedCornerPainter() {
+  static ScrollBar::CornerPainter painter;
+  return painter;
+}
 }  // namespace
 
 void ScrollBar::setPainter(Painter painter) { installedPainter() = std::move(painter); }
+void ScrollBar::setCornerPainter(CornerPainter painter) { installedCornerPainter() = std::move(painter); }
+
+void ScrollBar::paintCorner(Canvas& c, const ScrollBar& vertical, const ScrollBar& horizontal) {
+  const Rect corner = cornerRect(vertical, horizontal);
+  if (corner.isEmpty()) return;
+  if (const CornerPainter& painter = installedCornerPainter(); painter && painter(c, corner)) return;
+  c.fillRect(corner, clBtnFace);
+}
 
 void ScrollBar::paint(Canvas& c) const {
   if (!shown()) return;

@@ -73,6 +73,11 @@ class ScrollBar {
   // The square right of the horizontal bar and below the vertical one, in window coordinates,
   // when both are shown (empty otherwise).
   static Rect cornerRect(const ScrollBar& vertical, const ScrollBar& horizontal);
+  // Paints that square in the look of the bars: by the process's corner painter when one is set
+  // and takes it, else in the button face the plain bars are drawn on.
+  static void paintCorner(Canvas& windowCanvas, const ScrollBar& vertical, const ScrollBar& horizontal);
+  using CornerPainter = std::function<bool(Canvas& windowCanvas, const Rect& corner)>;
+  static void setCornerPainter(CornerPainter painter);
 
   // Whole wheel notches of a WM_MOUSEWHEEL (positive away from the user); parts of a notch
   // from fine-grained wheels add up until they make one.

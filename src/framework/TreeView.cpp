@@ -106,6 +106,13 @@ void TCustomTreeView::setHideSelection(bool on) {
   invalidateNode(selected_);
 }
 
+void TCustomTreeView::setSelectionColors(Color fill, Color text) {
+  if (fill == selectionColor_ && text == selectionTextColor_) return;
+  selectionColor_ = fill;
+  selectionTextColor_ = text;
+  invalidateNode(selected_);
+}
+
 void TCustomTreeView::setBorderStyle(TBorderStyle style) {
   if (style == borderStyle_) return;
   borderStyle_ = style;
@@ -657,8 +664,8 @@ void TCustomTreeView::Paint() {
     Color ink = font().color;
     // An item without text has nothing to mark: its bare padding would show as a thin bar.
     if (isSelected && !node.text_.empty() && (focusedNow || !hideSelection_)) {
-      c.fillRect(label, focusedNow ? clHighlight : clBtnFace);
-      if (focusedNow) ink = clHighlightText;
+      c.fillRect(label, focusedNow ? selectionColor_ : clBtnFace);
+      if (focusedNow) ink = selectionTextColor_;
     }
     if (!enabled()) ink = clGrayText;
     c.setTextColor(ink);

@@ -61,6 +61,11 @@ class TCustomTreeView : public TCustomControl {
   void setHideSelection(bool on);
   bool readOnly() const { return readOnly_; }
   void setReadOnly(bool on) { readOnly_ = on; }
+  // The selected item's fill and text while the tree has the focus: the system's highlight
+  // colours unless a look of its own (a skin) gives others.
+  Color selectionColor() const { return selectionColor_; }
+  Color selectionTextColor() const { return selectionTextColor_; }
+  void setSelectionColors(Color fill, Color text);
   TBorderStyle borderStyle() const { return borderStyle_; }
   void setBorderStyle(TBorderStyle style);
 
@@ -148,6 +153,8 @@ class TCustomTreeView : public TCustomControl {
   bool showButtons_ = true;
   bool showRoot_ = true;
   bool hideSelection_ = true;
+  Color selectionColor_ = clHighlight;
+  Color selectionTextColor_ = clHighlightText;
   bool readOnly_ = false;
   TBorderStyle borderStyle_ = TBorderStyle::bsSingle;
   int topRow_ = 0;

@@ -704,17 +704,18 @@ void TWebBrowser::WndProc(TMessage& m) {
   }
 }
 
-// The square where the two bars meet: the button face, as the bars' own background.
+// The square where the two bars meet, in the bars' own look.
 void TWebBrowser::paintCorner(const TMessage& m) {
   Window* w = window();
-  Rect corner = ScrollBar::cornerRect(scrollBar_, hScrollBar_);
-  if (!w || corner.isEmpty()) return;
+  if (!w || ScrollBar::cornerRect(scrollBar_, hScrollBar_).isEmpty()) return;
   if (m.Msg == WM_NCPAINT) {
     auto dc = WindowSystem::instance().getWindowDC(*w);
-    dc->canvas().fillRect(corner, clBtnFace);
+    ScrollBar::paintCorner(dc->canvas(), scrollBar_, hScrollBar_);
     return;
   }
-  if (auto* canvas = reinterpret_cast<Canvas*>(m.WParam_); canvas && (m.LParam_ & PRF_NONCLIENT)) canvas->fillRect(corner, clBtnFace);
+  if (auto* canvas = reinterpret_cast<Canvas*>(m.WParam_); canvas && (m.LParam_ & PRF_NONCLIENT)) {
+    ScrollBar::paintCorner(*canvas, scrollBar_, hScrollBar_);
+  }
 }
 
 void TWebBrowser::Paint() {

@@ -2,6 +2,8 @@
 // skin start-up ends in with and without the skin folder.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <set>
 #include <string>
@@ -13,6 +15,7 @@
 #include "skin/builtin/BuiltInSkins.h"
 #include "skin/data/SkinModel.h"
 #include "skin/manager/TsSkinManager.h"
+#include "skin/paint/Contrast.h"
 #include "program/ContentPaths.h"
 #include "viewer/CoverNames.h"
 #include "viewer/Unit1.h"
@@ -94,10 +97,34 @@ TEST(ProgramSkins, EveryInternalSkinLoadsWithTheSectionsTheWindowsName) {
   EXPECT_EQ(looks.size(), 51u);
 }
 
+// Effect labels take their ink from GLOBALINFO's TCLEFT and, in the skin's shadow mode, their
+// halo from SHADOW1; some bring a white glow of their own (About), others a black ink of their
+// own (testing window). Dark ink in a light halo reads in all three cases.
+TEST(ProgramSkins, EverySkinGivesEffectLabelsADarkInkInALightHalo) {
+  HeadlessDriver driver;
+  startProgram(driver);
+  TsSkinManager* sm = mainManager(driver);
+  ASSERT_NE(sm, nullptr);
+  for (const TsStoredSkin& skin : sm->internalSkins().items()) {
+    SCOPED_TRACE(skin.Name);
+    sm->setSkinName(skin.Name);
+    const SkinModel& model = sm->model();
+    const TsGeneralData* global = section(model, "GLOBALINFO");
+    ASSERT_NE(global, nullptr);
+    const Color ink = global->FontColor[1];
+    ASSERT_NE(ink, kNoColor) << "TCLEFT unset: ktSkin labels draw in their own colour, white";
+    EXPECT_GT(model.SkinData.Shadow1Blur, 0);
+    const Color halo = static_cast<Color>(model.SkinData.Shadow1Color);
+    EXPECT_GE(ContrastRatio(ink, halo), 4.5);
+    EXPECT_GE(ContrastRatio(ink, clWhite), 4.5);
+    EXPECT_GE(ContrastRatio(clBlack, halo), 4.5);
+  }
+}
+
 TEST(ProgramSkins, StartUpEndsInAcrylWithoutTheSkinFolderAndInRhombusWithIt) {
-  const fs::path folder = content::root() + "skins";
-  const fs::path built = fs::path(TAVRA_BIN_DIR) / "skins";
-  fs::remove_all(folder);  // the test's own folder, should an earlier run have been cut short
+  // Without the skin folder beside the program. The folder is never made there: other test
+  // processes running at the same time would start in a skin.
+  ASSERT_FALSE(fs::exists(content::path(content::kSkins))) << "a skin folder beside the tests, left by an older run?";
   {
     HeadlessDriver driver;
     startProgram(driver);
@@ -109,21 +136,30 @@ TEST(ProgramSkins, StartUpEndsInAcrylWithoutTheSkinFolderAndInRhombusWithIt) {
     EXPECT_EQ(sm->model().SkinData.Description, "Light frosted acrylic: pale blue-grey panels, glassy buttons with a white upper rim");
   }
 
-  // The skin folder beside the program, as the build makes it.
+  // The skin folder as the build makes it, under a scratch root of this process's own.
+  const fs::path root = fs::temp_directory_path() / ("tavra-program-skins-" + std::to_string(getpid()));
+  const fs::path folder = root / std::string(content::kSkins);
+  const fs::path built = fs::path(TAVRA_BIN_DIR) / "skins";
+  fs::remove_all(root);
   fs::create_directories(folder);
   for (const std::string& cover : kCovers) fs::copy_file(built / (cover + ".asz"), folder / (cover + ".asz"));
   struct RemoveFolder {
     fs::path path;
     ~RemoveFolder() { fs::remove_all(path); }
-  } removeFolder{folder};
+  } removeFolder{root};
 
+  // Start-up looks for its skins in the folder beside the program, then picks Rhombus there;
+  // the same two steps against the scratch root.
   HeadlessDriver driver;
   startProgram(driver);
   TsSkinManager* sm = mainManager(driver);
   ASSERT_NE(sm, nullptr);
+  EXPECT_EQ(sm->skinDirectory(), content::path(content::kSkins));
+  sm->setSkinDirectory(folder.string());
+  sm->setSkinName("Rhombus");
   EXPECT_EQ(sm->skinName(), "Rhombus");
   EXPECT_TRUE(sm->IsPacked());
-  EXPECT_NE(sm->model().SkinData.SkinPath, "");
+  EXPECT_EQ(sm->model().SkinData.SkinPath, folder.string() + "/");
   EXPECT_EQ(sm->model().SkinData.Description, "Teal frames with a rhombus lattice, grey-green panels, glassy buttons");
 
   // Every cover finds its own package: no name falls back to the first internal skin.

@@ -107,10 +107,17 @@ std::string illegibleText(const Options& o) {
     const double needed = shadowed ? 2.0 : 3.5;
     if (contrast(*back, *ink) < needed) out << r.section << (r.hot ? " (hot)" : "") << ": contrast " << contrast(*back, *ink) << "\n";
   }
-  // Effect labels draw black text inside the skin's first shadow when it has one: that halo must be light.
-  if (o.value("GLOBALINFO", "SHADOW1BLUR").value_or("-1") != "-1") {
-    const auto halo = o.colour("GLOBALINFO", "SHADOW1COLOR");
-    if (!halo || contrast(*halo, 0) < 7.0) out << "GLOBALINFO: the label halo is dark\n";
+  // Effect labels draw their text inside the skin's first shadow, the halo: black text of their
+  // own (testing window), or the skin's ink TCLEFT (white without it), some with a white glow of
+  // their own (About). Without a halo they glow black. So: a light halo and a dark ink.
+  const auto halo = o.colour("GLOBALINFO", "SHADOW1COLOR");
+  const auto labelInk = o.colour("GLOBALINFO", "TCLEFT");
+  if (o.value("GLOBALINFO", "SHADOW1BLUR").value_or("-1") == "-1") out << "GLOBALINFO: no label halo\n";
+  if (!halo || contrast(*halo, 0) < 7.0) out << "GLOBALINFO: the label halo is dark\n";
+  if (!labelInk) {
+    out << "GLOBALINFO: no label ink (TCLEFT)\n";
+  } else if ((halo && contrast(*labelInk, *halo) < 4.5) || contrast(*labelInk, 0xFFFFFF) < 4.5) {
+    out << "GLOBALINFO: the label ink is light\n";
   }
   return out.str();
 }

@@ -8,6 +8,8 @@
 #include "selftest/Unit2.h"
 #include "selftest/Unit3.h"
 #include "about/Unit6.h"
+#include "skin/manager/TsSkinManager.h"
+#include "viewer/Unit1.h"
 
 namespace tavra::test {
 namespace {
@@ -50,15 +52,21 @@ TEST(EffectLabelsInWindows, KindAndShadowOfEveryLabel) {
     EXPECT_TRUE(e.label->transparent());
   }
   EXPECT_EQ(w.Form3->sl2->skinSection(), "BUTTON_HUGE");
-  // Auto-sized, the testing window's captions make room for their ten-pass glow: 20 pixels
-  // more than their text each way.
+  // Auto-sized, the testing window's captions make room for the glow they draw, the skin's first
+  // shadow (every program skin has one): blur B at offset D < B takes (D + B) - (D - B) = 2B
+  // pixels more than their text each way.
+  const TsSkinData& header = w.Form1->sm->model().SkinData;
+  ASSERT_TRUE(w.Form1->sm->active());
+  ASSERT_GT(header.Shadow1Blur, header.Shadow1Offset);
+  ASSERT_GE(header.Shadow1Offset, 0);
+  const int grow = 2 * header.Shadow1Blur;
   TsLabelFX& surname = *w.Form2->sLabelFX1;
   Bitmap scratch(1, 1);
   Canvas c(scratch);
   c.setFont(surname.font());
   Rect text{0, 0, 0, 0};
   c.drawText(surname.caption(), text, DT_EXPANDTABS | DT_CALCRECT);
-  EXPECT_EQ(surname.boundsRect().size(), (Size{text.width() + 20, text.height() + 20}));
+  EXPECT_EQ(surname.boundsRect().size(), (Size{text.width() + grow, text.height() + grow}));
 }
 
 }  // namespace

@@ -162,11 +162,13 @@ std::string SectionBuilder::captionButton(CaptionGlyph glyph, bool large, const 
 void SectionBuilder::globalInfo() {
   o_->section("GLOBALINFO");
   o_->set("VERSION", "6.14").set("AUTHOR", d_.author).set("DESCRIPTION", d_.description);
-  // The first shadow is the halo that effect labels put around their own (dark) text: a light
-  // glow keeps that text legible on the dark skins as well as on the light ones.
+  // The first shadow is the halo that effect labels put around their text, and TCLEFT the ink
+  // of that text: dark ink in a light halo in every skin, since some labels bring a white glow
+  // of their own (About) and others a black text of their own (testing window).
   const bool darkSkin = d_.window.lightness() < 0.45;
   const Rgb halo = darkSkin ? d_.text.mix(kWhite, 0.55) : d_.window.mix(kWhite, 0.6);
-  o_->set("SHADOW1COLOR", halo.decimal()).set("SHADOW1OFFSET", d_.shadow).set("SHADOW1BLUR", d_.shadow > 0 ? (darkSkin ? 6 : 4) : -1);
+  const Rgb labelInk = readableOn(halo, darkSkin ? d_.window.darker(0.5) : d_.text, kWhite);
+  o_->set("SHADOW1COLOR", halo.decimal()).set("SHADOW1OFFSET", d_.shadow).set("SHADOW1BLUR", darkSkin ? 6 : 4);
   o_->set("SHADOW1TRANSPARENCY", d_.shadow > 0 ? 60 : 0);
   const bool roundButtons = d_.captionButtons == ButtonShape::Round || d_.glyphs == GlyphStyle::Mac;
   o_->set("BISPACE", roundButtons ? 3 : d_.captionButtons == ButtonShape::Bare ? 0 : 1);
@@ -179,6 +181,7 @@ void SectionBuilder::globalInfo() {
   o_->set("MASTERBITMAP", "MASTER.BMP");  // compared with the upper-cased entry name
   o_->set("COLOR", d_.window.decimal()).set("HOTCOLOR", d_.window.lighter(0.2).decimal());
   o_->set("FONTCOLOR", d_.text.decimal()).set("HOTFONTCOLOR", d_.text.decimal());
+  o_->set("TCLEFT", labelInk.decimal());
 
   const std::initializer_list<Rgb> onWindow{d_.window, d_.window, d_.window};
   o_->set("BOXCHECKED", glyphOf(glyphs_.box(BoxKind::Checked), onWindow));

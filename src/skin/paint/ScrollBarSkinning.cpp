@@ -14,8 +14,16 @@ void installScrollBarSkinning() {
     PaintSkinScrollBar(windowCanvas, bar, manager->model());
     return true;
   });
+  ScrollBar::setCornerPainter([](Canvas& windowCanvas, const Rect& corner) {
+    const TsSkinManager* manager = TsSkinManager::DefaultManager();
+    if (!manager || !manager->model().SkinData.Active) return false;
+    return PaintSkinScrollCorner(windowCanvas, corner, manager->model());
+  });
 }
 
-void removeScrollBarSkinning() { ScrollBar::setPainter(nullptr); }
+void removeScrollBarSkinning() {
+  ScrollBar::setPainter(nullptr);
+  ScrollBar::setCornerPainter(nullptr);
+}
 
 }  // namespace tavra

@@ -56,4 +56,14 @@ void PaintSkinScrollBar(Canvas& c, const ScrollBar& bar, const SkinModel& model)
   c.drawBitmap(whole.topLeft(), picture);
 }
 
+bool PaintSkinScrollCorner(Canvas& c, const Rect& corner, const SkinModel& model) {
+  const int track = model.CommonIndices.ScrollBar1V;
+  if (corner.isEmpty() || !model.IsValidSection(track)) return false;
+  Bitmap picture = NewBitmap24(corner.width(), corner.height());
+  const ClippedRows rows(picture);
+  PaintSection(model, track, viewOfTarget(rows), -1, -1, rows, {0, 0}, picture.bounds(), 0, CentreFill::Yes);
+  c.drawBitmap(corner.topLeft(), picture);
+  return true;
+}
+
 }  // namespace tavra

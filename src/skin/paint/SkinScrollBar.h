@@ -12,5 +12,8 @@ class SkinModel;
 
 // Paints `bar` onto a canvas in the bar's window coordinates (the whole window, frame included).
 void PaintSkinScrollBar(Canvas& windowCanvas, const ScrollBar& bar, const SkinModel& model);
+// Paints the square where a vertical and a horizontal bar meet as the vertical bar's track; false
+// when the skin has no track section (the square keeps the framework's look).
+bool PaintSkinScrollCorner(Canvas& windowCanvas, const Rect& corner, const SkinModel& model);
 
 }  // namespace tavra

@@ -78,9 +78,12 @@ void TsBitBtn::composeButton() {
     }
   };
   if (drawOverBorder()) border();
-  drawContent(cache, state);
+  const std::optional<DisabledCaption> caption = drawContent(cache, state);
   if (!drawOverBorder()) border();
-  if (!enabled()) ApplyDisabledEffect(cache, disabledKind(), parent(), {0, 0}, view);
+  if (!enabled()) {
+    ApplyDisabledEffect(cache, disabledKind(), parent(), {0, 0}, view);
+    if (caption) WriteDisabledCaption(cache, *caption, (disabledKind() & dkGrayed) != 0);
+  }
   std::optional<Region> cut;
   if (!(shape == Region(cache.bounds()))) cut = std::move(shape);
   shapeChanged_ = shapeChanged_ || cut.has_value() != shape_.has_value() || (cut && !(*cut == *shape_));
@@ -90,7 +93,7 @@ void TsBitBtn::composeButton() {
   composedSpacing_ = spacing();
 }
 
-void TsBitBtn::drawContent(Bitmap& cache, int state) {
+std::optional<DisabledCaption> TsBitBtn::drawContent(Bitmap& cache, int state) {
   Canvas c(cache);
   c.setFont(font());
   c.setBackgroundMode(BackgroundMode::Transparent);
@@ -118,7 +121,10 @@ void TsBitBtn::drawContent(Bitmap& cache, int state) {
   content.alignment = alignment_;
   const SkinButtonPlacement placed = placeButtonContent(c, clientRect().inflatedBy(-2, -2), content);
   const Point shift = state == 2 ? Point{1, 1} : Point{0, 0};
-  if (!content.caption.empty()) {
+  std::optional<DisabledCaption> disabledCaption;
+  if (!content.caption.empty() && !enabled()) {
+    disabledCaption = disabledCaptionOf(SkinData, content.caption, hot, placed.textFormat, placed.text.offsetBy(shift));
+  } else if (!content.caption.empty()) {
     const Rect text = placed.text.offsetBy(shift);
     WriteSkinText(c, content.caption, enabled(), hot, SkinData, placed.textFormat, text);
     const TsGeneralData* section = SkinData.section();
@@ -128,6 +134,7 @@ void TsBitBtn::drawContent(Bitmap& cache, int state) {
     }
   }
   if (g.present()) c.writeRows([&](const ClippedRows& rows) { DrawSkinGlyph(rows, placed.glyph + shift, g); });
+  return disabledCaption;
 }
 
 void TsBitBtn::applyShape() {

@@ -9,6 +9,7 @@
 #include "framework/BitBtn.h"
 #include "gfx/Region.h"
 #include "skin/paint/ControlKinds.h"
+#include "skin/paint/DisabledCaption.h"
 #include "skin/paint/TsButtonProperties.h"
 #include "skin/paint/TsFadeTimer.h"
 #include "skin/paint/TsSkinnedControl.h"
@@ -52,7 +53,9 @@ class TsBitBtn : public TsSkinnedControl<TBitBtn>, public TsButtonProperties {
  private:
   enum class HalfLength { No, Yes };
   void composeButton();
-  void drawContent(Bitmap& cache, int state);
+  // Draws glyph and caption; a disabled button's caption is returned instead, to be written
+  // over the disabled effect.
+  std::optional<DisabledCaption> drawContent(Bitmap& cache, int state);
   void applyShape();
   // Shows the look after a mouse event: a cross-fade when the event animates, else at once.
   void showChange(TacAnimatEvent event, HalfLength half);

@@ -96,6 +96,7 @@ void TsSpeedButton::composeButton() {
   Bitmap& cache = SkinData.CacheBitmap;
   const TsCacheView view = ParentViewOf(*this);
   const Rect all = cache.bounds();
+  std::optional<DisabledCaption> caption;
   switch (buttonStyle_) {
     case TsButtonStyle::tbsSeparator:
       copyBackground(cache, view, parent());
@@ -113,10 +114,10 @@ void TsSpeedButton::composeButton() {
     default:
       if (drawOverBorder()) {
         PaintSection(SkinData, view, CentreFill::Yes, state, cache, {0, 0}, all);
-        drawContent(cache, state);
+        caption = drawContent(cache, state);
       } else {
         PaintSectionBackground(SkinData, view, state, cache, {0, 0}, all);
-        drawContent(cache, state);
+        caption = drawContent(cache, state);
         if (model.IsValidMask(SkinData.borderMaskIndex())) {
           DrawBorderMask(cache, all, CentreFill::No, CornersFromParent::Yes, state, model, SkinData.borderMaskIndex(), view);
         }
@@ -124,7 +125,10 @@ void TsSpeedButton::composeButton() {
       if (buttonStyle_ == TsButtonStyle::tbsDropDown) drawDropDownPart(cache, view);
       break;
   }
-  if (!enabled()) ApplyDisabledEffect(cache, disabledKind(), parent(), {0, 0}, view);
+  if (!enabled()) {
+    ApplyDisabledEffect(cache, disabledKind(), parent(), {0, 0}, view);
+    if (caption) WriteDisabledCaption(cache, *caption, (disabledKind() & dkGrayed) != 0);
+  }
   SkinData.BackgroundDirty = false;
   composedState_ = state;
   composedGlyphs_ = numGlyphs();
@@ -145,7 +149,7 @@ void TsSpeedButton::drawDropDownPart(Bitmap& cache, const TsCacheView& view) {
   DrawMaskImage(cache, at, state, viewOfTarget(cache), model, arrow, MaskOpacity::Opaque);
 }
 
-void TsSpeedButton::drawContent(Bitmap& cache, int state) {
+std::optional<DisabledCaption> TsSpeedButton::drawContent(Bitmap& cache, int state) {
   Canvas c(cache);
   c.setFont(font());
   c.setBackgroundMode(BackgroundMode::Transparent);
@@ -173,8 +177,14 @@ void TsSpeedButton::drawContent(Bitmap& cache, int state) {
   if (buttonStyle_ == TsButtonStyle::tbsDropDown) client.right = std::max(client.left, client.right - kDropDownWidth);
   const SkinButtonPlacement placed = placeButtonContent(c, client, content);
   const Point shift = state == 2 ? Point{1, 1} : Point{0, 0};
-  if (!content.caption.empty()) WriteSkinText(c, content.caption, enabled(), hot, SkinData, placed.textFormat, placed.text.offsetBy(shift));
+  std::optional<DisabledCaption> disabledCaption;
+  if (!content.caption.empty() && !enabled()) {
+    disabledCaption = disabledCaptionOf(SkinData, content.caption, hot, placed.textFormat, placed.text.offsetBy(shift));
+  } else if (!content.caption.empty()) {
+    WriteSkinText(c, content.caption, enabled(), hot, SkinData, placed.textFormat, placed.text.offsetBy(shift));
+  }
   if (g.present()) c.writeRows([&](const ClippedRows& rows) { DrawSkinGlyph(rows, placed.glyph + shift, g); });
+  return disabledCaption;
 }
 
 bool TsSpeedButton::animationShowing() const {

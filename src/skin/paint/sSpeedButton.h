@@ -5,9 +5,11 @@
 // drop-down part that opens its menu; animated between looks on the mouse events it animates.
 // Unbound, the framework's speed button.
 #include <memory>
+#include <optional>
 
 #include "framework/SpeedButton.h"
 #include "skin/paint/ControlKinds.h"
+#include "skin/paint/DisabledCaption.h"
 #include "skin/paint/TsAnimTimer.h"
 #include "skin/paint/TsButtonProperties.h"
 #include "skin/paint/TsSkinnedControl.h"
@@ -51,7 +53,9 @@ class TsSpeedButton : public TsSkinnedControl<TSpeedButton>, public TsButtonProp
  private:
   enum class HalfLength { No, Yes };
   void composeButton();
-  void drawContent(Bitmap& cache, int state);
+  // Draws glyph and caption; a disabled button's caption is returned instead, to be written
+  // over the disabled effect.
+  std::optional<DisabledCaption> drawContent(Bitmap& cache, int state);
   void drawDropDownPart(Bitmap& cache, const TsCacheView& view);
   int dropDownState() const;
   void animate(TacAnimatEvent event, HalfLength half);

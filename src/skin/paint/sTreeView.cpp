@@ -9,6 +9,25 @@
 #include "winsys/WindowSystem.h"
 
 namespace tavra {
+namespace {
+
+struct SelectionColors {
+  Color fill = clHighlight;
+  Color text = clHighlightText;
+};
+
+// The skin's selection colours are those of a selected menu item: its hot fill and text. A skin
+// without them leaves the system's highlight colours.
+SelectionColors selectionColorsOf(const SkinModel& model) {
+  const Color fill = model.MenuHighlightColor();
+  const int item = model.FindSection("MENUITEM");
+  if (fill == clHighlight || !model.IsValidSection(item)) return {};
+  const Color text = model.Sections[static_cast<size_t>(item)].HotFontColor[0];
+  if (text == kNoColor || text == clFuchsia) return {.fill = fill};
+  return {.fill = fill, .text = resolveColor(text)};
+}
+
+}  // namespace
 
 TsTreeView::TsTreeView(TComponent* owner) : TsBoundControl(owner, ControlKind::TreeView) {
   if (SkinData.skinSection().empty() || SkinData.skinSection() == "UNKNOWN") SkinData.setSkinSection("EDIT");
@@ -29,6 +48,8 @@ void TsTreeView::takeSectionColors() {
     ownColorsKept_ = true;
   }
   if (!SkinData.customColor()) setColor(s->Color);
+  const SelectionColors selection = selectionColorsOf(*SkinData.model());
+  setSelectionColors(selection.fill, selection.text);
   if (!SkinData.customFont() && font().color != s->FontColor[0]) {
     Font f = font();
     f.color = s->FontColor[0];
@@ -37,6 +58,7 @@ void TsTreeView::takeSectionColors() {
 }
 
 void TsTreeView::restoreOwnColors() {
+  setSelectionColors(clHighlight, clHighlightText);
   if (!ownColorsKept_) return;
   ownColorsKept_ = false;
   if (!SkinData.customColor()) setColor(ownColor_);

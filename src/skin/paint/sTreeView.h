@@ -1,6 +1,7 @@
 #pragma once
 // The skinned tree view: bound to EDIT unless it names a section, it takes the section's colour
-// and text colour (unless custom) for the framework's rows, and paints its frame and scroll bar
+// and text colour (unless custom) for the framework's rows and the skin's selection colours
+// (a selected menu item's) for its selected row, and paints its frame and scroll bar
 // from the skin: the frame is the section's border composed over the parent's background, hot
 // while the mouse is over the view or it has the focus. Unbound, the framework's tree view.
 #include "framework/TreeView.h"
