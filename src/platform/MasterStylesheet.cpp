@@ -59,10 +59,10 @@ sup sub { top: -0.25em; }
 sub sub { top: 0.68em; }
 sub sup { top: -0.1em; }
 /* The engine inherits vertical-align: the glue states its own. */
-tavra-glue { display: inline-block; vertical-align: baseline; }
-tavra-glue-sub { display: inline-block; vertical-align: baseline; padding-bottom: 0.3em; }
-tavra-glue-sup { display: inline-block; vertical-align: baseline; padding-top: 0.41em; }
-tavra-glue-subsup { display: inline-block; vertical-align: baseline; padding-top: 0.41em; padding-bottom: 0.3em; }
+glue { display: inline-block; vertical-align: baseline; }
+glue-sub { display: inline-block; vertical-align: baseline; padding-bottom: 0.3em; }
+glue-sup { display: inline-block; vertical-align: baseline; padding-top: 0.41em; }
+glue-subsup { display: inline-block; vertical-align: baseline; padding-top: 0.41em; padding-bottom: 0.3em; }
 nobr { white-space: nowrap; }
 br { display: inline-block; }
 

@@ -133,11 +133,15 @@ std::string glueWords(std::string_view html) {
     if (c != '<') {
       if (isSpace(c)) {
         finish();
-      } else {
-        if (!cluster.open()) cluster.start(i);
-        cluster.text(i + 1);
+        ++i;
+        continue;
       }
-      ++i;
+      // A run of text up to the next space or tag is one piece.
+      size_t end = i + 1;
+      while (end < html.size() && html[end] != '<' && !isSpace(html[end])) ++end;
+      if (!cluster.open()) cluster.start(i);
+      cluster.text(end);
+      i = end;
       continue;
     }
     if (html.compare(i, 4, "<!--") == 0) {
