@@ -61,20 +61,19 @@ PageFontFace::LayoutPtr PageFontFace::newLayout() const {
 
 double PageFontFace::width(std::string_view text) {
   if (text.empty()) return 0;
-  std::string key(text);
-  if (auto it = widths_.find(key); it != widths_.end()) return it->second;
+  if (auto it = widths_.find(text); it != widths_.end()) return it->second;
   pango_layout_set_text(layout_.get(), text.data(), static_cast<int>(text.size()));
   PangoRectangle logical;
   pango_layout_get_extents(layout_.get(), nullptr, &logical);
   double width = logical.width / double(PANGO_SCALE);
   if (widths_.size() >= kMaxCachedWidths) widths_.clear();
-  widths_.emplace(std::move(key), width);
+  widths_.emplace(std::string(text), width);
   return width;
 }
 
 void PageFontFace::draw(cairo_t* cr, std::string_view text, double x, double baselineY) {
   if (text.empty()) return;
-  auto it = shaped_.find(std::string(text));
+  auto it = shaped_.find(text);
   if (it == shaped_.end()) {
     if (shaped_.size() >= kMaxShapedTexts) shaped_.clear();
     LayoutPtr layout = newLayout();

@@ -5,6 +5,7 @@
 #include <cairo.h>
 #include <pango/pango.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -53,11 +54,19 @@ class PageFontFace {
   PangoContext* context_ = nullptr;  // held by the layouts
   PangoFontDescription* description_ = nullptr;
   unsigned decoration_ = 0;
+  // Looks texts up by string_view, with no copy of the text.
+  struct TextHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+  };
+  template <typename T>
+  using ByText = std::unordered_map<std::string, T, TextHash, std::equal_to<>>;
+
   LayoutPtr layout_;  // measures
-  std::unordered_map<std::string, LayoutPtr> shaped_;  // texts drawn, by text
+  ByText<LayoutPtr> shaped_;  // texts drawn
   PageFontMetrics metrics_;
   int baseline_ = 0;  // from the layout's top, pixels
-  std::unordered_map<std::string, double> widths_;
+  ByText<double> widths_;
 };
 
 }  // namespace tavra

@@ -1,6 +1,5 @@
 #include "platform/PageStructure.h"
 
-#include <utility>
 
 namespace tavra {
 namespace {
@@ -12,6 +11,7 @@ constexpr int kMaxDepth = 512;
 
 PageStructure::PageStructure(const litehtml::document::ptr& document) {
   if (document && document->root()) visit(document->root(), 0);
+  std::erase(blockParents_, nullptr);
 }
 
 bool PageStructure::isBlockInFlow(const litehtml::element::ptr& el) {
@@ -26,21 +26,21 @@ void PageStructure::visit(const litehtml::element::ptr& el, int depth) {
   if (display == litehtml::display_none || display == litehtml::display_inline_text) return;
   bool table = display == litehtml::display_table || display == litehtml::display_inline_table;
   if (display == litehtml::display_table_cell) cells_.push_back(el);
-  std::vector<litehtml::element::ptr> children;
+  // Kept below only if it turns out to hold two blocks.
+  size_t parentAt = blockParents_.size();
+  blockParents_.push_back(el);
+  size_t firstCell = cells_.size();
   int blocks = 0;
   size_t count = el->get_children_count();
-  children.reserve(count);
   for (size_t i = 0; i < count; ++i) {
     litehtml::element::ptr child = el->get_child(static_cast<int>(i));
     if (!child) continue;
     litehtml::style_display d = child->get_display();
     if (d == litehtml::display_inline_text || d == litehtml::display_none) continue;
     if (isBlockInFlow(child)) ++blocks;
-    children.push_back(std::move(child));
+    visit(child, depth + 1);
   }
-  if (blocks >= 2) blockParents_.push_back(el);
-  size_t firstCell = cells_.size();
-  for (const litehtml::element::ptr& child : children) visit(child, depth + 1);
+  if (blocks < 2) blockParents_[parentAt].reset();
   if (table) tables_.push_back(Table{el, firstCell, cells_.size()});
 }
 
