@@ -5,7 +5,7 @@ namespace tavra {
 const char* pageMasterStylesheet() {
   return R"CSS(
 html { display: block; }
-head, script, style, title, meta, link, base, noscript, xml, param, area, map { display: none; }
+head, script, style, title, meta, link, base, noscript, template, xml, param, area, map { display: none; }
 body { display: block; margin: 8px; }
 
 /* The engine tries every selector on every element and parses a rule's text again for each
