@@ -1,47 +1,53 @@
 #include "platform/CellWidths.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace tavra {
 namespace {
 
 constexpr const char* kOriginalWidthAttribute = "tavra-width";
 
-bool widen(const litehtml::element::ptr& el, int depth) {
-  if (!el || depth > 512 || el->get_display() == litehtml::display_none) return false;
-  bool changed = false;
-  bool table = el->get_display() == litehtml::display_table || el->get_display() == litehtml::display_inline_table;
-  if (el->get_display() == litehtml::display_table_cell) {
-    litehtml::css_length width = el->get_css_width();
-    const char* original = el->get_attr(kOriginalWidthAttribute);
-    if (original && !*original) original = nullptr;  // the column sharing gave the width back
-    if (original || (!width.is_predefined() && width.units() == litehtml::css_units_px)) {
-      float content = original ? static_cast<float>(std::atof(original)) : width.val();
-      litehtml::margins padding = el->get_paddings();
-      litehtml::margins borders = el->get_borders();
-      float wanted = content + static_cast<float>(padding.left + padding.right + borders.left + borders.right);
-      if (wanted != width.val()) {
-        if (!original) el->set_attr(kOriginalWidthAttribute, std::to_string(content).c_str());
-        litehtml::css_length widened;
-        widened.set_value(wanted, litehtml::css_units_px);
-        el->set_css_width(widened);
-        changed = true;
-      }
-    }
-  }
-  bool cellsChanged = false;
-  for (size_t i = 0; i < el->get_children_count(); ++i) cellsChanged |= widen(el->get_child(static_cast<int>(i)), depth + 1);
-  // A table reads its cells' widths into its column grid when it is built: build it again.
-  if (table && cellsChanged) el->init();
-  return changed || cellsChanged;
+// Adds the cell's padding and borders to a width in pixels it was given; true when it changed.
+bool widen(const litehtml::element::ptr& cell) {
+  litehtml::css_length width = cell->get_css_width();
+  const char* original = cell->get_attr(kOriginalWidthAttribute);
+  if (original && !*original) original = nullptr;  // the column sharing gave the width back
+  if (!original && (width.is_predefined() || width.units() != litehtml::css_units_px)) return false;
+  float content = original ? static_cast<float>(std::atof(original)) : width.val();
+  litehtml::margins padding = cell->get_paddings();
+  litehtml::margins borders = cell->get_borders();
+  float wanted = content + static_cast<float>(padding.left + padding.right + borders.left + borders.right);
+  if (wanted == width.val()) return false;
+  if (!original) cell->set_attr(kOriginalWidthAttribute, std::to_string(content).c_str());
+  litehtml::css_length widened;
+  widened.set_value(wanted, litehtml::css_units_px);
+  cell->set_css_width(widened);
+  return true;
 }
 
 }  // namespace
 
-bool widenPaddedCells(const litehtml::document::ptr& document) {
-  if (!document || !document->root()) return false;
-  return widen(document->root(), 0);
+bool widenPaddedCells(const PageStructure& structure) {
+  const auto& cells = structure.cells();
+  std::vector<bool> widened(cells.size(), false);
+  bool changed = false;
+  for (size_t i = 0; i < cells.size(); ++i) {
+    widened[i] = widen(cells[i]);
+    changed |= widened[i];
+  }
+  if (!changed) return false;
+  // A table reads its cells' widths into its column grid when it is built: build again each
+  // table holding a widened cell, inner tables first.
+  for (const PageStructure::Table& table : structure.tables()) {
+    auto first = widened.begin() + static_cast<std::ptrdiff_t>(table.firstCell);
+    auto end = widened.begin() + static_cast<std::ptrdiff_t>(table.endCell);
+    if (std::find(first, end, true) != end) table.element->init();
+  }
+  return true;
 }
 
 }  // namespace tavra

@@ -3,11 +3,11 @@
 // layout engine takes it as the width of the whole cell, so a cell with "width: 24px; padding:
 // 0 10px" gets 4 px of content. After a first layout, each cell with a width in pixels has its
 // padding and borders added to that width, so that the next layout gives the content its room.
-#include <litehtml/litehtml.h>
+#include "platform/PageStructure.h"
 
 namespace tavra {
 
 // Returns true when a width was changed (the document must be laid out again).
-bool widenPaddedCells(const litehtml::document::ptr& document);
+bool widenPaddedCells(const PageStructure& structure);
 
 }  // namespace tavra

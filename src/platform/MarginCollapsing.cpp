@@ -11,15 +11,8 @@ namespace {
 
 constexpr const char* kOriginalMarginAttribute = "tavra-margin-top";
 
-bool isBlockInFlow(const litehtml::element::ptr& el) {
-  litehtml::style_display d = el->get_display();
-  bool block = d == litehtml::display_block || d == litehtml::display_list_item || d == litehtml::display_table;
-  return block && el->get_float() == litehtml::float_none && el->in_normal_flow();
-}
-
-bool collapseChildren(const litehtml::element::ptr& parent, int depth) {
-  // Deeper than any page needs: the preprocessor already limits nesting.
-  if (depth > 512) return false;
+// The block children of `parent` that follow another with only white space between them.
+bool collapseChildren(const litehtml::element::ptr& parent) {
   bool changed = false;
   litehtml::element::ptr upper;
   for (size_t i = 0; i < parent->get_children_count(); ++i) {
@@ -29,9 +22,8 @@ bool collapseChildren(const litehtml::element::ptr& parent, int depth) {
       if (!el->is_white_space()) upper.reset();  // text between them: not adjoining
       continue;
     }
-    if (!isBlockInFlow(el)) {
+    if (!PageStructure::isBlockInFlow(el)) {
       if (el->in_normal_flow() && el->get_float() == litehtml::float_none) upper.reset();
-      changed |= collapseChildren(el, depth + 1);
       continue;
     }
     if (upper) {
@@ -51,7 +43,6 @@ bool collapseChildren(const litehtml::element::ptr& parent, int depth) {
         }
       }
     }
-    changed |= collapseChildren(el, depth + 1);
     upper = el;
   }
   return changed;
@@ -59,9 +50,10 @@ bool collapseChildren(const litehtml::element::ptr& parent, int depth) {
 
 }  // namespace
 
-bool collapseSiblingMargins(const litehtml::document::ptr& document) {
-  if (!document || !document->root()) return false;
-  return collapseChildren(document->root(), 0);
+bool collapseSiblingMargins(const PageStructure& structure) {
+  bool changed = false;
+  for (const litehtml::element::ptr& parent : structure.blockParents()) changed |= collapseChildren(parent);
+  return changed;
 }
 
 }  // namespace tavra

@@ -8,35 +8,36 @@ html { display: block; }
 head, script, style, title, meta, link, base, noscript, template, xml, param, area, map { display: none; }
 body { display: block; margin: 8px; }
 
-address, article, aside, blockquote, center, dd, details, dialog, dir, div, dl, dt, fieldset,
-figcaption, figure, footer, form, h1, h2, h3, h4, h5, h6, header, hr, legend, li, main, menu,
-nav, ol, p, pre, section, summary, ul, listing, xmp, plaintext { display: block; }
+/* The engine tries every selector on every element and parses a rule's text again for each
+   element it matches: each common element has one rule holding all its defaults, and elements
+   the course's HTML 4 pages never hold (HTML5 sections, obsolete pre-like tags) have none. */
+div, dt, legend { display: block; }
 
-p { margin-top: 1em; margin-bottom: 1em; }
-blockquote, figure { margin: 1em 40px; }
-address { font-style: italic; }
-center { text-align: center; }
-dl { margin-top: 1em; margin-bottom: 1em; }
-dd { margin-left: 40px; }
-form { margin-bottom: 1em; }
+p { display: block; margin-top: 1em; margin-bottom: 1em; }
+blockquote { display: block; margin: 1em 40px; }
+address { display: block; font-style: italic; }
+center { display: block; text-align: center; }
+dl { display: block; margin-top: 1em; margin-bottom: 1em; }
+dd { display: block; margin-left: 40px; }
+form { display: block; margin-bottom: 1em; }
 
-h1 { font-size: 2em; font-weight: bold; margin-top: 0.67em; margin-bottom: 0.67em; }
-h2 { font-size: 1.5em; font-weight: bold; margin-top: 0.83em; margin-bottom: 0.83em; }
-h3 { font-size: 1.17em; font-weight: bold; margin-top: 1em; margin-bottom: 1em; }
-h4 { font-size: 1em; font-weight: bold; margin-top: 1.33em; margin-bottom: 1.33em; }
-h5 { font-size: 0.83em; font-weight: bold; margin-top: 1.67em; margin-bottom: 1.67em; }
-h6 { font-size: 0.67em; font-weight: bold; margin-top: 2.33em; margin-bottom: 2.33em; }
+h1 { display: block; font-size: 2em; font-weight: bold; margin-top: 0.67em; margin-bottom: 0.67em; }
+h2 { display: block; font-size: 1.5em; font-weight: bold; margin-top: 0.83em; margin-bottom: 0.83em; }
+h3 { display: block; font-size: 1.17em; font-weight: bold; margin-top: 1em; margin-bottom: 1em; }
+h4 { display: block; font-size: 1em; font-weight: bold; margin-top: 1.33em; margin-bottom: 1.33em; }
+h5 { display: block; font-size: 0.83em; font-weight: bold; margin-top: 1.67em; margin-bottom: 1.67em; }
+h6 { display: block; font-size: 0.67em; font-weight: bold; margin-top: 2.33em; margin-bottom: 2.33em; }
 
-ul, menu, dir { list-style-type: disc; margin-top: 1em; margin-bottom: 1em; padding-left: 40px; }
-ol { list-style-type: decimal; margin-top: 1em; margin-bottom: 1em; padding-left: 40px; }
+ul, menu, dir { display: block; list-style-type: disc; margin-top: 1em; margin-bottom: 1em; padding-left: 40px; }
+ol { display: block; list-style-type: decimal; margin-top: 1em; margin-bottom: 1em; padding-left: 40px; }
 li { display: list-item; }
-ul ul, ol ul, ul ol, ol ol { margin-top: 0; margin-bottom: 0; }
-ul ul, ol ul { list-style-type: circle; }
+ul ul, ol ul { margin-top: 0; margin-bottom: 0; list-style-type: circle; }
+ul ol, ol ol { margin-top: 0; margin-bottom: 0; }
 ul ul ul, ul ol ul, ol ul ul, ol ol ul { list-style-type: square; }
 
-pre, listing, xmp, plaintext { white-space: pre; font-family: monospace; margin-top: 1em; margin-bottom: 1em; }
+pre { display: block; white-space: pre; font-family: monospace; margin-top: 1em; margin-bottom: 1em; }
 tt, code, kbd, samp { font-family: monospace; }
-hr { border-style: inset; border-width: 1px; border-color: #a0a0a0; margin: 0.5em auto; color: gray; }
+hr { display: block; border-style: inset; border-width: 1px; border-color: #a0a0a0; margin: 0.5em auto; color: gray; }
 
 b, strong { font-weight: bold; }
 i, em, cite, var, dfn { font-style: italic; }
@@ -57,9 +58,11 @@ sup sup { top: -1.03em; }
 sup sub { top: -0.25em; }
 sub sub { top: 0.68em; }
 sub sup { top: -0.1em; }
-tavra-glue { display: inline-block; vertical-align: baseline; }
-tavra-glue[sub] { padding-bottom: 0.3em; }
-tavra-glue[sup] { padding-top: 0.41em; }
+/* The engine inherits vertical-align: the glue states its own. */
+glue { display: inline-block; vertical-align: baseline; }
+glue-sub { display: inline-block; vertical-align: baseline; padding-bottom: 0.3em; }
+glue-sup { display: inline-block; vertical-align: baseline; padding-top: 0.41em; }
+glue-subsup { display: inline-block; vertical-align: baseline; padding-top: 0.41em; padding-bottom: 0.3em; }
 nobr { white-space: nowrap; }
 br { display: inline-block; }
 
@@ -89,7 +92,7 @@ th { font-weight: bold; text-align: center; }
 td[nowrap], th[nowrap] { white-space: nowrap; }
 
 input, select, textarea, button { display: inline-block; }
-fieldset { margin-left: 2px; margin-right: 2px; padding: 0.35em 0.75em 0.625em; border: 2px groove #c0c0c0; }
+fieldset { display: block; margin-left: 2px; margin-right: 2px; padding: 0.35em 0.75em 0.625em; border: 2px groove #c0c0c0; }
 )CSS";
 }
 

@@ -50,10 +50,12 @@ PageDocument::PageDocument(LoadedPage page)
   container_ = std::make_unique<PageContainer>(*resources_);
   std::string html = preprocessPageHtml(resources_->archive().html());
   document_ = litehtml::document::createFromUTF8(html.c_str(), container_.get(), &pageContext());
+  structure_ = PageStructure(document_);
 }
 
 PageDocument::~PageDocument() {
   // The document refers to the container and must go first.
+  structure_ = PageStructure();
   document_.reset();
 }
 
@@ -69,12 +71,12 @@ void PageDocument::layout(int width, int viewHeight) {
   findMarks_.clear();
   currentFindMarks_.clear();
   document_->media_changed();
-  measureTableColumns(document_);
+  measureTableColumns(structure_);
   document_->render(width);
   // Corrections that need the first layout's sizes; a second layout applies them.
-  bool corrected = collapseSiblingMargins(document_);
-  corrected |= shareTableColumns(document_);
-  corrected |= widenPaddedCells(document_);
+  bool corrected = collapseSiblingMargins(structure_);
+  corrected |= shareTableColumns(structure_);
+  corrected |= widenPaddedCells(structure_);
   if (corrected) document_->render(width);
   textValid_ = false;
 }

@@ -19,6 +19,7 @@
 #include "platform/PageLoader.h"
 #include "platform/PageResources.h"
 #include "platform/PageSearch.h"
+#include "platform/PageStructure.h"
 #include "platform/PageText.h"
 
 namespace tavra {
@@ -100,6 +101,7 @@ class PageDocument {
   std::unique_ptr<PageResources> resources_;
   std::unique_ptr<PageContainer> container_;
   litehtml::document::ptr document_;
+  PageStructure structure_;  // parts of document_ the layout corrections work on
   int layoutWidth_ = 0;
   PageText text_;
   bool textValid_ = false;

@@ -1,10 +1,8 @@
 #include "platform/PageImages.h"
 
 #include <cstring>
-#include <span>
 
 #include "gfx/AlphaConversion.h"
-#include "gfx/ImageCodec.h"
 #include "platform/Url.h"
 
 namespace tavra {
@@ -37,13 +35,7 @@ const PageImages::SurfacePtr& PageImages::entry(std::string_view src, std::strin
   auto it = images_.find(key);
   if (it != images_.end()) return it->second;
   SurfacePtr surface;
-  if (auto found = resources_.find(src, base)) {
-    auto bytes = std::span(reinterpret_cast<const std::uint8_t*>(found->data.data()), found->data.size());
-    if (auto bitmap = decodeImage(bytes); bitmap.ok() && !bitmap->isEmpty()) {
-      surface.reset(surfaceFromBitmap(*bitmap));
-      if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS) surface.reset();
-    }
-  }
+  if (auto found = resources_.find(src, base)) surface = PageImageCache::instance().surfaceFor(found->data);
   return images_.emplace(std::move(key), std::move(surface)).first->second;
 }
 

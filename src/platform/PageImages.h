@@ -1,6 +1,6 @@
 #pragma once
 // The pictures of a page, decoded once from its resources (PNG, JPEG, GIF, BMP) into cairo
-// surfaces and kept by their resolved URL. A picture that is missing or cannot be decoded is
+// surfaces (shared with other pages through PageImageCache) and kept by their resolved URL. A picture that is missing or cannot be decoded is
 // remembered as missing, so that the page draws a placeholder frame in its place.
 #include <cairo.h>
 
@@ -11,6 +11,7 @@
 
 #include "base/Geometry.h"
 #include "gfx/Bitmap.h"
+#include "platform/PageImageCache.h"
 #include "platform/PageResources.h"
 
 namespace tavra {
@@ -32,10 +33,7 @@ class PageImages {
   static cairo_surface_t* surfaceFromBitmap(const Bitmap& bitmap);
 
  private:
-  struct SurfaceDeleter {
-    void operator()(cairo_surface_t* s) const { cairo_surface_destroy(s); }
-  };
-  using SurfacePtr = std::unique_ptr<cairo_surface_t, SurfaceDeleter>;
+  using SurfacePtr = CairoSurfacePtr;
   const SurfacePtr& entry(std::string_view src, std::string_view base);
 
   PageResources& resources_;

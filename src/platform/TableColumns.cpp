@@ -167,32 +167,23 @@ bool shareColumns(const litehtml::element::ptr& table) {
   return changed;
 }
 
-bool share(const litehtml::element::ptr& el, int depth) {
-  if (!el || depth > 512 || el->get_display() == litehtml::display_none) return false;
-  bool changed = false;
-  for (size_t i = 0; i < el->get_children_count(); ++i) changed |= share(el->get_child(static_cast<int>(i)), depth + 1);
-  if (el->get_display() == litehtml::display_table) changed |= shareColumns(el);
-  return changed;
-}
+}  // namespace
 
-void measureTables(const litehtml::element::ptr& el, int depth) {
-  if (!el || depth > 512 || el->get_display() == litehtml::display_none) return;
-  for (size_t i = 0; i < el->get_children_count(); ++i) measureTables(el->get_child(static_cast<int>(i)), depth + 1);
-  if (el->get_display() != litehtml::display_table) return;
-  for (const auto& row : tableRows(el)) {
-    for (const auto& cell : row) measure(cell);
+void measureTableColumns(const PageStructure& structure) {
+  for (const PageStructure::Table& table : structure.tables()) {
+    if (!isDisplay(table.element, litehtml::display_table)) continue;
+    for (const auto& row : tableRows(table.element)) {
+      for (const auto& cell : row) measure(cell);
+    }
   }
 }
 
-}  // namespace
-
-void measureTableColumns(const litehtml::document::ptr& document) {
-  if (document && document->root()) measureTables(document->root(), 0);
-}
-
-bool shareTableColumns(const litehtml::document::ptr& document) {
-  if (!document || !document->root()) return false;
-  return share(document->root(), 0);
+bool shareTableColumns(const PageStructure& structure) {
+  bool changed = false;
+  for (const PageStructure::Table& table : structure.tables()) {
+    if (isDisplay(table.element, litehtml::display_table)) changed |= shareColumns(table.element);
+  }
+  return changed;
 }
 
 }  // namespace tavra

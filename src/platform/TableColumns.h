@@ -5,14 +5,14 @@
 // other rules (a glossary's term column came out 260 px wide where a browser gives it 199).
 // Before the first layout the cells' narrowest and widest content are measured once; after a
 // layout each cell of a table that needs it gets its column's width.
-#include <litehtml/litehtml.h>
+#include "platform/PageStructure.h"
 
 namespace tavra {
 
 // Measures the cells of every table (once per document; the layout that follows must be full).
-void measureTableColumns(const litehtml::document::ptr& document);
+void measureTableColumns(const PageStructure& structure);
 
 // Returns true when a width was set (the document must be laid out again).
-bool shareTableColumns(const litehtml::document::ptr& document);
+bool shareTableColumns(const PageStructure& structure);
 
 }  // namespace tavra

@@ -133,11 +133,15 @@ std::string glueWords(std::string_view html) {
     if (c != '<') {
       if (isSpace(c)) {
         finish();
-      } else {
-        if (!cluster.open()) cluster.start(i);
-        cluster.text(i + 1);
+        ++i;
+        continue;
       }
-      ++i;
+      // A run of text up to the next space or tag is one piece.
+      size_t end = i + 1;
+      while (end < html.size() && html[end] != '<' && !isSpace(html[end])) ++end;
+      if (!cluster.open()) cluster.start(i);
+      cluster.text(end);
+      i = end;
       continue;
     }
     if (html.compare(i, 4, "<!--") == 0) {
@@ -185,19 +189,28 @@ std::string glueWords(std::string_view html) {
   finish();
   if (spans.empty()) return std::string(html);
 
-  const std::string close = "</" + std::string(kWordGlueTag) + ">";
+  // The wrapper's name says which scripts it holds, so that one rule of the master style sheet
+  // gives all of its style.
+  auto name = [](unsigned scripts) {
+    std::string n(kWordGlueTag);
+    if (scripts == (kSub | kSup)) return n + "-subsup";
+    if (scripts & kSub) return n + "-sub";
+    if (scripts & kSup) return n + "-sup";
+    return n;
+  };
   std::string out;
-  out.reserve(html.size() + spans.size() * 2 * (close.size() + 8));
+  out.reserve(html.size() + spans.size() * (2 * kWordGlueTag.size() + 20));
   size_t copied = 0;
   for (const GlueSpan& span : spans) {
+    const std::string tag = name(span.scripts);
     out.append(html.substr(copied, span.from - copied));
     out += '<';
-    out += kWordGlueTag;
-    if (span.scripts & kSub) out += " sub";
-    if (span.scripts & kSup) out += " sup";
+    out += tag;
     out += '>';
     out.append(html.substr(span.from, span.to - span.from));
-    out += close;
+    out += "</";
+    out += tag;
+    out += '>';
     copied = span.to;
   }
   out.append(html.substr(copied));
