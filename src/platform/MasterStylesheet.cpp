@@ -9,9 +9,9 @@ head, script, style, title, meta, link, base, noscript, template, xml, param, ar
 body { display: block; margin: 8px; }
 
 /* The engine tries every selector on every element and parses a rule's text again for each
-   element it matches: each common element has one rule holding all its defaults, and elements
-   the course's HTML 4 pages never hold (HTML5 sections, obsolete pre-like tags) have none. */
-div, dt, legend { display: block; }
+   element it matches: each common element has one rule holding all its defaults. Pages that
+   authors put beside the course may be HTML5: its sections are blocks too. */
+div, dt, legend, article, aside, details, dialog, figcaption, figure, footer, header, main, nav, section, summary { display: block; }
 
 p { display: block; margin-top: 1em; margin-bottom: 1em; }
 blockquote { display: block; margin: 1em 40px; }
@@ -35,7 +35,7 @@ ul ul, ol ul { margin-top: 0; margin-bottom: 0; list-style-type: circle; }
 ul ol, ol ol { margin-top: 0; margin-bottom: 0; }
 ul ul ul, ul ol ul, ol ul ul, ol ol ul { list-style-type: square; }
 
-pre { display: block; white-space: pre; font-family: monospace; margin-top: 1em; margin-bottom: 1em; }
+pre, listing, xmp, plaintext { display: block; white-space: pre; font-family: monospace; margin-top: 1em; margin-bottom: 1em; }
 tt, code, kbd, samp { font-family: monospace; }
 hr { display: block; border-style: inset; border-width: 1px; border-color: #a0a0a0; margin: 0.5em auto; color: gray; }
 

@@ -98,6 +98,17 @@ TEST(PageLayout, LineBreaksStartNewLinesAndKeepCaptionsUnderPictures) {
   EXPECT_LT(caption.left, 20) << "and starts at the cell's left";
 }
 
+TEST(PageLayout, HtmlFiveSectionsAreBlocksAsInABrowser) {
+  // Authors' own pages may be HTML5: each of these starts a line of its own.
+  for (const char* tag : {"section", "article", "header", "footer", "nav", "aside", "main", "figure", "figcaption"}) {
+    SCOPED_TRACE(tag);
+    const std::string t = tag;
+    auto document = page("<div>перед<" + t + ">внутри</" + t + ">после</div>");
+    EXPECT_GT(runBox(*document, "внутри").top, runBox(*document, "перед").top);
+    EXPECT_GT(runBox(*document, "после").top, runBox(*document, "внутри").top);
+  }
+}
+
 TEST(PageLayout, ALetterIsNeverTornFromItsScriptNorAWordFromItsPunctuation) {
   const std::string body =
       "<p>Здесь слова f<sub>1</sub>, <i>u</i><sub><i>xx</i></sub> и <i>e</i><sup>&#8722;<i>&#955;</i><sup>2</sup><i>t</i></sup> "
