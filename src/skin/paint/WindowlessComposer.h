@@ -1,0 +1,28 @@
+#pragma once
+// Paints a skinned container's windowless children (labels, speed buttons) off-screen and puts
+// each on screen in one copy: every child's rectangle first takes the container's background (or
+// the child's own colour when it is opaque), the child paints there, and its rectangle is copied
+// to the screen unless the child left clFuchsia at its top-left pixel. One bitmap, the size of
+// the children's union, is kept and reused from paint to paint.
+#include "gfx/Bitmap.h"
+#include "gfx/Canvas.h"
+
+namespace tavra {
+
+class TWinControl;
+
+class WindowlessComposer {
+ public:
+  // Paints the visible windowless children of `container` that meet `target`'s clip box;
+  // `target` is in the container's client coordinates. With an empty clip box the container
+  // receives SKC_SETCLIPPED.
+  void paint(TWinControl& container, Canvas& target);
+
+ private:
+  void compose(TWinControl& container, Canvas& target, Bitmap& offscreen);
+
+  Bitmap offscreen_;
+  bool composing_ = false;  // a child's paint asked the container to paint again
+};
+
+}  // namespace tavra
