@@ -84,6 +84,14 @@ TsStoredSkin gradientSkin() {
   s.GradientPercent = 100;
   // Vertical, black at the top to white at the bottom: every row of the panel differs.
   s.GradientData = std::to_string(rgb(0, 0, 0)) + ";" + std::to_string(rgb(255, 255, 255)) + ";100;0;0";
+  // See-through: asked for its background, a panel in it passes the question to its parent.
+  TsSkinGeneral& clear = skin.GeneralData.emplace_back();
+  clear.SectionName = "CLEAR";
+  clear.Color = clWhite;
+  clear.HotColor = clWhite;
+  clear.Transparency = 100;
+  clear.FontColor = "0 -1 -1 -1 -1";
+  clear.HotFontColor = "0 -1 -1 -1 -1";
   return skin;
 }
 
@@ -154,6 +162,21 @@ TEST_F(CacheCopyTest, ATransparentChildShowsThePanelsGradientUnderIt) {
   // The gradient is really there: rows differ.
   ASSERT_NE(cacheAt({20, 30}), cacheAt({20, 45}));
   EXPECT_TRUE(showsCache({20, 30, 60, 46}, Rect::fromSize(25, 34, 3, 2), kLime));
+}
+
+TEST_F(CacheCopyTest, AChildOverASeeThroughPanelsCaptionShowsTheCaption) {
+  // The panel's background answer is its parent's colour; the caption is only in its cache.
+  panel->SkinData.setSkinSection("CLEAR");
+  panel->setCaption("WWWWWW");
+  Spot& label = child<Spot>(*panel, {20, 30, 100, 70});
+  repaint();
+  ASSERT_FALSE(panel->SkinData.CacheBitmap.isEmpty());
+  bool captionUnder = false;
+  for (int y = 30; y < 70 && !captionUnder; ++y) {
+    for (int x = 20; x < 100 && !captionUnder; ++x) captionUnder = cacheAt({x, y}) != cacheAt({20, 30});
+  }
+  ASSERT_TRUE(captionUnder);
+  EXPECT_TRUE(showsCache(label.boundsRect()));
 }
 
 TEST_F(CacheCopyTest, AnOpaqueChildGetsItsOwnColourUnderIt) {

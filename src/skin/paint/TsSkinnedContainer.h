@@ -18,7 +18,15 @@ class TsSkinnedContainer : public TsSkinnedControl<Base> {
       Base::PaintWindowlessChildren(canvas);
       return;
     }
-    windowless_.paint(*this, canvas);
+    // The children show the cache the container has just put on screen around them.
+    const Bitmap& cache = this->SkinData.CacheBitmap;
+    if (cache.isEmpty()) {
+      windowless_.paint(*this, canvas);
+      return;
+    }
+    const Point frame = ClientOffsetIn(*this);
+    const TsCacheView onScreen{.Bitmap = &cache, .X = frame.x, .Y = frame.y, .FillColor = clFuchsia, .Ready = true};
+    windowless_.paint(*this, canvas, &onScreen);
   }
 
  private:

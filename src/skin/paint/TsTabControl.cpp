@@ -240,7 +240,9 @@ void TsTabControl::fullPaint(Canvas& dc) {
   }
   if (hasTabs && selected >= 0) tabOnScreen(selected, 2, dc);
   SkinData.TellChildrenPainted();
-  windowless_.paint(*this, dc);
+  // The children show the cache around them, as it is on screen.
+  const TsCacheView onScreen{.Bitmap = &SkinData.CacheBitmap, .FillColor = clFuchsia, .Ready = true};
+  windowless_.paint(*this, dc, SkinData.CacheBitmap.isEmpty() ? nullptr : &onScreen);
 }
 
 // The cache: the strip (the parent's background), the tabs that are not selected row by row

@@ -41,18 +41,18 @@ void fillBackground(Canvas& off, const TControl& child, const Rect& r, const TsC
 
 }  // namespace
 
-void WindowlessComposer::paint(TWinControl& container, Canvas& target) {
+void WindowlessComposer::paint(TWinControl& container, Canvas& target, const TsCacheView* onScreen) {
   if (!composing_) {
     composing_ = true;
-    compose(container, target, offscreen_);
+    compose(container, target, onScreen, offscreen_);
     composing_ = false;
     return;
   }
   Bitmap own;
-  compose(container, target, own);
+  compose(container, target, onScreen, own);
 }
 
-void WindowlessComposer::compose(TWinControl& container, Canvas& target, Bitmap& offscreen) {
+void WindowlessComposer::compose(TWinControl& container, Canvas& target, const TsCacheView* onScreen, Bitmap& offscreen) {
   const Rect clip = target.clipBox();
   if (clip.isEmpty()) {
     sendSkinCommand(container, SKC_SETCLIPPED);
@@ -64,9 +64,14 @@ void WindowlessComposer::compose(TWinControl& container, Canvas& target, Bitmap&
   if (offscreen.width() < area.width() || offscreen.height() < area.height()) {
     offscreen = Bitmap(std::max(offscreen.width(), area.width()), std::max(offscreen.height(), area.height()));
   }
-  TsBackgroundInfo info;
-  GetParentBackground(info, container, false);
-  const TsCacheView background = BackgroundToView(info);
+  TsCacheView background;
+  if (onScreen) {
+    background = *onScreen;
+  } else {
+    TsBackgroundInfo info;
+    GetParentBackground(info, container, false);
+    background = BackgroundToView(info);
+  }
   const Color containerColor = resolveColor(container.color());
 
   // The off-screen canvas works in the container's client coordinates, over the children's union.

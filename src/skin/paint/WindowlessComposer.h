@@ -6,6 +6,7 @@
 // the children's union, is kept and reused from paint to paint.
 #include "gfx/Bitmap.h"
 #include "gfx/Canvas.h"
+#include "skin/paint/TsCacheView.h"
 
 namespace tavra {
 
@@ -14,12 +15,15 @@ class TWinControl;
 class WindowlessComposer {
  public:
   // Paints the visible windowless children of `container` that meet `target`'s clip box;
-  // `target` is in the container's client coordinates. With an empty clip box the container
-  // receives SKC_SETCLIPPED.
-  void paint(TWinControl& container, Canvas& target);
+  // `target` is in the container's client coordinates. The children's background is
+  // `onScreen`, what the container has just put on screen (its cache, placed at the container's
+  // client origin), so a child that paints only some of its pixels shows the container's look
+  // around them; without it, the container's answer to SKC_GETBG. With an empty clip box the
+  // container receives SKC_SETCLIPPED.
+  void paint(TWinControl& container, Canvas& target, const TsCacheView* onScreen = nullptr);
 
  private:
-  void compose(TWinControl& container, Canvas& target, Bitmap& offscreen);
+  void compose(TWinControl& container, Canvas& target, const TsCacheView* onScreen, Bitmap& offscreen);
 
   Bitmap offscreen_;
   bool composing_ = false;  // a child's paint asked the container to paint again
