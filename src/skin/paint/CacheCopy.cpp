@@ -3,8 +3,6 @@
 #include "framework/WinControl.h"
 #include "skin/data/SkinModel.h"
 #include "skin/manager/SkinCommands.h"
-#include "skin/paint/BindingPainting.h"
-#include "skin/paint/TsCommonData.h"
 #include "winsys/Window.h"
 
 namespace tavra {
@@ -49,18 +47,6 @@ void CopyCache(const TWinControl& container, const Bitmap& cache, Point source, 
     }
   }
   copyFrom(cache, source, target, targetRect);
-}
-
-void CopyCache(TsCommonData& binding, Point source, Canvas& target, const Rect& targetRect, CornerRefresh corners) {
-  if (corners == CornerRefresh::Yes) RefreshCorners(binding, 0);
-  TControl& owner = binding.owner();
-  if (owner.isWindowed()) {
-    CopyCache(static_cast<const TWinControl&>(owner), binding.CacheBitmap, source, target, targetRect);
-    return;
-  }
-  Canvas::StateSaver saver(target);
-  target.intersectClip(targetRect);
-  copyFrom(binding.CacheBitmap, source, target, targetRect);
 }
 
 void CopyCacheAroundWindows(const Window& container, const Bitmap& cache, Point source, Canvas& target,

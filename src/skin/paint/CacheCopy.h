@@ -1,6 +1,8 @@
 #pragma once
 // Putting a container's composed cache on screen without painting over its children: the cache
 // is copied around what the children paint themselves, so nothing is drawn twice (no flicker).
+#include <cstdint>
+
 #include "base/Geometry.h"
 #include "gfx/Bitmap.h"
 #include "gfx/Canvas.h"
@@ -8,7 +10,6 @@
 namespace tavra {
 
 class SkinModel;
-class TsCommonData;
 class TWinControl;
 class Window;
 
@@ -18,16 +19,10 @@ constexpr std::uint32_t kButtonTypeMask = 0x0F;
 constexpr std::uint32_t kGroupBoxButtonStyle = 0x07;
 constexpr unsigned kGroupBoxCaptionHeightCommand = 27;
 
-enum class CornerRefresh { No, Yes };
-
 // Copies `cache` from `source` onto `target` over `targetRect` (the container's client
 // coordinates), leaving out the rectangle of every visible child of `container` that overlaps
 // `targetRect` and is windowless or opaque, and of every child in design.
 void CopyCache(const TWinControl& container, const Bitmap& cache, Point source, Canvas& target, const Rect& targetRect);
-// The same with a binding's cache and owner (a windowed control); with CornerRefresh::Yes the
-// cache's corners first take the parent's background again (state 0).
-void CopyCache(TsCommonData& binding, Point source, Canvas& target, const Rect& targetRect,
-               CornerRefresh corners = CornerRefresh::No);
 
 // Copies `cache` from `source` onto `target` over `targetRect`, leaving out every visible child
 // window of `container`; a group box window (not transparent) leaves out only its frame: the

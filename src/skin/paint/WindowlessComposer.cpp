@@ -1,5 +1,7 @@
 #include "skin/paint/WindowlessComposer.h"
 
+#include <algorithm>
+#include <memory>
 #include <vector>
 
 #include "framework/WinControl.h"
@@ -22,8 +24,6 @@ std::vector<TControl*> childrenToPaint(const TWinControl& container, const Rect&
   return out;
 }
 
-bool whollyVisible(const Canvas& target, const Rect& r) { return Region(r).subtract(target.clipRegion()).isEmpty(); }
-
 // The container's background under a child at `r` (client coordinates).
 void fillBackground(Canvas& off, const TControl& child, const Rect& r, const TsCacheView& background, Color containerColor) {
   if (child.controlStyle() & csOpaque) {
@@ -44,15 +44,17 @@ void fillBackground(Canvas& off, const TControl& child, const Rect& r, const TsC
 void WindowlessComposer::paint(TWinControl& container, Canvas& target, const TsCacheView* onScreen) {
   if (!composing_) {
     composing_ = true;
-    compose(container, target, onScreen, offscreen_);
+    compose(container, target, onScreen, offscreen_, canvas_);
     composing_ = false;
     return;
   }
   Bitmap own;
-  compose(container, target, onScreen, own);
+  std::unique_ptr<Canvas> ownCanvas;
+  compose(container, target, onScreen, own, ownCanvas);
 }
 
-void WindowlessComposer::compose(TWinControl& container, Canvas& target, const TsCacheView* onScreen, Bitmap& offscreen) {
+void WindowlessComposer::compose(TWinControl& container, Canvas& target, const TsCacheView* onScreen, Bitmap& offscreen,
+                                 std::unique_ptr<Canvas>& canvas) {
   const Rect clip = target.clipBox();
   if (clip.isEmpty()) {
     sendSkinCommand(container, SKC_SETCLIPPED);
@@ -62,8 +64,10 @@ void WindowlessComposer::compose(TWinControl& container, Canvas& target, const T
   const std::vector<TControl*> children = childrenToPaint(container, clip, area);
   if (children.empty()) return;
   if (offscreen.width() < area.width() || offscreen.height() < area.height()) {
+    canvas.reset();
     offscreen = Bitmap(std::max(offscreen.width(), area.width()), std::max(offscreen.height(), area.height()));
   }
+  if (!canvas) canvas = std::make_unique<Canvas>(offscreen);
   TsCacheView background;
   if (onScreen) {
     background = *onScreen;
@@ -73,15 +77,21 @@ void WindowlessComposer::compose(TWinControl& container, Canvas& target, const T
     background = BackgroundToView(info);
   }
   const Color containerColor = resolveColor(container.color());
+  // A child is wholly visible when the target's clip holds its rectangle; most clips are one
+  // rectangle, which needs no region arithmetic.
+  const Region visible = target.clipRegion();
+  const bool plainClip = visible == Region(clip);
+  auto whollyVisible = [&](const Rect& r) { return plainClip ? clip.contains(r) : Region(r).subtract(visible).isEmpty(); };
 
   // The off-screen canvas works in the container's client coordinates, over the children's union.
-  Canvas off(offscreen);
+  Canvas& off = *canvas;
+  Canvas::StateSaver whole(off);
   off.setOrigin({-area.left, -area.top});
   off.intersectClip(area);
   for (TControl* c : children) fillBackground(off, *c, c->boundsRect(), background, containerColor);
   for (TControl* c : children) {
     const Rect r = c->boundsRect();
-    if (!whollyVisible(target, r)) sendSkinCommand(*c, SKC_SETCLIPPED);
+    if (!whollyVisible(r)) sendSkinCommand(*c, SKC_SETCLIPPED);
     Canvas::StateSaver saver(off);
     off.translate(r.left, r.top);
     off.intersectClip(Rect::fromSize(0, 0, r.width(), r.height()));

@@ -4,6 +4,8 @@
 // the child's own colour when it is opaque), the child paints there, and its rectangle is copied
 // to the screen unless the child left clFuchsia at its top-left pixel. One bitmap, the size of
 // the children's union, is kept and reused from paint to paint.
+#include <memory>
+
 #include "gfx/Bitmap.h"
 #include "gfx/Canvas.h"
 #include "skin/paint/TsCacheView.h"
@@ -23,9 +25,11 @@ class WindowlessComposer {
   void paint(TWinControl& container, Canvas& target, const TsCacheView* onScreen = nullptr);
 
  private:
-  void compose(TWinControl& container, Canvas& target, const TsCacheView* onScreen, Bitmap& offscreen);
+  void compose(TWinControl& container, Canvas& target, const TsCacheView* onScreen, Bitmap& offscreen,
+               std::unique_ptr<Canvas>& canvas);
 
   Bitmap offscreen_;
+  std::unique_ptr<Canvas> canvas_;  // on offscreen_, made again when the bitmap grows
   bool composing_ = false;  // a child's paint asked the container to paint again
 };
 
