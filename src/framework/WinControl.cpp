@@ -352,7 +352,7 @@ void TWinControl::paintHandler(TMessage& m) {
   Canvas& c = scope.canvas();
   c.setFont(font());
   PaintWindow(c);
-  PaintControls(c);
+  PaintWindowlessChildren(c);
 }
 
 void TWinControl::PaintControls(Canvas& canvas, TControl* first) {
@@ -441,7 +441,7 @@ void TWinControl::WndProc(TMessage& m) {
     case WM_PRINTCLIENT:
       if (auto* canvas = reinterpret_cast<Canvas*>(m.WParam_)) {
         PaintWindow(*canvas);
-        PaintControls(*canvas);
+        PaintWindowlessChildren(*canvas);
       }
       return;
     case WM_SETFOCUS:

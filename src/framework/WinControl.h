@@ -51,6 +51,9 @@ class TWinControl : public TControl {
   void Invalidate() override;
   // Paints the windowless children onto `canvas` (this control's client coordinates).
   void PaintControls(Canvas& canvas, TControl* first = nullptr);
+  // How the control's own paint is followed by its windowless children's: PaintControls, unless
+  // the control puts them on screen its own way.
+  virtual void PaintWindowlessChildren(Canvas& canvas) { PaintControls(canvas); }
   void AlignControls();
 
   bool parentBackground() const { return (controlStyle_ & csParentBackground) != 0; }

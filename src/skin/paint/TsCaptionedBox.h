@@ -5,14 +5,14 @@
 #include <string>
 
 #include "skin/paint/GroupBoxLook.h"
-#include "skin/paint/TsSkinnedControl.h"
+#include "skin/paint/TsSkinnedContainer.h"
 
 namespace tavra {
 
 template <typename Base>
-class TsCaptionedBox : public TsSkinnedControl<Base> {
+class TsCaptionedBox : public TsSkinnedContainer<Base> {
  public:
-  TsCaptionedBox(TComponent* owner, int kind) : TsSkinnedControl<Base>(owner, kind) {}
+  TsCaptionedBox(TComponent* owner, int kind) : TsSkinnedContainer<Base>(owner, kind) {}
   using TsSkinnedControl<Base>::SkinData;
 
   TsCaptionLayout captionLayout() const { return look_.layout; }

@@ -167,6 +167,9 @@ LResult TsSkinProvider::windowProc(Window& w, MessageId msg, WParam wParam, LPar
     case WM_ERASEBKGND:
       if (wParam && isSkinned() && eraseClient(*reinterpret_cast<Canvas*>(wParam))) return 1;
       break;
+    case WM_PAINT:
+      if (paintClient(w)) return 0;
+      break;
     case WM_NCHITTEST: {
       if (!frame || metrics_.captionHeight == 0) break;
       const Point p = Point{xFromLParam(lParam), yFromLParam(lParam)} - w.screenOrigin();

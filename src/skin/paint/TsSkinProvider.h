@@ -21,6 +21,7 @@
 #include "skin/paint/CaptionButtons.h"
 #include "skin/paint/FrameMetrics.h"
 #include "skin/paint/TsCommonData.h"
+#include "skin/paint/WindowlessComposer.h"
 #include "winsys/Window.h"
 
 namespace tavra {
@@ -114,6 +115,9 @@ class TsSkinProvider final : public SkinFormProvider {
   void paintNonClient(const Region* limit);
   void printNonClient(Canvas& canvas);
   bool eraseClient(Canvas& canvas);
+  // The client paint while the client shows the cache: the form's OnPaint, then its windowless
+  // children composed off-screen. False when the framework paints the client as usual.
+  bool paintClient(Window& w);
   void answerBackground(LParam info);
   void releaseOver(Point screen);
   void mouseMoveWhilePressed(Point screen);
@@ -138,6 +142,7 @@ class TsSkinProvider final : public SkinFormProvider {
   WindowHandle handle_ = 0;
   WindowProc previous_;
   std::unique_ptr<TsSystemMenu> systemMenu_;
+  WindowlessComposer windowless_;
   bool formActive_ = true;
   bool hadSystemMenu_ = false;
   int hotItem_ = 0;

@@ -8,6 +8,7 @@
 #include "skin/manager/TsSkinManager.h"
 #include "skin/paint/BindingPainting.h"
 #include "skin/paint/BorderMask.h"
+#include "skin/paint/CacheCopy.h"
 #include "skin/paint/FrameShape.h"
 #include "skin/paint/SectionPainting.h"
 #include "skin/paint/SkinChangeFade.h"
@@ -302,7 +303,21 @@ bool TsSkinProvider::eraseClient(Canvas& canvas) {
   }
   UpdatePicture();
   if (SkinData.CacheBitmap.isEmpty()) return false;
-  canvas.drawBitmap({0, 0}, SkinData.CacheBitmap, Rect::fromSize(client.left, client.top, client.width(), client.height()));
+  CopyCacheAroundWindows(*w, SkinData.CacheBitmap, client.topLeft(), canvas, Rect::fromSize(0, 0, client.width(), client.height()),
+                         &SkinData.manager()->model());
+  return true;
+}
+
+bool TsSkinProvider::paintClient(Window& w) {
+  if (!isSkinned() || SkinData.simpleFill() || form_.isDestroying()) return false;
+  PaintScope scope = WindowSystem::instance().beginPaint(w);
+  Canvas& c = scope.canvas();
+  c.setFont(form_.font());
+  if (form_.OnPaint) form_.OnPaint(form_, c);
+  // The children show the client part of the cache around them, as the erase put it on screen.
+  const Point client = w.clientRect().topLeft();
+  const TsCacheView onScreen{.Bitmap = &SkinData.CacheBitmap, .X = client.x, .Y = client.y, .FillColor = clFuchsia, .Ready = true};
+  windowless_.paint(form_, c, SkinData.CacheBitmap.isEmpty() ? nullptr : &onScreen);
   return true;
 }
 

@@ -10,6 +10,7 @@
 #include "skin/manager/SkinCommands.h"
 #include "skin/paint/BackgroundProtocol.h"
 #include "skin/paint/BindingPainting.h"
+#include "skin/paint/CacheCopy.h"
 #include "skin/paint/FrameBand.h"
 #include "skin/paint/TsBoundControl.h"
 
@@ -64,10 +65,13 @@ class TsSkinnedControl : public TsBoundControl<Base> {
     // Held while the parent is: the parent's SKC_PARENTPAINTED brings the paint back.
     if (!SkinData.StartPaint()) return;
     composeIfStale();
-    // The cache is the whole control; a windowed one's client area starts inside its frame.
-    Point frame{0, 0};
-    if constexpr (std::is_base_of_v<TWinControl, Base>) frame = ClientOffsetIn(*this);
-    this->canvas()->drawBitmap({-frame.x, -frame.y}, SkinData.CacheBitmap);
+    // The cache is the whole control; a windowed one's client area starts inside its frame, and
+    // its windowless and opaque children paint their own rectangles.
+    if constexpr (std::is_base_of_v<TWinControl, Base>) {
+      CopyCache(*this, SkinData.CacheBitmap, ClientOffsetIn(*this), *this->canvas(), this->clientRect());
+    } else {
+      this->canvas()->drawBitmap({0, 0}, SkinData.CacheBitmap);
+    }
     SkinData.TellChildrenPainted();
   }
 

@@ -9,6 +9,7 @@
 #include "skin/manager/TsSkinManager.h"
 #include "skin/paint/BackgroundProtocol.h"
 #include "skin/paint/BindingPainting.h"
+#include "skin/paint/CacheCopy.h"
 #include "skin/paint/ControlKinds.h"
 #include "skin/paint/SectionPainting.h"
 #include "skin/paint/SkinPixels.h"
@@ -235,11 +236,13 @@ void TsTabControl::fullPaint(Canvas& dc) {
   {
     Canvas::StateSaver saver(dc);
     if (hasTabs && selected >= 0) dc.excludeClip(TabRect(selected, TabSelection::Selected));
-    dc.drawBitmap({0, 0}, SkinData.CacheBitmap);
+    CopyCache(*this, SkinData.CacheBitmap, {0, 0}, dc, SkinData.CacheBitmap.bounds());
   }
   if (hasTabs && selected >= 0) tabOnScreen(selected, 2, dc);
   SkinData.TellChildrenPainted();
-  PaintControls(dc);
+  // The children show the cache around them, as it is on screen.
+  const TsCacheView onScreen{.Bitmap = &SkinData.CacheBitmap, .FillColor = clFuchsia, .Ready = true};
+  windowless_.paint(*this, dc, SkinData.CacheBitmap.isEmpty() ? nullptr : &onScreen);
 }
 
 // The cache: the strip (the parent's background), the tabs that are not selected row by row

@@ -12,6 +12,7 @@
 #include "skin/paint/TabSkinGeometry.h"
 #include "skin/paint/TsBoundControl.h"
 #include "skin/paint/TsCacheView.h"
+#include "skin/paint/WindowlessComposer.h"
 
 namespace tavra {
 
@@ -70,6 +71,7 @@ class TsTabControl : public TsBoundControl<TTabControl> {
   int hotTab_ = -1;
   bool erasedForPaint_ = false;  // the erase message before this paint has drawn everything
   std::unique_ptr<SpinButtonAdapter> spin_;
+  WindowlessComposer windowless_;
 };
 
 }  // namespace tavra

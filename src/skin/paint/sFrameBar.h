@@ -3,13 +3,13 @@
 // (BAR); unbound, the framework's scroll box.
 #include "framework/ScrollBox.h"
 #include "skin/paint/ControlKinds.h"
-#include "skin/paint/TsSkinnedControl.h"
+#include "skin/paint/TsSkinnedContainer.h"
 
 namespace tavra {
 
-class TsFrameBar : public TsSkinnedControl<TScrollBox> {
+class TsFrameBar : public TsSkinnedContainer<TScrollBox> {
  public:
-  explicit TsFrameBar(TComponent* owner) : TsSkinnedControl(owner, ControlKind::FrameBar) {}
+  explicit TsFrameBar(TComponent* owner) : TsSkinnedContainer(owner, ControlKind::FrameBar) {}
 };
 
 }  // namespace tavra

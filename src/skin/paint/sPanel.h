@@ -5,13 +5,13 @@
 // framework's panel.
 #include "framework/Panel.h"
 #include "skin/paint/ControlKinds.h"
-#include "skin/paint/TsSkinnedControl.h"
+#include "skin/paint/TsSkinnedContainer.h"
 
 namespace tavra {
 
-class TsPanel : public TsSkinnedControl<TPanel> {
+class TsPanel : public TsSkinnedContainer<TPanel> {
  public:
-  explicit TsPanel(TComponent* owner) : TsSkinnedControl(owner, ControlKind::Panel) {}
+  explicit TsPanel(TComponent* owner) : TsSkinnedContainer(owner, ControlKind::Panel) {}
 
   // Where the caption goes, in client coordinates, for a text line `lineHeight` high.
   Rect captionRect(int lineHeight) const;

@@ -3,13 +3,13 @@
 // single border style painted from the same composition; unbound, the framework's scroll box.
 #include "framework/ScrollBox.h"
 #include "skin/paint/ControlKinds.h"
-#include "skin/paint/TsSkinnedControl.h"
+#include "skin/paint/TsSkinnedContainer.h"
 
 namespace tavra {
 
-class TsScrollBox : public TsSkinnedControl<TScrollBox> {
+class TsScrollBox : public TsSkinnedContainer<TScrollBox> {
  public:
-  explicit TsScrollBox(TComponent* owner) : TsSkinnedControl(owner, ControlKind::ScrollBox) {}
+  explicit TsScrollBox(TComponent* owner) : TsSkinnedContainer(owner, ControlKind::ScrollBox) {}
 };
 
 }  // namespace tavra

@@ -1,0 +1,36 @@
+#pragma once
+// A skinned windowed control that holds windowless children (labels, speed buttons): while bound
+// it composes them off-screen over its background and puts each on screen in one copy, so the
+// cache never shows under a child that is still to paint.
+#include "skin/paint/TsSkinnedControl.h"
+#include "skin/paint/WindowlessComposer.h"
+
+namespace tavra {
+
+template <typename Base>
+class TsSkinnedContainer : public TsSkinnedControl<Base> {
+ public:
+  TsSkinnedContainer(TComponent* owner, int kind) : TsSkinnedControl<Base>(owner, kind) {}
+
+ protected:
+  void PaintWindowlessChildren(Canvas& canvas) override {
+    if (!this->paintsSkinned()) {
+      Base::PaintWindowlessChildren(canvas);
+      return;
+    }
+    // The children show the cache the container has just put on screen around them.
+    const Bitmap& cache = this->SkinData.CacheBitmap;
+    if (cache.isEmpty()) {
+      windowless_.paint(*this, canvas);
+      return;
+    }
+    const Point frame = ClientOffsetIn(*this);
+    const TsCacheView onScreen{.Bitmap = &cache, .X = frame.x, .Y = frame.y, .FillColor = clFuchsia, .Ready = true};
+    windowless_.paint(*this, canvas, &onScreen);
+  }
+
+ private:
+  WindowlessComposer windowless_;
+};
+
+}  // namespace tavra
