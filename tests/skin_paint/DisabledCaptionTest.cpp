@@ -11,6 +11,7 @@
 #include "skin/paint/DisabledCaption.h"
 #include "skin/paint/SkinPixels.h"
 #include "skin/paint/sBitBtn.h"
+#include "skin/paint/sGroupBox.h"
 #include "skin/paint/sSpeedButton.h"
 
 namespace tavra::test {
@@ -66,7 +67,7 @@ double captionContrast(const Bitmap& captioned, const Bitmap& bare) {
   return best;
 }
 
-TEST(DisabledCaption, EveryProgramSkinKeepsDisabledButtonCaptionsLegible) {
+TEST(DisabledCaption, EveryProgramSkinKeepsDisabledCaptionsLegible) {
   HeadlessDriver driver;
   TsSkinManager& sm = driver.app().make<TsSkinManager>();
   sm.setInternalSkins(builtInSkins());
@@ -80,8 +81,12 @@ TEST(DisabledCaption, EveryProgramSkinKeepsDisabledButtonCaptionsLegible) {
   TsSpeedButton& speed = form.make<TsSpeedButton>();
   speed.setParent(&form);
   speed.setBounds(200, 20, 90, 40);
+  TsGroupBox& group = form.make<TsGroupBox>();
+  group.setParent(&form);
+  group.setBounds(20, 80, 300, 100);
   button.setEnabled(false);
   speed.setEnabled(false);
+  group.setEnabled(false);
   auto look = [&](const TControl& c) {
     const Bitmap screen = driver.screenshot();
     const Point at = c.clientToScreen({0, 0});
@@ -92,15 +97,19 @@ TEST(DisabledCaption, EveryProgramSkinKeepsDisabledButtonCaptionsLegible) {
     sm.setSkinName(skin.Name);
     button.setCaption("");
     speed.setCaption("");
+    group.setCaption("");
     driver.advance(200);
     const Bitmap bareButton = look(button);
     const Bitmap bareSpeed = look(speed);
+    const Bitmap bareGroup = look(group);
     button.setCaption("Посмотреть результат");
     speed.setCaption("задания");
+    group.setCaption("Ввод данных");
     driver.advance(200);
     // On the screen: what antialiasing and a shaded face leave of the ink's contrast.
     EXPECT_GE(captionContrast(look(button), bareButton), 3.0) << "bit button";
     EXPECT_GE(captionContrast(look(speed), bareSpeed), 3.0) << "speed button";
+    EXPECT_GE(captionContrast(look(group), bareGroup), 3.0) << "group box";
   }
 }
 

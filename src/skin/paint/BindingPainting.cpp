@@ -8,6 +8,7 @@
 #include "skin/manager/TsSkinManager.h"
 #include "skin/paint/BackgroundProtocol.h"
 #include "skin/paint/ControlKinds.h"
+#include "skin/paint/DisabledCaption.h"
 #include "skin/paint/MaskFrames.h"
 #include "skin/paint/SectionPainting.h"
 #include "skin/paint/SkinPixels.h"
@@ -154,7 +155,9 @@ void WriteSkinText(Canvas& canvas, const std::string& text, bool enabled, bool h
   const SkinModel& model = *b.model();
   const TsGeneralData& s = model.Sections[static_cast<size_t>(textSectionOf(b, hot ? 1 : 0))];
   if (!enabled) {
-    canvas.setTextColor(BlendColors(resolveColor(s.FontColor[0]), model.GlobalColor(), 0.4));
+    // Muted, but never faded into the face it stands on (strongly coloured skins).
+    const Color font = resolveColor(s.FontColor[0]);
+    canvas.setTextColor(DisabledCaptionInk(font, BlendColors(font, model.GlobalColor(), 0.4), b.StateColor(0)));
     canvas.drawText(text, r, format);
     return;
   }
@@ -172,7 +175,9 @@ void WriteSectionText(Canvas& canvas, const std::string& text, bool enabled, TsS
   canvas.intersectClip(r);
   canvas.setBackgroundMode(BackgroundMode::Transparent);
   if (!enabled) {
-    canvas.setTextColor(BlendColors(resolveColor(s.FontColor[0]), resolveColor(s.Color), 0.4));
+    const Color font = resolveColor(s.FontColor[0]);
+    const Color face = resolveColor(s.Color);
+    canvas.setTextColor(DisabledCaptionInk(font, BlendColors(font, face, 0.4), face));
     canvas.drawText(text, r, format);
     return;
   }
