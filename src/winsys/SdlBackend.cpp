@@ -497,13 +497,11 @@ std::optional<InputEvent> SdlBackend::translate(const SDL_Event& ev) {
       const SDL_Keysym& key = ev.key.keysym;
       // Focus moving between our own windows (a menu or a hint appearing where no window manager
       // runs) is no release and no new press: Alt+Space must not look like a second tap of Alt.
-      if (ev.type == SDL_KEYUP) {
-        if (releaseByFocusMoveAmongOurWindows()) return std::nullopt;
-        keysDown_.erase(key.scancode);
-      } else {
-        if (!ev.key.repeat && keysDown_.count(key.scancode)) return std::nullopt;
-        keysDown_.insert(key.scancode);
+      if (ev.type == SDL_KEYUP && releaseByFocusMoveAmongOurWindows(key.scancode)) {
+        pressedAgainByFocus_.insert(key.scancode);
+        return std::nullopt;
       }
+      if (ev.type == SDL_KEYDOWN && pressedAgainByFocus_.erase(key.scancode) > 0) return std::nullopt;
       in.key = virtualKeyFromSdl(key.sym, key.scancode, (key.mod & KMOD_NUM) ? NumLock::On : NumLock::Off);
       if (in.key == 0) return std::nullopt;
       in.kind = ev.type == SDL_KEYDOWN ? K::KeyDown : K::KeyUp;
@@ -601,22 +599,30 @@ bool SdlBackend::laterMoveQueued() const {
   return false;
 }
 
-bool SdlBackend::releaseByFocusMoveAmongOurWindows() const {
-  // SDL forgets held keys in one go: the releases, then the focus loss; the gain follows when the
-  // focus went to another of its windows. Anything else in between means a real release.
+bool SdlBackend::releaseByFocusMoveAmongOurWindows(int scancode) const {
+  // SDL forgets held keys in one go (the releases, then the focus loss), and when the focus comes
+  // to another of its windows it reports the modifiers still held pressed again, right after the
+  // gain. Only a release answered so is none; anything else in between means a real one.
   constexpr int kLookAhead = 32;
   SDL_Event ahead[kLookAhead];
   const int n = SDL_PeepEvents(ahead, kLookAhead, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT);
   bool lost = false;
+  bool gained = false;
   for (int i = 0; i < n; ++i) {
     const SDL_Event& e = ahead[i];
     if (e.type == SDL_SYSWMEVENT) continue;
+    if (gained) {
+      if (e.type != SDL_KEYDOWN || e.key.repeat) return false;
+      if (e.key.keysym.scancode == scancode) return true;
+      continue;  // another held modifier reported again
+    }
     if (!lost && e.type == SDL_KEYUP) continue;
     if (e.type != SDL_WINDOWEVENT) return false;
     if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
       lost = true;
     } else if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
-      return lost && handles_.count(e.window.windowID) > 0;
+      if (!lost || handles_.count(e.window.windowID) == 0) return false;
+      gained = true;
     } else if (!lost) {
       return false;
     }

@@ -96,10 +96,9 @@ class SdlBackend final : public DisplayBackend {
   std::optional<InputEvent> translateWindowEvent(const SDL_Event& ev);
   bool pointerOverOurWindows(Point screen) const;
   bool laterMoveQueued() const;
-  // Whether the key release being translated is SDL forgetting held keys because the keyboard
-  // focus leaves a window, and the focus goes to another of our windows: the keys are still
-  // held, and SDL reports the modifiers among them pressed again once the focus arrives.
-  bool releaseByFocusMoveAmongOurWindows() const;
+  // Whether the key release being translated is SDL forgetting a held key because the keyboard
+  // focus moves to another of our windows, where SDL reports the key pressed again at once.
+  bool releaseByFocusMoveAmongOurWindows(int scancode) const;
   // Keeps the display's keyboard focus on the active window: SDL gives it to every window it
   // maps when no window manager runs, and nobody gives it back when that window goes.
   void syncInputFocus();
@@ -119,7 +118,7 @@ class SdlBackend final : public DisplayBackend {
   std::array<std::unique_ptr<SDL_Cursor, CursorDeleter>, kCursorShapeCount> cursors_;  // made when first shown
   std::optional<CursorShape> shownCursor_;
   bool lastWasClose_ = false;
-  std::unordered_set<int> keysDown_;        // scancodes the program was told are held
+  std::unordered_set<int> pressedAgainByFocus_;  // held keys SDL is about to report pressed again
   bool nativePointer_ = false;              // pointer positions come from the display server's events
   std::optional<Point> nativeButtonScreen_; // where the display server saw the button that SDL reports next
 };
