@@ -80,7 +80,7 @@ constexpr const char* kBorder = "^0000^0000^0090^0060^0000^0000^0000^0000^3^1^0^
 
 // A skin with every section the program's windows need.
 std::string completeOptions() {
-  std::string options = "[GLOBALINFO]\r\nVERSION=6.14\r\nMASTERBITMAP=MASTER.BMP\r\n";
+  std::string options = "[GLOBALINFO]\r\nVERSION=6.14\r\nMASTERBITMAP=MASTER.BMP\r\nTCLEFT=0\r\n";
   for (const char* name : {"FORM", "FORMTITLE", "MAINMENU", "MENUITEM", "MENULINE", "SPEEDBUTTON_SMALL", "TOOLBAR", "DIVIDERV",
                            "PANEL", "BAR", "BUTTON", "BUTTON_HUGE", "SPEEDBUTTON", "EDIT", "GROUPBOX", "TABBOTTOM",
                            "PAGECONTROL", "TABTOP", "HINT", "ICOLINE"}) {
@@ -207,6 +207,7 @@ TEST(SkinLint, ReportsWhatASkinAuthorNeedsToKnow) {
   TempFolder dir;
   std::string options = completeOptions();
   options.replace(options.find("[HINT]"), 6, "[Hint]");
+  options.erase(options.find("TCLEFT=0\r\n"), 10);
   options += std::string("[ODD]\r\nCOLOR=red\r\nSHOWFOCUS=1\r\nGRADIENTDATA=1;2;50;7;0;1;2\r\nGLYPH=!extra.bmp!1!0!0\r\n") +
              "PIC=photo.png\r\nGONE=!GONE.BMP!1!0!0\r\nBROKEN=Broken.bmp\r\nOUT=^0100^0000^0200^0060^0000^0000^0000^0000^3^1^0^0\r\n"
              "[LOOPA]\r\nPARENTCLASS=LOOPB\r\n[LOOPB]\r\nPARENTCLASS=LOOPA\r\n[ORPHAN]\r\nPARENTCLASS=NOWHERE\r\n";
@@ -227,6 +228,7 @@ TEST(SkinLint, ReportsWhatASkinAuthorNeedsToKnow) {
            "warning: [ODD] OUT: the region (100, 0, 200, 60) is empty or lies outside the 120 x 80 master bitmap",
            "warning: [LOOPA] PARENTCLASS: PARENTCLASS cycle LOOPA -> LOOPB -> LOOPA",
            "warning: [ORPHAN] PARENTCLASS: names the missing section \"NOWHERE\"",
+           "note: [GLOBALINFO] TCLEFT: missing: effect labels that take their colours from the skin keep their own text colour",
        }) {
     EXPECT_NE(lint.output.find(expected), std::string::npos) << expected << "\n" << lint.output;
   }

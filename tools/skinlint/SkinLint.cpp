@@ -70,6 +70,7 @@ std::vector<Finding> SkinLint::run() {
   checkSections();
   checkParentChains();
   checkMasterBitmap();
+  checkLabelInk();
   const IniStore& store = *source_.options;
   for (size_t i = 0; i < store.sections().size(); ++i) {
     const IniStore::Section& section = store.sections()[i];
@@ -127,6 +128,15 @@ void SkinLint::checkParentChains() {
       path += back ? *back : std::string("?");
       add(Level::Warning, where, "PARENTCLASS cycle " + path + "; the chain is cut where it returns");
     }
+  }
+}
+
+void SkinLint::checkLabelInk() {
+  // Effect labels of the skin kind write in this colour; without it they keep their own (white
+  // by default), which vanishes on a light window.
+  const int global = model_.FindSection("GLOBALINFO");
+  if (!model_.IsValidSection(global) || model_.Sections[static_cast<size_t>(global)].FontColor[1] == kNoColor) {
+    add(Level::Note, "[GLOBALINFO] TCLEFT", "missing: effect labels that take their colours from the skin keep their own text colour");
   }
 }
 

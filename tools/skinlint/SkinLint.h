@@ -29,6 +29,7 @@ class SkinLint {
   void checkSections();
   void checkParentChains();
   void checkMasterBitmap();
+  void checkLabelInk();
   void checkEntry(const std::string& sectionName, const std::string& key, const std::string& value);
   void checkHeaderKey(const std::string& where, const std::string& key, const std::string& value);
   bool checkImageReference(const std::string& where, const std::string& value);
