@@ -315,9 +315,7 @@ bool TsSkinProvider::paintClient(Window& w) {
   c.setFont(form_.font());
   if (form_.OnPaint) form_.OnPaint(form_, c);
   // The children show the client part of the cache around them, as the erase put it on screen.
-  const Point client = w.clientRect().topLeft();
-  const TsCacheView onScreen{.Bitmap = &SkinData.CacheBitmap, .X = client.x, .Y = client.y, .FillColor = clFuchsia, .Ready = true};
-  windowless_.paint(form_, c, SkinData.CacheBitmap.isEmpty() ? nullptr : &onScreen);
+  windowless_.paintOverCache(form_, c, SkinData.CacheBitmap, w.clientRect().topLeft());
   return true;
 }
 

@@ -19,14 +19,7 @@ class TsSkinnedContainer : public TsSkinnedControl<Base> {
       return;
     }
     // The children show the cache the container has just put on screen around them.
-    const Bitmap& cache = this->SkinData.CacheBitmap;
-    if (cache.isEmpty()) {
-      windowless_.paint(*this, canvas);
-      return;
-    }
-    const Point frame = ClientOffsetIn(*this);
-    const TsCacheView onScreen{.Bitmap = &cache, .X = frame.x, .Y = frame.y, .FillColor = clFuchsia, .Ready = true};
-    windowless_.paint(*this, canvas, &onScreen);
+    windowless_.paintOverCache(*this, canvas, this->SkinData.CacheBitmap, ClientOffsetIn(*this));
   }
 
  private:

@@ -241,8 +241,7 @@ void TsTabControl::fullPaint(Canvas& dc) {
   if (hasTabs && selected >= 0) tabOnScreen(selected, 2, dc);
   SkinData.TellChildrenPainted();
   // The children show the cache around them, as it is on screen.
-  const TsCacheView onScreen{.Bitmap = &SkinData.CacheBitmap, .FillColor = clFuchsia, .Ready = true};
-  windowless_.paint(*this, dc, SkinData.CacheBitmap.isEmpty() ? nullptr : &onScreen);
+  windowless_.paintOverCache(*this, dc, SkinData.CacheBitmap, {0, 0});
 }
 
 // The cache: the strip (the parent's background), the tabs that are not selected row by row

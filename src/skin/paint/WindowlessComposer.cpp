@@ -53,6 +53,15 @@ void WindowlessComposer::paint(TWinControl& container, Canvas& target, const TsC
   compose(container, target, onScreen, own, ownCanvas);
 }
 
+void WindowlessComposer::paintOverCache(TWinControl& container, Canvas& target, const Bitmap& cache, Point clientOrigin) {
+  if (cache.isEmpty()) {
+    paint(container, target);
+    return;
+  }
+  const TsCacheView onScreen{.Bitmap = &cache, .X = clientOrigin.x, .Y = clientOrigin.y, .FillColor = clFuchsia, .Ready = true};
+  paint(container, target, &onScreen);
+}
+
 void WindowlessComposer::compose(TWinControl& container, Canvas& target, const TsCacheView* onScreen, Bitmap& offscreen,
                                  std::unique_ptr<Canvas>& canvas) {
   const Rect clip = target.clipBox();

@@ -23,6 +23,9 @@ class WindowlessComposer {
   // around them; without it, the container's answer to SKC_GETBG. With an empty clip box the
   // container receives SKC_SETCLIPPED.
   void paint(TWinControl& container, Canvas& target, const TsCacheView* onScreen = nullptr);
+  // The same over the container's composed `cache` as just put on screen, its client area at
+  // `clientOrigin` in the cache; an empty cache falls back to the SKC_GETBG answer.
+  void paintOverCache(TWinControl& container, Canvas& target, const Bitmap& cache, Point clientOrigin);
 
  private:
   void compose(TWinControl& container, Canvas& target, const TsCacheView* onScreen, Bitmap& offscreen,
