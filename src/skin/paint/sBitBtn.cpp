@@ -9,6 +9,7 @@
 #include "skin/manager/SkinProcessState.h"
 #include "skin/manager/TsSkinManager.h"
 #include "skin/paint/GlowEffects.h"
+#include "skin/paint/ButtonContentOf.h"
 #include "skin/paint/SkinButtonLayout.h"
 #include "skin/paint/SkinPixels.h"
 
@@ -98,26 +99,9 @@ std::optional<DisabledCaption> TsBitBtn::drawContent(Bitmap& cache, int state) {
   c.setFont(font());
   c.setBackgroundMode(BackgroundMode::Transparent);
   const bool hot = state != 0;
-  SkinGlyph g;
-  g.glyph = &glyph();
-  g.numGlyphs = numGlyphs();
-  g.images = images();
-  g.imageIndex = imageIndex();
-  g.enabled = enabled();
-  g.hot = hot;
-  g.blend = blend();
-  g.grayed = grayed();
-  g.reflected = reflected();
-  g.disabledKind = disabledGlyphKind();
-  SkinButtonContent content;
-  content.glyph = g.present() ? g.size() : Size{};
-  if (showCaption()) content.caption = caption();
-  content.layout = layout();
-  content.margin = margin();
-  content.spacing = spacing();
+  const SkinGlyph g = glyphOfButton(*this, hot);
+  SkinButtonContent content = contentOfButton(*this, g);
   content.wordWrap = wordWrap_;
-  content.textAlignment = textAlignment();
-  content.textOffset = textOffset();
   content.alignment = alignment_;
   const SkinButtonPlacement placed = placeButtonContent(c, clientRect().inflatedBy(-2, -2), content);
   const Point shift = state == 2 ? Point{1, 1} : Point{0, 0};

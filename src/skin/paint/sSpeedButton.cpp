@@ -9,6 +9,7 @@
 #include "skin/manager/SkinProcessState.h"
 #include "skin/paint/MaskFrames.h"
 #include "skin/paint/SectionPainting.h"
+#include "skin/paint/ButtonContentOf.h"
 #include "skin/paint/SkinButtonLayout.h"
 #include "skin/paint/SkinPixels.h"
 
@@ -154,25 +155,8 @@ std::optional<DisabledCaption> TsSpeedButton::drawContent(Bitmap& cache, int sta
   c.setFont(font());
   c.setBackgroundMode(BackgroundMode::Transparent);
   const bool hot = state != 0;
-  SkinGlyph g;
-  g.glyph = &glyph();
-  g.numGlyphs = numGlyphs();
-  g.images = images();
-  g.imageIndex = imageIndex();
-  g.enabled = enabled();
-  g.hot = hot;
-  g.blend = blend();
-  g.grayed = grayed();
-  g.reflected = reflected();
-  g.disabledKind = disabledGlyphKind();
-  SkinButtonContent content;
-  content.glyph = g.present() ? g.size() : Size{};
-  if (showCaption()) content.caption = caption();
-  content.layout = layout();
-  content.margin = margin();
-  content.spacing = spacing();
-  content.textAlignment = textAlignment();
-  content.textOffset = textOffset();
+  const SkinGlyph g = glyphOfButton(*this, hot);
+  SkinButtonContent content = contentOfButton(*this, g);
   Rect client = clientRect().inflatedBy(-1, -1);
   if (buttonStyle_ == TsButtonStyle::tbsDropDown) client.right = std::max(client.left, client.right - kDropDownWidth);
   const SkinButtonPlacement placed = placeButtonContent(c, client, content);
