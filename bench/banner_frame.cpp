@@ -7,8 +7,8 @@
 #include <string>
 
 #include "gfx/Bitmap.h"
-#include "platform/SwfFrameCache.h"
-#include "platform/SwfPlayer.h"
+#include "platform/banner/SwfFrameCache.h"
+#include "platform/banner/SwfPlayer.h"
 
 namespace {
 

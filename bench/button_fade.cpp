@@ -2,12 +2,12 @@
 // and the cache, and put on the button's window (the fixture skin's gradient button).
 #include <benchmark/benchmark.h>
 
-#include "driver/HeadlessDriver.h"
+#include "driver/harness/HeadlessDriver.h"
 #include "driver/fixtures/FixtureSkin.h"
-#include "framework/Form.h"
+#include "framework/core/Form.h"
 #include "skin/manager/TsSkinManager.h"
-#include "skin/paint/TsFadeTimer.h"
-#include "skin/paint/sBitBtn.h"
+#include "skin/binding/TsFadeTimer.h"
+#include "skin/controls/sBitBtn.h"
 
 namespace {
 

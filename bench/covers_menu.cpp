@@ -4,14 +4,14 @@
 #include <benchmark/benchmark.h>
 
 #include "program/ProgramWindows.h"
-#include "driver/HeadlessDriver.h"
+#include "driver/harness/HeadlessDriver.h"
 #include "driver/program/ProgramStart.h"
-#include "framework/MenuBar.h"
-#include "framework/MenuTracker.h"
+#include "framework/menus/MenuBar.h"
+#include "framework/menus/MenuTracker.h"
 #include "gfx/Canvas.h"
 #include "skin/manager/TsSkinManager.h"
 #include "program/ContentPaths.h"
-#include "viewer/Unit1.h"
+#include "viewer/MainWindow.h"
 #include "winsys/WindowSystem.h"
 
 namespace {
@@ -20,10 +20,10 @@ using namespace tavra;
 
 Point centre(const Rect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
-TForm1& startedProgram(HeadlessDriver& driver) {
+MainWindow& startedProgram(HeadlessDriver& driver) {
   startProgram(driver);
-  driver.advanceUntil([] { return programWindows().Form1 && programWindows().Form1->visible(); }, 20000, 100);
-  TForm1& f = *programWindows().Form1;
+  driver.advanceUntil([] { return programWindows().mainWindow && programWindows().mainWindow->visible(); }, 20000, 100);
+  MainWindow& f = *programWindows().mainWindow;
   // The skin folder the build writes beside the program (this benchmark lives in build/bench).
   f.sm->setSkinDirectory(content::root() + "../bin/skins");
   f.sm->setSkinName("Rhombus");
@@ -33,7 +33,7 @@ TForm1& startedProgram(HeadlessDriver& driver) {
 
 void BM_FullBlitOfMainWindow(benchmark::State& state) {
   HeadlessDriver driver;
-  TForm1& f = startedProgram(driver);
+  MainWindow& f = startedProgram(driver);
   const Bitmap picture = driver.ws().captureScreen(f.window()->bounds());
   Bitmap screen(picture.width(), picture.height());
   Canvas c(screen);
@@ -49,7 +49,7 @@ BENCHMARK(BM_FullBlitOfMainWindow)->Unit(benchmark::kMillisecond);
 // For comparison: the whole main window painted again in the same skin.
 void BM_FullRepaintOfMainWindow(benchmark::State& state) {
   HeadlessDriver driver;
-  TForm1& f = startedProgram(driver);
+  MainWindow& f = startedProgram(driver);
   for (auto _ : state) {
     f.window()->invalidateTree();
     driver.settle();
@@ -59,7 +59,7 @@ BENCHMARK(BM_FullRepaintOfMainWindow)->Unit(benchmark::kMillisecond);
 
 void BM_SkinSwitchFromCoversMenu(benchmark::State& state) {
   HeadlessDriver driver;
-  TForm1& f = startedProgram(driver);
+  MainWindow& f = startedProgram(driver);
   // Wood and Vista in turn, so that every switch loads and repaints.
   int k = 0;
   for (auto _ : state) {
@@ -73,7 +73,7 @@ BENCHMARK(BM_SkinSwitchFromCoversMenu)->Unit(benchmark::kMillisecond);
 
 void BM_OpenCoversMenuWithPreviews(benchmark::State& state) {
   HeadlessDriver driver;
-  TForm1& f = startedProgram(driver);
+  MainWindow& f = startedProgram(driver);
   const Point view = centre(f.menuBar().itemScreenRect(0));
   int shown = 0;
   for (auto _ : state) {

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "gfx/Canvas.h"
-#include "skin/paint/TsLabelFX.h"
+#include "skin/labels/TsLabelFX.h"
 
 namespace tavra {
 namespace {

@@ -3,12 +3,12 @@
 // the testing window's simply hint and the ready-made ellipse and balloon looks.
 #include <benchmark/benchmark.h>
 
-#include "driver/HeadlessDriver.h"
-#include "framework/Form.h"
-#include "skin/paint/TsBalloonHintWindow.h"
-#include "skin/paint/TsEllipseHintWindow.h"
-#include "skin/paint/TsSimplyHintWindow.h"
-#include "skin/paint/TsHintManager.h"
+#include "driver/harness/HeadlessDriver.h"
+#include "framework/core/Form.h"
+#include "skin/hints/TsBalloonHintWindow.h"
+#include "skin/hints/TsEllipseHintWindow.h"
+#include "skin/hints/TsSimplyHintWindow.h"
+#include "skin/hints/TsHintManager.h"
 
 namespace tavra {
 namespace {

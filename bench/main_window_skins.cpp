@@ -7,10 +7,10 @@
 #include <string>
 
 #include "program/ProgramWindows.h"
-#include "driver/HeadlessDriver.h"
+#include "driver/harness/HeadlessDriver.h"
 #include "driver/program/ProgramStart.h"
 #include "skin/manager/TsSkinManager.h"
-#include "viewer/Unit1.h"
+#include "viewer/MainWindow.h"
 
 namespace {
 
@@ -19,8 +19,8 @@ using namespace tavra;
 void repaintMainWindow(benchmark::State& state, const char* skin) {
   HeadlessDriver driver;
   startProgram(driver);
-  driver.advanceUntil([] { return programWindows().Form1 && programWindows().Form1->visible(); }, 20000, 100);
-  TForm1& main = *programWindows().Form1;
+  driver.advanceUntil([] { return programWindows().mainWindow && programWindows().mainWindow->visible(); }, 20000, 100);
+  MainWindow& main = *programWindows().mainWindow;
   if (skin) {
     // The program's skins lie beside the program, in build/bin/skins.
     const std::filesystem::path exe = std::filesystem::canonical("/proc/self/exe");

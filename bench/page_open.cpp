@@ -4,7 +4,7 @@
 
 #include "../tests/platform/PageTestArchives.h"
 #include "gfx/Canvas.h"
-#include "platform/PageDocument.h"
+#include "platform/page/PageDocument.h"
 
 namespace {
 

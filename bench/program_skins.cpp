@@ -6,13 +6,13 @@
 #include <string>
 
 #include "program/ProgramWindows.h"
-#include "driver/HeadlessDriver.h"
+#include "driver/harness/HeadlessDriver.h"
 #include "driver/program/ProgramStart.h"
 #include "skin/builtin/BuiltInSkins.h"
 #include "skin/data/SkinLoader.h"
 #include "skin/data/SkinSource.h"
 #include "skin/manager/TsSkinManager.h"
-#include "viewer/Unit1.h"
+#include "viewer/MainWindow.h"
 
 namespace {
 
@@ -47,8 +47,8 @@ BENCHMARK(BM_ReadLargestInternalSkin)->Unit(benchmark::kMillisecond);
 void BM_ChooseLargestInternalSkinInTheProgram(benchmark::State& state) {
   HeadlessDriver driver;
   startProgram(driver);
-  driver.advanceUntil([] { return programWindows().Form1 && programWindows().Form1->visible(); }, 20000, 100);
-  TsSkinManager& sm = *programWindows().Form1->sm;
+  driver.advanceUntil([] { return programWindows().mainWindow && programWindows().mainWindow->visible(); }, 20000, 100);
+  TsSkinManager& sm = *programWindows().mainWindow->sm;
   const TsStoredSkin* largest = largestOf(sm.internalSkins());
   if (!largest) {
     state.SkipWithError("no internal skins");

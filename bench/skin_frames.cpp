@@ -6,13 +6,13 @@
 #include <memory>
 
 #include "program/ProgramWindows.h"
-#include "driver/HeadlessDriver.h"
+#include "driver/harness/HeadlessDriver.h"
 #include "driver/program/ProgramStart.h"
 #include "gfx/Canvas.h"
 #include "skin/manager/SkinBroadcast.h"
-#include "skin/paint/SkinChangeFade.h"
-#include "skin/paint/TsSkinProvider.h"
-#include "viewer/Unit1.h"
+#include "skin/frames/SkinChangeFade.h"
+#include "skin/frames/TsSkinProvider.h"
+#include "viewer/MainWindow.h"
 
 namespace {
 
@@ -23,8 +23,8 @@ struct Program {
   TsSkinProvider* provider = nullptr;
   Program() {
     startProgram(driver);
-    driver.advanceUntil([] { return programWindows().Form1->visible(); }, 20000, 100);
-    provider = dynamic_cast<TsSkinProvider*>(skinProviderOf(*programWindows().Form1));
+    driver.advanceUntil([] { return programWindows().mainWindow->visible(); }, 20000, 100);
+    provider = dynamic_cast<TsSkinProvider*>(skinProviderOf(*programWindows().mainWindow));
   }
 };
 
@@ -47,7 +47,7 @@ BENCHMARK(BM_ComposeMainWindowFrame)->Unit(benchmark::kMillisecond);
 
 void BM_CaptionLayerAfterActivationChange(benchmark::State& state) {
   TsSkinProvider& p = *program().provider;
-  Window& w = *programWindows().Form1->window();
+  Window& w = *programWindows().mainWindow->window();
   p.UpdatePicture();
   bool active = p.formActive();
   for (auto _ : state) {
@@ -86,8 +86,8 @@ void BM_HoverRedrawOfACaptionButton(benchmark::State& state) {
 BENCHMARK(BM_HoverRedrawOfACaptionButton)->Unit(benchmark::kMicrosecond);
 
 void BM_SkinChangeFadeStep(benchmark::State& state) {
-  Window& w = *programWindows().Form1->window();
-  programWindows().Form1->window()->update();
+  Window& w = *programWindows().mainWindow->window();
+  programWindows().mainWindow->window()->update();
   SkinChangeFade fade(w);
   int k = 0;
   for (auto _ : state) {

@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "driver/HeadlessDriver.h"
-#include "framework/Label.h"
-#include "framework/Panel.h"
+#include "driver/harness/HeadlessDriver.h"
+#include "framework/controls/Label.h"
+#include "framework/controls/Panel.h"
 #include "skin/data/SkinPackageWriter.h"
 #include "skin/manager/TsSkinManager.h"
 

@@ -7,13 +7,13 @@
 
 #include "program/ProgramWindows.h"
 #include "driver/fixtures/FixtureSkin.h"
-#include "driver/HeadlessDriver.h"
+#include "driver/harness/HeadlessDriver.h"
 #include "driver/program/ProgramStart.h"
 #include "skin/data/SkinModel.h"
 #include "skin/manager/TsSkinManager.h"
-#include "skin/paint/BorderMask.h"
-#include "skin/paint/SectionPainting.h"
-#include "viewer/Unit1.h"
+#include "skin/primitives/BorderMask.h"
+#include "skin/primitives/SectionPainting.h"
+#include "viewer/MainWindow.h"
 
 namespace {
 
@@ -96,8 +96,8 @@ BENCHMARK(BM_PaintSectionButton)->Arg(0)->Arg(1)->ArgName("state")->Unit(benchma
 void BM_RecomposeMainWindowAfterSkinChange(benchmark::State& state) {
   HeadlessDriver driver;
   startProgram(driver);
-  driver.advanceUntil([] { return programWindows().Form1->visible(); }, 20000, 100);
-  TForm1& f = *programWindows().Form1;
+  driver.advanceUntil([] { return programWindows().mainWindow->visible(); }, 20000, 100);
+  MainWindow& f = *programWindows().mainWindow;
   f.sm->internalSkins().add() = fixtureSkin();
   f.sm->setSkinName(std::string(kFixtureSkinName));
   f.sm->setActive(true);

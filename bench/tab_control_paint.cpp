@@ -5,10 +5,10 @@
 #include <benchmark/benchmark.h>
 
 #include "program/ProgramWindows.h"
-#include "driver/HeadlessDriver.h"
+#include "driver/harness/HeadlessDriver.h"
 #include "driver/program/ProgramStart.h"
-#include "selftest/Unit2.h"
-#include "viewer/Unit1.h"
+#include "selftest/TestingWindow.h"
+#include "viewer/MainWindow.h"
 
 namespace {
 
@@ -17,10 +17,10 @@ using namespace tavra;
 void BM_TestingWindowTabControlsFullPaint(benchmark::State& state) {
   HeadlessDriver driver;
   startProgram(driver);
-  driver.advanceUntil([] { return programWindows().Form1->visible(); }, 20000, 100);
-  TForm1& main = *programWindows().Form1;
+  driver.advanceUntil([] { return programWindows().mainWindow->visible(); }, 20000, 100);
+  MainWindow& main = *programWindows().mainWindow;
   main.f1b3Click(main);
-  TForm2& test = *programWindows().Form2;
+  TestingWindow& test = *programWindows().testingWindow;
   test.tc1->setTabIndex(0);
   test.tc2->setTabIndex(7);  // scrolled into view: the arrows are shown
   driver.settle();

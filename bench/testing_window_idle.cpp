@@ -6,11 +6,11 @@
 #include <filesystem>
 
 #include "program/ProgramWindows.h"
-#include "driver/HeadlessDriver.h"
+#include "driver/harness/HeadlessDriver.h"
 #include "driver/program/ProgramStart.h"
 #include "gfx/ImageCodec.h"
-#include "selftest/Unit2.h"
-#include "viewer/Unit1.h"
+#include "selftest/TestingWindow.h"
+#include "viewer/MainWindow.h"
 
 namespace {
 
@@ -28,10 +28,10 @@ void IdleTestingWindowSecond(benchmark::State& state) {
   {
     HeadlessDriver driver;
     startProgram(driver);
-    driver.advanceUntil([] { return programWindows().Form1->visible(); }, 20000, 100);
-    TForm1& main = *programWindows().Form1;
+    driver.advanceUntil([] { return programWindows().mainWindow->visible(); }, 20000, 100);
+    MainWindow& main = *programWindows().mainWindow;
     main.f1b3Click(main);
-    TForm2& test = *programWindows().Form2;
+    TestingWindow& test = *programWindows().testingWindow;
     test.e1->setText("Иванов");
     driver.click(*test.e2);
     driver.advance(1000);

@@ -8,9 +8,9 @@
 #include <fstream>
 
 #include "../tests/platform/PageTestArchives.h"
-#include "driver/HeadlessDriver.h"
-#include "framework/Form.h"
-#include "platform/WebBrowser.h"
+#include "driver/harness/HeadlessDriver.h"
+#include "framework/core/Form.h"
+#include "platform/page/WebBrowser.h"
 
 namespace {
 

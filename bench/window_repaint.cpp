@@ -5,12 +5,12 @@
 
 #include <string>
 
-#include "driver/HeadlessDriver.h"
-#include "framework/BitBtn.h"
-#include "framework/Button.h"
-#include "framework/Label.h"
-#include "framework/Panel.h"
-#include "framework/SpeedButton.h"
+#include "driver/harness/HeadlessDriver.h"
+#include "framework/controls/BitBtn.h"
+#include "framework/controls/Button.h"
+#include "framework/controls/Label.h"
+#include "framework/controls/Panel.h"
+#include "framework/controls/SpeedButton.h"
 
 namespace {
 

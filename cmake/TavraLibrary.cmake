@@ -1,20 +1,30 @@
 # tavra_library(NAME "DIR[;DIR...]" DEPS...): a static library of every .cpp in the folders (not
 # recursing; main.cpp excluded), so adding a source file never needs a CMake edit. Headers are
 # included as "folder/File.h" relative to src/.
+#
+# A library sees only its own folders and those of the libraries it depends on: its include root
+# (build/include/NAME) holds a link to each of its folders alone, and a user of the library gets
+# that root through the dependency. An include that runs against the declared dependencies
+# names a header the compiler cannot find, so the build fails there.
 function(tavra_library name dirs)
   set(sources)
+  set(root ${CMAKE_BINARY_DIR}/include/${name})
   foreach(dir IN LISTS dirs)
     file(GLOB found CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp)
     list(APPEND sources ${found})
+    get_filename_component(parent ${root}/${dir} DIRECTORY)
+    file(MAKE_DIRECTORY ${parent})
+    file(REMOVE ${root}/${dir})
+    file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR}/${dir} ${root}/${dir} SYMBOLIC)
   endforeach()
   list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
   if(sources)
     add_library(${name} STATIC ${sources})
-    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    target_include_directories(${name} PUBLIC ${root})
     target_link_libraries(${name} PUBLIC ${ARGN})
   else()
     add_library(${name} INTERFACE)
-    target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+    target_include_directories(${name} INTERFACE ${root})
     target_link_libraries(${name} INTERFACE ${ARGN})
   endif()
 endfunction()

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "gfx/Canvas.h"
-#include "platform/PageDocument.h"
+#include "platform/page/PageDocument.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size > 16 * 1024) return 0;  // layout time, not input size, is what matters here

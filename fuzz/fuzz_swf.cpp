@@ -4,7 +4,7 @@
 #include <span>
 
 #include "gfx/Bitmap.h"
-#include "platform/SwfPlayer.h"
+#include "platform/banner/SwfPlayer.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   tavra::SwfPlayer player;

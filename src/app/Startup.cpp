@@ -1,54 +1,51 @@
 #include "app/Startup.h"
 
+#include "about/AboutWindow.h"
+#include "app/SplashWindow.h"
 #include "program/ProgramWindows.h"
-#include "app/Unit5.h"
-#include "selftest/Unit2.h"
-#include "selftest/Unit3.h"
-#include "skin/paint/FramesHandOver.h"
-#include "skin/paint/MenuSkinning.h"
-#include "skin/paint/ScrollBarSkinning.h"
-#include "viewer/Unit1.h"
-#include "viewer/Unit4.h"
-#include "about/Unit6.h"
+#include "selftest/ResultWindow.h"
+#include "selftest/TestingWindow.h"
+#include "skin/controls/ScrollBarSkinning.h"
+#include "skin/frames/FramesHandOver.h"
+#include "skin/menus/MenuSkinning.h"
+#include "viewer/AppendicesWindow.h"
+#include "viewer/MainWindow.h"
 #include "winsys/WindowSystem.h"
 
 namespace tavra {
 namespace {
 
-ProgramWindows gWindows;
+// Creates one window and notes it as a form at once, so the program's state sees each window
+// from its creation on.
+template <typename W>
+W& createWindow(TApplication& app, TForm*& form) {
+  W& window = app.CreateForm<W>();
+  form = &window;
+  return window;
+}
 
 }  // namespace
 
-ProgramWindows& programWindows() { return gWindows; }
-
-ProgramState programState() {
-  const ProgramWindows& w = gWindows;
-  if (!TApplication::exists() || Application().Terminated()) return ProgramState::Ended;
-  if (w.Form5 && w.Form5->visible()) return ProgramState::Starting;
-  if (w.Form1 && w.Form1->visible()) return ProgramState::Reading;
-  if (w.Form2 && w.Form2->visible()) return ProgramState::Testing;
-  if (w.Form3 && w.Form3->visible()) return ProgramState::Result;
-  return ProgramState::Ended;
-}
-
 void createProgramWindows(TApplication& app) {
-  gWindows = {};
+  ProgramWindows& w = programWindows();
+  w = {};
   installMenuSkinning();
   installFramesHandOver();
   installScrollBarSkinning();
   app.setTitle("Tavra");
-  gWindows.Form5 = &app.CreateForm<TForm5>();
-  gWindows.Form1 = &app.CreateForm<TForm1>();
-  gWindows.Form2 = &app.CreateForm<TForm2>();
-  gWindows.Form3 = &app.CreateForm<TForm3>();
-  gWindows.Form4 = &app.CreateForm<TForm4>();
-  gWindows.Form6 = &app.CreateForm<TForm6>();
+  w.splashWindow = &createWindow<SplashWindow>(app, w.forms.splash);
+  w.mainWindow = &createWindow<MainWindow>(app, w.forms.main);
+  w.testingWindow = &createWindow<TestingWindow>(app, w.forms.testing);
+  w.resultWindow = &createWindow<ResultWindow>(app, w.forms.result);
+  w.appendicesWindow = &createWindow<AppendicesWindow>(app, w.forms.appendices);
+  w.aboutWindow = &createWindow<AboutWindow>(app, w.forms.about);
   // The desktop lists the program once, as "Tavra": through the main window, or through the
   // testing or result window while one of them stands in for it; the other windows belong to it.
   WindowSystem& windowSystem = WindowSystem::instance();
   windowSystem.setDesktopIdentity({.name = "tavra", .className = "Tavra", .title = app.Title()});
-  windowSystem.setSplashWindow(&gWindows.Form5->handle());
-  windowSystem.setTaskbarWindows({&gWindows.Form1->handle(), &gWindows.Form2->handle(), &gWindows.Form3->handle()});
+  windowSystem.setSplashWindow(&w.splashWindow->handle());
+  windowSystem.setTaskbarWindows(
+      {&w.mainWindow->handle(), &w.testingWindow->handle(), &w.resultWindow->handle()});
 }
 
 }  // namespace tavra

@@ -1,7 +1,7 @@
 #pragma once
 // Start-up: the application titled "Tavra" and its six windows created in order, each
 // completely before the next; the first, the splash window, becomes the main form.
-#include "framework/Application.h"
+#include "framework/core/Application.h"
 
 namespace tavra {
 

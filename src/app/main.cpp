@@ -4,7 +4,7 @@
 #include <string>
 
 #include "app/Startup.h"
-#include "framework/Application.h"
+#include "framework/core/Application.h"
 #include "gfx/Font.h"
 #include "winsys/SdlBackend.h"
 #include "winsys/WindowSystem.h"

@@ -1,21 +1,35 @@
 #pragma once
-// The six windows of the program, created once at start-up and owned by the application.
+// The six windows of the program, created once at start-up and owned by the application. The
+// windows live above this floor: here they are only named, and the hand-over steps and the
+// program's state see them as the forms they are.
 namespace tavra {
 
-class TForm1;
-class TForm2;
-class TForm3;
-class TForm4;
-class TForm5;
-class TForm6;
+class TForm;
+class SplashWindow;
+class MainWindow;
+class TestingWindow;
+class ResultWindow;
+class AppendicesWindow;
+class AboutWindow;
+
+// The same six windows as framework forms, for what only shows, hides and closes them.
+struct ProgramForms {
+  TForm* splash = nullptr;
+  TForm* main = nullptr;
+  TForm* testing = nullptr;
+  TForm* result = nullptr;
+  TForm* appendices = nullptr;
+  TForm* about = nullptr;
+};
 
 struct ProgramWindows {
-  TForm5* Form5 = nullptr;  // splash window, the application's main form
-  TForm1* Form1 = nullptr;  // main window
-  TForm2* Form2 = nullptr;  // testing window
-  TForm3* Form3 = nullptr;  // result window
-  TForm4* Form4 = nullptr;  // appendices window
-  TForm6* Form6 = nullptr;  // About window
+  SplashWindow* splashWindow = nullptr;  // the application's main form
+  MainWindow* mainWindow = nullptr;
+  TestingWindow* testingWindow = nullptr;
+  ResultWindow* resultWindow = nullptr;
+  AppendicesWindow* appendicesWindow = nullptr;
+  AboutWindow* aboutWindow = nullptr;
+  ProgramForms forms;
 };
 
 ProgramWindows& programWindows();

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "framework/TreeNodes.h"
+#include "framework/controls/TreeNodes.h"
 
 namespace tavra::toc {
 

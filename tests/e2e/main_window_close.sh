@@ -16,7 +16,7 @@ exec xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     # The main window by its role (its title is the program'"'"'s, as on the taskbar).
     wid=""
     for w in $(xdotool search --onlyvisible --name "." 2>/dev/null); do
-      xprop -id "$w" WM_WINDOW_ROLE 2>/dev/null | grep -q "\"TForm1\"" && { wid=$w; break; }
+      xprop -id "$w" WM_WINDOW_ROLE 2>/dev/null | grep -q "\"MainWindow\"" && { wid=$w; break; }
     done
     [ -n "$wid" ] && break
     if ! kill -0 $pid 2>/dev/null; then echo "the program ended before its main window showed"; exit 1; fi

@@ -14,8 +14,8 @@ exec xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   cleanup() { kill "${load[@]}" 2>/dev/null; kill $pid 2>/dev/null; }
   trap cleanup EXIT
   fail() { echo "$1" >&2; cat /tmp/tavra-storm-stderr.$$; [ -n "$TAVRA_E2E_SHOTS" ] && import -window root "$TAVRA_E2E_SHOTS/e2e-storm-failure.png"; exit 1; }
-  # The visible window of ROLE: the class of the window (TForm1 the main window, TForm2 testing,
-  # TForm3 result, TMessageForm a message box); the window that carries the taskbar entry is
+  # The visible window of ROLE: the class of the window (MainWindow, TestingWindow, ResultWindow,
+  # TMessageForm a message box); the window that carries the taskbar entry is
   # titled after the program, whichever it is.
   find_window() {
     for w in $(xdotool search --onlyvisible --name "." 2>/dev/null); do
@@ -34,7 +34,7 @@ exec xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     return 1
   }
   round=0
-  wait_for TForm1 >/dev/null || fail "no main window"
+  wait_for MainWindow >/dev/null || fail "no main window"
   sleep 0.5
   for n in 1 2; do ( while :; do :; done ) & load+=($!); done
   xdotool mousemove 60 136; sleep 0.1; xdotool click 1   # "Введение"

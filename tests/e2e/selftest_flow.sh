@@ -12,8 +12,8 @@ exec xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   "$TAVRA_E2E_PROGRAM" & pid=$!
   fail() { echo "$1"; [ -n "$TAVRA_E2E_SHOTS" ] && import -window root "$TAVRA_E2E_SHOTS/e2e-failure.png"; kill $pid 2>/dev/null; exit 1; }
   shot() { [ -n "$TAVRA_E2E_SHOTS" ] && import -window root "$TAVRA_E2E_SHOTS/$1.png"; true; }
-  # The visible window of ROLE: the class of the window (TForm1 the main window, TForm2 testing,
-  # TForm3 result, TMessageForm a message box); the window that carries the taskbar entry is
+  # The visible window of ROLE: the class of the window (MainWindow, TestingWindow, ResultWindow,
+  # TMessageForm a message box); the window that carries the taskbar entry is
   # titled after the program, whichever it is.
   find_window() {
     for w in $(xdotool search --onlyvisible --name "." 2>/dev/null); do
@@ -34,10 +34,10 @@ exec xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   }
   click() { xdotool mousemove "$1" "$2"; sleep 0.15; xdotool click 1; sleep 0.3; }
 
-  wait_for TForm1 || fail "no main window"
+  wait_for MainWindow || fail "no main window"
   sleep 0.5
   click 240 680                                   # "тесты"
-  wait_for TForm2 || fail "no testing window"
+  wait_for TestingWindow || fail "no testing window"
   sleep 0.5
   click 321 167; xdotool type --delay 60 "Иванов"  # Фамилия
   click 321 207; xdotool type --delay 60 "Петр"    # Имя
@@ -58,11 +58,11 @@ exec xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   click 689 253                                   # "Сдать тест"
   sleep 0.5
   click 829 253                                   # "Посмотреть результат"
-  wait_for TForm3 || fail "no result window"
+  wait_for ResultWindow || fail "no result window"
   sleep 1
   shot e2e-result
-  wait_for TForm3 gone || fail "the result window did not close by itself"
-  wait_for TForm1 || fail "not back at the textbook"
+  wait_for ResultWindow gone || fail "the result window did not close by itself"
+  wait_for MainWindow || fail "not back at the textbook"
   shot e2e-back
   kill $pid
   wait $pid 2>/dev/null

@@ -1,9 +1,9 @@
 // The application: the error box and its full stop, message boxes and their nested loop, forms.
 #include "FrameworkFixture.h"
-#include "framework/Button.h"
-#include "framework/Label.h"
-#include "framework/MessageBoxes.h"
-#include "framework/Timer.h"
+#include "framework/controls/Button.h"
+#include "framework/controls/Label.h"
+#include "framework/core/MessageBoxes.h"
+#include "framework/core/Timer.h"
 
 namespace tavra::test {
 namespace {

@@ -1,9 +1,9 @@
 // Group boxes, memos and line lists.
 #include "FormFixture.h"
-#include "framework/GroupBox.h"
-#include "framework/Memo.h"
-#include "framework/Panel.h"
-#include "framework/Strings.h"
+#include "framework/controls/GroupBox.h"
+#include "framework/controls/Memo.h"
+#include "framework/controls/Panel.h"
+#include "framework/core/Strings.h"
 
 namespace tavra::test {
 namespace {

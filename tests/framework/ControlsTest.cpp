@@ -3,10 +3,10 @@
 #include <vector>
 
 #include "FrameworkFixture.h"
-#include "framework/Button.h"
-#include "framework/Label.h"
-#include "framework/Panel.h"
-#include "framework/SpeedButton.h"
+#include "framework/controls/Button.h"
+#include "framework/controls/Label.h"
+#include "framework/controls/Panel.h"
+#include "framework/controls/SpeedButton.h"
 #include "winsys/Keys.h"
 
 namespace tavra::test {

@@ -1,9 +1,9 @@
 // Control cursors: an edit's I-beam, a windowless child's cursor over its parent's, crDefault
 // passing to the window's own default, and a change shown while the pointer rests.
 #include "FormFixture.h"
-#include "framework/Edit.h"
-#include "framework/Label.h"
-#include "framework/Panel.h"
+#include "framework/controls/Edit.h"
+#include "framework/controls/Label.h"
+#include "framework/controls/Panel.h"
 
 namespace tavra::test {
 namespace {

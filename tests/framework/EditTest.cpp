@@ -1,7 +1,7 @@
-#include "framework/Edit.h"
+#include "framework/controls/Edit.h"
 
 #include "FormFixture.h"
-#include "framework/MessageBoxes.h"
+#include "framework/core/MessageBoxes.h"
 
 namespace tavra::test {
 namespace {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "framework/Application.h"
-#include "framework/Form.h"
+#include "framework/core/Application.h"
+#include "framework/core/Form.h"
 #include "winsys/HeadlessBackend.h"
 #include "winsys/Keys.h"
 #include "winsys/WindowSystem.h"

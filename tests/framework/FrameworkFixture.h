@@ -4,8 +4,8 @@
 
 #include <memory>
 
-#include "driver/HeadlessDriver.h"
-#include "framework/Form.h"
+#include "driver/harness/HeadlessDriver.h"
+#include "framework/core/Form.h"
 
 namespace tavra::test {
 

@@ -3,10 +3,10 @@
 #include <string>
 
 #include "FrameworkFixture.h"
-#include "framework/Button.h"
-#include "framework/HintController.h"
-#include "framework/HintWindow.h"
-#include "framework/Panel.h"
+#include "framework/controls/Button.h"
+#include "framework/core/HintController.h"
+#include "framework/core/HintWindow.h"
+#include "framework/controls/Panel.h"
 #include "winsys/Keys.h"
 
 namespace tavra::test {

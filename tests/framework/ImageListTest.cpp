@@ -1,7 +1,7 @@
 // The image list: masked and alpha images, strips, drawing with transparency.
 #include <gtest/gtest.h>
 
-#include "framework/ImageList.h"
+#include "framework/core/ImageList.h"
 
 namespace tavra::test {
 namespace {

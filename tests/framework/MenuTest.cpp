@@ -4,12 +4,12 @@
 #include <vector>
 
 #include "FrameworkFixture.h"
-#include "framework/Button.h"
-#include "framework/MainMenu.h"
-#include "framework/MenuBar.h"
-#include "framework/MenuTracker.h"
-#include "framework/PopupMenu.h"
-#include "framework/Timer.h"
+#include "framework/controls/Button.h"
+#include "framework/menus/MainMenu.h"
+#include "framework/menus/MenuBar.h"
+#include "framework/menus/MenuTracker.h"
+#include "framework/menus/PopupMenu.h"
+#include "framework/core/Timer.h"
 #include "winsys/ClassicFrame.h"
 #include "winsys/Keys.h"
 

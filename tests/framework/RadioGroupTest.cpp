@@ -1,4 +1,4 @@
-#include "framework/RadioGroup.h"
+#include "framework/controls/RadioGroup.h"
 
 #include "FormFixture.h"
 

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "FrameworkFixture.h"
-#include "framework/ScrollBar.h"
+#include "framework/controls/ScrollBar.h"
 
 namespace tavra::test {
 namespace {

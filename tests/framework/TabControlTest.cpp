@@ -1,9 +1,9 @@
-#include "framework/TabControl.h"
+#include "framework/controls/TabControl.h"
 
 #include "FormFixture.h"
-#include "framework/ImageList.h"
-#include "framework/Panel.h"
-#include "framework/TabScroller.h"
+#include "framework/core/ImageList.h"
+#include "framework/controls/Panel.h"
+#include "framework/controls/TabScroller.h"
 
 namespace tavra::test {
 namespace {

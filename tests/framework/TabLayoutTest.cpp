@@ -1,4 +1,4 @@
-#include "framework/TabLayout.h"
+#include "framework/controls/TabLayout.h"
 
 #include <gtest/gtest.h>
 

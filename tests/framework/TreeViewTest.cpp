@@ -5,12 +5,12 @@
 #include <vector>
 
 #include "FrameworkFixture.h"
-#include "framework/Button.h"
-#include "framework/ImageList.h"
-#include "framework/Application.h"
-#include "framework/TreeView.h"
-#include "framework/HintController.h"
-#include "framework/TreeViewTip.h"
+#include "framework/controls/Button.h"
+#include "framework/core/ImageList.h"
+#include "framework/core/Application.h"
+#include "framework/controls/TreeView.h"
+#include "framework/core/HintController.h"
+#include "framework/controls/TreeViewTip.h"
 #include "winsys/Keys.h"
 
 namespace tavra::test {

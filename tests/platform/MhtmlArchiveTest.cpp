@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/MhtmlArchive.h"
+#include "platform/mhtml/MhtmlArchive.h"
 
 namespace tavra {
 namespace {

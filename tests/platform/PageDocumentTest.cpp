@@ -6,7 +6,7 @@
 #include <fstream>
 
 #include "gfx/Canvas.h"
-#include "platform/PageDocument.h"
+#include "platform/page/PageDocument.h"
 #include "PageTestArchives.h"
 
 namespace tavra {

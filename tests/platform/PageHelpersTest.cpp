@@ -1,8 +1,8 @@
 // Pieces of page preparation: HTML rewrites before layout and the <font size> scale.
 #include <gtest/gtest.h>
 
-#include "platform/HtmlPreprocessor.h"
-#include "platform/PageFontElement.h"
+#include "platform/page/HtmlPreprocessor.h"
+#include "platform/page/PageFontElement.h"
 
 namespace tavra {
 namespace {

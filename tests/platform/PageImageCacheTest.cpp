@@ -5,7 +5,7 @@
 #include <string>
 
 #include "PageTestArchives.h"
-#include "platform/PageImageCache.h"
+#include "platform/page/PageImageCache.h"
 
 namespace tavra {
 namespace {

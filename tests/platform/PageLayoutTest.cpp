@@ -10,7 +10,7 @@
 
 #include "PageTestArchives.h"
 #include "gfx/Canvas.h"
-#include "platform/PageDocument.h"
+#include "platform/page/PageDocument.h"
 
 namespace tavra {
 namespace {

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/MasterStylesheet.h"
-#include "platform/MhtmlArchive.h"
-#include "platform/PageContainer.h"
-#include "platform/PageResources.h"
-#include "platform/PageStructure.h"
+#include "platform/page/MasterStylesheet.h"
+#include "platform/mhtml/MhtmlArchive.h"
+#include "platform/page/PageContainer.h"
+#include "platform/page/PageResources.h"
+#include "platform/page/PageStructure.h"
 #include "PageTestArchives.h"
 
 namespace tavra {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "gfx/Bitmap.h"
-#include "platform/SwfPlayer.h"
+#include "platform/banner/SwfPlayer.h"
 
 namespace tavra {
 namespace {

@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "gfx/Bitmap.h"
-#include "platform/SwfFrameCache.h"
-#include "platform/SwfFrameMemory.h"
-#include "platform/SwfPlayer.h"
+#include "platform/banner/SwfFrameCache.h"
+#include "platform/banner/SwfFrameMemory.h"
+#include "platform/banner/SwfPlayer.h"
 #include "SwfTestWriter.h"
 
 namespace tavra {

@@ -8,7 +8,7 @@
 
 #include "gfx/Bitmap.h"
 #include "gfx/Canvas.h"
-#include "platform/SwfPlayer.h"
+#include "platform/banner/SwfPlayer.h"
 #include "SwfTestWriter.h"
 
 namespace tavra {

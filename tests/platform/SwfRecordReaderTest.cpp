@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/SwfReader.h"
-#include "platform/SwfRecordReader.h"
+#include "platform/banner/SwfReader.h"
+#include "platform/banner/SwfRecordReader.h"
 #include "SwfTestWriter.h"
 
 namespace tavra {

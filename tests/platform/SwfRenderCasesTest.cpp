@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "gfx/Bitmap.h"
-#include "platform/SwfPlayer.h"
+#include "platform/banner/SwfPlayer.h"
 #include "SwfTestWriter.h"
 
 namespace tavra {

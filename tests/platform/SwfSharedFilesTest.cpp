@@ -5,8 +5,8 @@
 #include <string>
 
 #include "gfx/Bitmap.h"
-#include "platform/SwfMovie.h"
-#include "platform/SwfPlayer.h"
+#include "platform/banner/SwfMovie.h"
+#include "platform/banner/SwfPlayer.h"
 
 namespace tavra {
 namespace {

@@ -1,7 +1,7 @@
 // Resolving references and the keys archive parts are matched by.
 #include <gtest/gtest.h>
 
-#include "platform/Url.h"
+#include "platform/mhtml/Url.h"
 
 namespace tavra {
 namespace {

@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "PageTestArchives.h"
-#include "framework/Application.h"
-#include "framework/Form.h"
-#include "platform/WebBrowser.h"
+#include "framework/core/Application.h"
+#include "framework/core/Form.h"
+#include "platform/page/WebBrowser.h"
 #include "winsys/HeadlessBackend.h"
 #include "winsys/Keys.h"
 #include "winsys/Shell.h"

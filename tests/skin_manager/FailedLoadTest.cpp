@@ -2,7 +2,7 @@
 // name and flags are as before, and the error reaches the caller (the application's error box
 // when the caller is an event handler).
 #include "ManagerFixture.h"
-#include "framework/Button.h"
+#include "framework/controls/Button.h"
 #include "skin/data/TacSkinConvertor.h"
 
 namespace tavra::test {

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "driver/HeadlessDriver.h"
-#include "framework/CustomControl.h"
-#include "framework/Form.h"
+#include "driver/harness/HeadlessDriver.h"
+#include "framework/core/CustomControl.h"
+#include "framework/core/Form.h"
 #include "skin/manager/SkinHandOver.h"
 #include "skin/manager/SkinPaths.h"
 #include "skin/manager/SkinProcessState.h"

@@ -6,7 +6,7 @@
 #include "app/Startup.h"
 #include "skin/builtin/BuiltInSkins.h"
 #include "program/ContentPaths.h"
-#include "viewer/Unit1.h"
+#include "viewer/MainWindow.h"
 
 namespace tavra::test {
 namespace {
@@ -126,9 +126,9 @@ TEST_F(DefaultManagerTest, BecomingDefaultAnnouncesTheSkinOrRemovesIt) {
 TEST(MainWindowSkin, FormCreatePointsTheManagerAtTheSkinFolderAndSelectsRhombus) {
   HeadlessDriver driver;
   startProgram(driver);
-  TForm1* main = nullptr;
+  MainWindow* main = nullptr;
   for (TComponent* c : driver.app().components()) {
-    if (auto* form = dynamic_cast<TForm1*>(c)) main = form;
+    if (auto* form = dynamic_cast<MainWindow*>(c)) main = form;
   }
   ASSERT_NE(main, nullptr);
   ASSERT_NE(main->sm, nullptr);

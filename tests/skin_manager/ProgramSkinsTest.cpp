@@ -10,15 +10,15 @@
 #include <tuple>
 #include <vector>
 
-#include "driver/HeadlessDriver.h"
+#include "driver/harness/HeadlessDriver.h"
 #include "driver/program/ProgramStart.h"
 #include "skin/builtin/BuiltInSkins.h"
 #include "skin/data/SkinModel.h"
 #include "skin/manager/TsSkinManager.h"
-#include "skin/paint/Contrast.h"
+#include "skin/primitives/Contrast.h"
 #include "program/ContentPaths.h"
 #include "viewer/CoverNames.h"
-#include "viewer/Unit1.h"
+#include "viewer/MainWindow.h"
 
 namespace tavra {
 namespace {
@@ -38,7 +38,7 @@ std::string internalName(const std::string& cover) {
 
 TsSkinManager* mainManager(HeadlessDriver& driver) {
   for (TComponent* c : driver.app().components()) {
-    if (auto* form = dynamic_cast<TForm1*>(c)) return form->sm;
+    if (auto* form = dynamic_cast<MainWindow*>(c)) return form->sm;
   }
   return nullptr;
 }

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "PaintFixtures.h"
-#include "skin/paint/BorderMask.h"
+#include "skin/primitives/BorderMask.h"
 
 namespace tavra::test {
 namespace {

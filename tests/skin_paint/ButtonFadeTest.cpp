@@ -7,18 +7,18 @@
 #include <vector>
 
 #include "PaintFixtures.h"
-#include "driver/HeadlessDriver.h"
+#include "driver/harness/HeadlessDriver.h"
 #include "driver/fixtures/FixtureSkin.h"
-#include "framework/BitBtn.h"
-#include "framework/Form.h"
-#include "framework/MenuItem.h"
-#include "framework/PopupMenu.h"
+#include "framework/controls/BitBtn.h"
+#include "framework/core/Form.h"
+#include "framework/menus/MenuItem.h"
+#include "framework/menus/PopupMenu.h"
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/TsSkinManager.h"
-#include "skin/paint/BackgroundProtocol.h"
-#include "skin/paint/sBitBtn.h"
-#include "skin/paint/sPanel.h"
-#include "skin/paint/sSpeedButton.h"
+#include "skin/binding/BackgroundProtocol.h"
+#include "skin/controls/sBitBtn.h"
+#include "skin/controls/sPanel.h"
+#include "skin/controls/sSpeedButton.h"
 
 namespace tavra::test {
 namespace {

@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "PaintFixtures.h"
-#include "framework/ImageList.h"
+#include "framework/core/ImageList.h"
 #include "gfx/AlphaConversion.h"
 #include "skin/manager/TsSkinManager.h"
-#include "skin/paint/ButtonFades.h"
-#include "skin/paint/SkinButtonGlyph.h"
-#include "skin/paint/SkinButtonLayout.h"
+#include "skin/binding/ButtonFades.h"
+#include "skin/controls/SkinButtonGlyph.h"
+#include "skin/controls/SkinButtonLayout.h"
 
 namespace tavra::test {
 namespace {

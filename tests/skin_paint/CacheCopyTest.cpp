@@ -6,17 +6,17 @@
 #include <vector>
 
 #include "PaintFixtures.h"
-#include "driver/HeadlessDriver.h"
+#include "driver/harness/HeadlessDriver.h"
 #include "driver/fixtures/FixtureSkin.h"
-#include "framework/CustomControl.h"
-#include "framework/Form.h"
-#include "framework/Panel.h"
+#include "framework/core/CustomControl.h"
+#include "framework/core/Form.h"
+#include "framework/controls/Panel.h"
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/TsSkinManager.h"
-#include "skin/paint/CacheCopy.h"
-#include "skin/paint/FrameBand.h"
-#include "skin/paint/WindowlessComposer.h"
-#include "skin/paint/sPanel.h"
+#include "skin/binding/CacheCopy.h"
+#include "skin/controls/FrameBand.h"
+#include "skin/binding/WindowlessComposer.h"
+#include "skin/controls/sPanel.h"
 
 namespace tavra::test {
 namespace {

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "PaintFixtures.h"
-#include "skin/paint/CaptionButtons.h"
-#include "skin/paint/FrameMetrics.h"
+#include "skin/frames/CaptionButtons.h"
+#include "skin/frames/FrameMetrics.h"
 
 namespace tavra::test {
 namespace {

@@ -3,16 +3,16 @@
 
 #include <algorithm>
 
-#include "driver/HeadlessDriver.h"
-#include "framework/Form.h"
+#include "driver/harness/HeadlessDriver.h"
+#include "framework/core/Form.h"
 #include "skin/builtin/BuiltInSkins.h"
 #include "skin/manager/TsSkinManager.h"
-#include "skin/paint/Contrast.h"
-#include "skin/paint/DisabledCaption.h"
-#include "skin/paint/SkinPixels.h"
-#include "skin/paint/sBitBtn.h"
-#include "skin/paint/sGroupBox.h"
-#include "skin/paint/sSpeedButton.h"
+#include "skin/primitives/Contrast.h"
+#include "skin/binding/DisabledCaption.h"
+#include "skin/primitives/SkinPixels.h"
+#include "skin/controls/sBitBtn.h"
+#include "skin/controls/sGroupBox.h"
+#include "skin/controls/sSpeedButton.h"
 
 namespace tavra::test {
 namespace {

@@ -6,13 +6,13 @@
 
 #include <string>
 
-#include "driver/HeadlessDriver.h"
-#include "framework/Form.h"
+#include "driver/harness/HeadlessDriver.h"
+#include "framework/core/Form.h"
 #include "skin/manager/SkinBroadcast.h"
 #include "skin/manager/SkinHandOver.h"
 #include "skin/manager/TsSkinManager.h"
-#include "skin/paint/FramesHandOver.h"
-#include "skin/paint/TsSkinProvider.h"
+#include "skin/frames/FramesHandOver.h"
+#include "skin/frames/TsSkinProvider.h"
 
 namespace tavra::test {
 

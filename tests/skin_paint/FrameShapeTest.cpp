@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "PaintFixtures.h"
-#include "skin/paint/FrameShape.h"
-#include "skin/paint/ScreenSnap.h"
+#include "skin/frames/FrameShape.h"
+#include "skin/frames/ScreenSnap.h"
 
 namespace tavra::test {
 namespace {

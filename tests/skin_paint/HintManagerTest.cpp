@@ -5,12 +5,12 @@
 
 #include <functional>
 
-#include "driver/HeadlessDriver.h"
-#include "framework/Form.h"
-#include "framework/HintController.h"
+#include "driver/harness/HeadlessDriver.h"
+#include "framework/core/Form.h"
+#include "framework/core/HintController.h"
 #include "gfx/Canvas.h"
-#include "skin/paint/TsHintManager.h"
-#include "skin/paint/TsHtml.h"
+#include "skin/hints/TsHintManager.h"
+#include "skin/hints/TsHtml.h"
 
 namespace tavra::test {
 namespace {

@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "PaintFixtures.h"
-#include "skin/paint/HintPixels.h"
+#include "skin/hints/HintPixels.h"
 
 namespace tavra::test {
 namespace {

@@ -2,7 +2,7 @@
 // side of its anchor near an edge of a 1024 x 768 desktop.
 #include <gtest/gtest.h>
 
-#include "skin/paint/HintPlacement.h"
+#include "skin/hints/HintPlacement.h"
 
 namespace tavra::test {
 namespace {

@@ -9,19 +9,19 @@
 #include <string>
 #include <vector>
 
-#include "driver/HeadlessDriver.h"
+#include "driver/harness/HeadlessDriver.h"
 #include "driver/fixtures/FixtureSkin.h"
-#include "framework/Button.h"
-#include "framework/Form.h"
-#include "framework/HintController.h"
-#include "framework/Panel.h"
+#include "framework/controls/Button.h"
+#include "framework/core/Form.h"
+#include "framework/core/HintController.h"
+#include "framework/controls/Panel.h"
 #include "skin/manager/SkinCommands.h"
-#include "skin/paint/TsBackgroundInfo.h"
+#include "skin/binding/TsBackgroundInfo.h"
 #include "skin/manager/TsSkinManager.h"
-#include "skin/paint/TsBalloonHintWindow.h"
-#include "skin/paint/TsEllipseHintWindow.h"
-#include "skin/paint/TsHintManager.h"
-#include "skin/paint/TsSimplyHintWindow.h"
+#include "skin/hints/TsBalloonHintWindow.h"
+#include "skin/hints/TsEllipseHintWindow.h"
+#include "skin/hints/TsHintManager.h"
+#include "skin/hints/TsSimplyHintWindow.h"
 
 namespace tavra::test {
 namespace {

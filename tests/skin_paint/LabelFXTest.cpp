@@ -7,8 +7,8 @@
 #include <optional>
 
 #include "gfx/PixelTestUtil.h"
-#include "skin/paint/ShadowBlur.h"
-#include "skin/paint/sLabel.h"
+#include "skin/primitives/ShadowBlur.h"
+#include "skin/labels/sLabel.h"
 #include "skin_paint/LabelTestSupport.h"
 
 namespace tavra::test {

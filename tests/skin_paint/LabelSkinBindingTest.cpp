@@ -3,10 +3,10 @@
 #include <memory>
 
 #include "LabelTestSupport.h"
-#include "framework/Form.h"
+#include "framework/core/Form.h"
 #include "skin/data/SkinPackageWriter.h"
 #include "skin/manager/TsSkinManager.h"
-#include "skin/paint/sLabel.h"
+#include "skin/labels/sLabel.h"
 
 namespace tavra::test {
 namespace {

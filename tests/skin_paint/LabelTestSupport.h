@@ -10,14 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "driver/HeadlessDriver.h"
-#include "framework/CustomControl.h"
+#include "driver/harness/HeadlessDriver.h"
+#include "framework/core/CustomControl.h"
 #include "gfx/Canvas.h"
 #include "skin/data/SkinPackageWriter.h"
 #include "skin/data/TsGeneralData.h"
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/TsSkinManager.h"
-#include "skin/paint/TsBackgroundInfo.h"
+#include "skin/binding/TsBackgroundInfo.h"
 
 namespace tavra::test {
 

@@ -8,7 +8,7 @@
 
 #include "gfx/Bitmap.h"
 #include "skin/data/SkinModel.h"
-#include "skin/paint/TsCacheView.h"
+#include "skin/primitives/TsCacheView.h"
 
 namespace tavra::test {
 

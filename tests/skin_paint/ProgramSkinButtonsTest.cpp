@@ -3,12 +3,12 @@
 // at, and the button's shape never cuts its middle.
 #include <gtest/gtest.h>
 
-#include "driver/HeadlessDriver.h"
-#include "framework/Form.h"
+#include "driver/harness/HeadlessDriver.h"
+#include "framework/core/Form.h"
 #include "skin/builtin/BuiltInSkins.h"
 #include "skin/manager/TsSkinManager.h"
-#include "skin/paint/sBitBtn.h"
-#include "skin/paint/sSpeedButton.h"
+#include "skin/controls/sBitBtn.h"
+#include "skin/controls/sSpeedButton.h"
 
 namespace tavra::test {
 namespace {

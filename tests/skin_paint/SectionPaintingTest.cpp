@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "PaintFixtures.h"
-#include "skin/paint/SectionPainting.h"
+#include "skin/primitives/SectionPainting.h"
 
 namespace tavra::test {
 namespace {

@@ -5,7 +5,7 @@
 #include <random>
 #include <vector>
 
-#include "skin/paint/ShadowBlur.h"
+#include "skin/primitives/ShadowBlur.h"
 
 namespace tavra::test {
 namespace {

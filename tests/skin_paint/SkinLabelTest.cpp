@@ -6,9 +6,9 @@
 #include <memory>
 #include <optional>
 
-#include "framework/Form.h"
+#include "framework/core/Form.h"
 #include "gfx/PixelTestUtil.h"
-#include "skin/paint/sLabel.h"
+#include "skin/labels/sLabel.h"
 #include "skin_paint/LabelTestSupport.h"
 
 namespace tavra::test {

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "PaintFixtures.h"
-#include "skin/paint/SkinPixels.h"
+#include "skin/primitives/SkinPixels.h"
 
 namespace tavra::test {
 namespace {

@@ -4,16 +4,16 @@
 #include <gtest/gtest.h>
 
 #include "FrameFixture.h"
-#include "framework/Button.h"
-#include "framework/Menu.h"
-#include "framework/MenuItem.h"
-#include "framework/MenuTracker.h"
-#include "framework/PopupMenuWindow.h"
-#include "framework/MessageBoxes.h"
-#include "skin/paint/MenuBackgroundCache.h"
-#include "skin/paint/MenuSkinning.h"
-#include "skin/paint/SkinChangeFade.h"
-#include "skin/paint/sBitBtn.h"
+#include "framework/controls/Button.h"
+#include "framework/menus/Menu.h"
+#include "framework/menus/MenuItem.h"
+#include "framework/menus/MenuTracker.h"
+#include "framework/menus/PopupMenuWindow.h"
+#include "framework/core/MessageBoxes.h"
+#include "skin/menus/MenuBackgroundCache.h"
+#include "skin/menus/MenuSkinning.h"
+#include "skin/frames/SkinChangeFade.h"
+#include "skin/controls/sBitBtn.h"
 #include "winsys/Keys.h"
 
 namespace tavra::test {

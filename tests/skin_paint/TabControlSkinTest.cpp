@@ -3,14 +3,14 @@
 // spin buttons, and the framework's look where the skin lacks the section.
 #include <gtest/gtest.h>
 
-#include "driver/HeadlessDriver.h"
+#include "driver/harness/HeadlessDriver.h"
 #include "driver/fixtures/FixtureSkin.h"
-#include "framework/Form.h"
-#include "framework/ImageList.h"
-#include "framework/TabScroller.h"
+#include "framework/core/Form.h"
+#include "framework/core/ImageList.h"
+#include "framework/controls/TabScroller.h"
 #include "skin/manager/TsSkinManager.h"
-#include "skin/paint/SpinButtonAdapter.h"
-#include "skin/paint/sTabControl.h"
+#include "skin/tabs/SpinButtonAdapter.h"
+#include "skin/tabs/sTabControl.h"
 
 namespace tavra::test {
 namespace {

@@ -2,7 +2,7 @@
 // and strip around the display rectangle, and the rows of several rows of tabs.
 #include <gtest/gtest.h>
 
-#include "skin/paint/TabSkinGeometry.h"
+#include "skin/tabs/TabSkinGeometry.h"
 
 namespace tavra::test {
 namespace {

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "PaintFixtures.h"
-#include "skin/paint/TextureFill.h"
+#include "skin/primitives/TextureFill.h"
 
 namespace tavra::test {
 namespace {

@@ -2,11 +2,11 @@
 // fill and text), in the system's highlight colours without a skin or when the skin gives none.
 #include <gtest/gtest.h>
 
-#include "driver/HeadlessDriver.h"
+#include "driver/harness/HeadlessDriver.h"
 #include "driver/fixtures/FixtureSkin.h"
-#include "framework/Form.h"
+#include "framework/core/Form.h"
 #include "skin/manager/TsSkinManager.h"
-#include "skin/paint/sTreeView.h"
+#include "skin/controls/sTreeView.h"
 
 namespace tavra::test {
 namespace {

@@ -3,8 +3,8 @@
 // button, with the hand pointer over it.
 #include <gtest/gtest.h>
 
-#include "framework/Form.h"
-#include "skin/paint/sLabel.h"
+#include "framework/core/Form.h"
+#include "skin/labels/sLabel.h"
 #include "skin_paint/LabelTestSupport.h"
 #include "winsys/Shell.h"
 

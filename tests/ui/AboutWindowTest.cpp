@@ -7,11 +7,11 @@
 
 #include "program/HandOver.h"
 #include "program/ProgramWindows.h"
-#include "driver/HeadlessDriver.h"
+#include "driver/harness/HeadlessDriver.h"
 #include "driver/program/ProgramStart.h"
 #include "program/ContentPaths.h"
-#include "viewer/Unit1.h"
-#include "about/Unit6.h"
+#include "viewer/MainWindow.h"
+#include "about/AboutWindow.h"
 #include "winsys/Shell.h"
 
 namespace tavra::test {
@@ -41,10 +41,10 @@ class AboutWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     startProgram(driver);
-    ASSERT_TRUE(driver.advanceUntil([&] { return w().Form1->visible(); }, 20000, 50));
+    ASSERT_TRUE(driver.advanceUntil([&] { return w().mainWindow->visible(); }, 20000, 50));
   }
   ProgramWindows& w() { return programWindows(); }
-  TForm6& about() { return *w().Form6; }
+  AboutWindow& about() { return *w().aboutWindow; }
   Window* topWindow() { return driver.ws().topLevelWindows().back(); }
   Bitmap grab(const TControl& c) {
     Point origin = c.clientToScreen({0, 0});
@@ -55,7 +55,7 @@ class AboutWindowTest : public ::testing::Test {
 };
 
 TEST_F(AboutWindowTest, WindowAndEveryControlAtItsPlace) {
-  TForm6& f = about();
+  AboutWindow& f = about();
   EXPECT_EQ(f.caption(), "О программе");
   EXPECT_EQ(f.boundsRect(), Rect::fromSize(281, 161, 480, 427));
   EXPECT_EQ(f.borderStyle(), TFormBorderStyle::bsSizeable);
@@ -110,7 +110,7 @@ TEST_F(AboutWindowTest, WindowAndEveryControlAtItsPlace) {
 }
 
 TEST_F(AboutWindowTest, CreditsToolsAndLinks) {
-  TForm6& f = about();
+  AboutWindow& f = about();
   // Credits: six lines, the third and fifth empty, the authors on the fourth and sixth.
   std::vector<std::string> credits = lines(f.sLabelFX1->caption());
   ASSERT_EQ(credits.size(), 6u);
@@ -170,7 +170,7 @@ TEST_F(AboutWindowTest, CreditsToolsAndLinks) {
 }
 
 TEST_F(AboutWindowTest, PictureFramesShowTheirPicturesAndNeverReact) {
-  TForm6& f = about();
+  AboutWindow& f = about();
   handover::openAbout();
   driver.settle();
   for (TsSpeedButton* frame : {f.sSpeedButton1, f.sSpeedButton2}) {
@@ -197,35 +197,35 @@ TEST_F(AboutWindowTest, PictureFramesShowTheirPicturesAndNeverReact) {
 }
 
 TEST_F(AboutWindowTest, MenuCommandShowsItAndBringsItToTheFront) {
-  TForm6& f = about();
+  AboutWindow& f = about();
   EXPECT_FALSE(f.visible());
   handover::openAbout();
   driver.settle();
   EXPECT_TRUE(f.visible());
   EXPECT_EQ(topWindow(), f.window());
-  EXPECT_TRUE(w().Form1->visible()) << "not modal: the main window stays";
+  EXPECT_TRUE(w().mainWindow->visible()) << "not modal: the main window stays";
   // The main window comes to the front; the command brings the About window back over it and
   // changes nothing else.
-  w().Form1->Show();
+  w().mainWindow->Show();
   driver.settle();
-  EXPECT_EQ(topWindow(), w().Form1->window());
+  EXPECT_EQ(topWindow(), w().mainWindow->window());
   Rect bounds = f.boundsRect();
   handover::openAbout();
   driver.settle();
   EXPECT_EQ(topWindow(), f.window());
   EXPECT_TRUE(f.visible());
   EXPECT_EQ(f.boundsRect(), bounds);
-  EXPECT_TRUE(w().Form1->visible());
+  EXPECT_TRUE(w().mainWindow->visible());
   EXPECT_EQ(programState(), ProgramState::Reading);
 }
 
 TEST_F(AboutWindowTest, CloseBoxHidesItAndTheCommandShowsItAgain) {
-  TForm6& f = about();
+  AboutWindow& f = about();
   handover::openAbout();
   driver.settle();
   driver.clickCloseBox(f);
   EXPECT_FALSE(f.visible());
-  EXPECT_TRUE(w().Form1->visible());
+  EXPECT_TRUE(w().mainWindow->visible());
   EXPECT_FALSE(driver.ended());
   handover::openAbout();
   driver.settle();
@@ -233,7 +233,7 @@ TEST_F(AboutWindowTest, CloseBoxHidesItAndTheCommandShowsItAgain) {
 }
 
 TEST_F(AboutWindowTest, LinksOpenAtThePress) {
-  TForm6& f = about();
+  AboutWindow& f = about();
   handover::openAbout();
   driver.settle();
   std::vector<std::string> opened;
@@ -261,7 +261,7 @@ TEST_F(AboutWindowTest, LinksOpenAtThePress) {
 TEST_F(AboutWindowTest, BannerPlaysWhileTheWindowIsOpen) {
   const std::string banner = std::string(TAVRA_BIN_DIR) + "/flash.swf";
   ASSERT_TRUE(std::filesystem::exists(banner)) << "the build writes the banner";
-  TForm6& f = about();
+  AboutWindow& f = about();
   f.sf1->setMovie(banner);
   ASSERT_TRUE(f.sf1->player().hasMovie()) << f.sf1->player().loadError();
   EXPECT_FALSE(f.sf1->ticking()) << "hidden: nothing plays";
@@ -279,7 +279,7 @@ TEST_F(AboutWindowTest, BannerPlaysWhileTheWindowIsOpen) {
 
 TEST_F(AboutWindowTest, WithoutItsMovieTheBannerShowsItsBackground) {
   // The test executable's folder has no banner beside it.
-  TForm6& f = about();
+  AboutWindow& f = about();
   ASSERT_FALSE(std::filesystem::exists(f.sf1->movie()));
   EXPECT_FALSE(f.sf1->player().hasMovie());
   handover::openAbout();

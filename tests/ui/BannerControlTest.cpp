@@ -6,10 +6,10 @@
 #include <filesystem>
 #include <fstream>
 
-#include "driver/HeadlessDriver.h"
-#include "framework/Form.h"
+#include "driver/harness/HeadlessDriver.h"
+#include "framework/core/Form.h"
 #include "platform/SwfTestWriter.h"
-#include "platform/TShockwaveFlash.h"
+#include "platform/banner/TShockwaveFlash.h"
 
 namespace tavra::test {
 namespace {

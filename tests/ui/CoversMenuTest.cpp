@@ -6,10 +6,10 @@
 
 #include "MainWindowFixture.h"
 #include "driver/program/CoversScenario.h"
-#include "framework/MenuTracker.h"
-#include "framework/PopupMenuWindow.h"
+#include "framework/menus/MenuTracker.h"
+#include "framework/menus/PopupMenuWindow.h"
 #include "skin/manager/TsSkinManager.h"
-#include "skin/paint/TsSkinableMenus.h"
+#include "skin/menus/TsSkinableMenus.h"
 #include "viewer/CoverNames.h"
 #include "viewer/CoverPreviews.h"
 #include "winsys/WindowSystem.h"
@@ -38,7 +38,7 @@ bool samePixels(const Bitmap& a, const Bitmap& b) {
 }
 
 TEST_F(CoversMenuTest, EachCoverSetsItsNameExactly) {
-  TForm1& f = main();
+  MainWindow& f = main();
   ASSERT_EQ(f.covers.size(), kCoverNames.size());
   ASSERT_EQ(f.N6->count(), 51);
   for (size_t i = 0; i < kCoverNames.size(); ++i) {
@@ -70,7 +70,7 @@ TEST_F(CoversMenuTest, PreviewsDifferFromCoverToCover) {
 }
 
 TEST_F(CoversMenuTest, ChoosingWoodInTheMenuRepaintsTheProgramInIt) {
-  TForm1& f = main();
+  MainWindow& f = main();
   const Rect window = f.window()->bounds();
   const Bitmap before = driver.ws().captureScreen(window);
   int itemHeight = 0;
@@ -95,7 +95,7 @@ TEST_F(CoversMenuTest, ChoosingWoodInTheMenuRepaintsTheProgramInIt) {
 }
 
 TEST_F(CoversMenuTest, NamesSpeltOtherwiseThanTheInternalSkinsResolveToTheirPackages) {
-  TForm1& f = main();
+  MainWindow& f = main();
   for (int index : {4, 28}) {
     chooseCover(driver, index);
     driver.settle();

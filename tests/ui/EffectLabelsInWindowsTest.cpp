@@ -2,14 +2,14 @@
 #include <gtest/gtest.h>
 
 #include "program/ProgramWindows.h"
-#include "app/Unit5.h"
-#include "driver/HeadlessDriver.h"
+#include "app/SplashWindow.h"
+#include "driver/harness/HeadlessDriver.h"
 #include "driver/program/ProgramStart.h"
-#include "selftest/Unit2.h"
-#include "selftest/Unit3.h"
-#include "about/Unit6.h"
+#include "selftest/TestingWindow.h"
+#include "selftest/ResultWindow.h"
+#include "about/AboutWindow.h"
 #include "skin/manager/TsSkinManager.h"
-#include "viewer/Unit1.h"
+#include "viewer/MainWindow.h"
 
 namespace tavra::test {
 namespace {
@@ -30,15 +30,15 @@ TEST(EffectLabelsInWindows, KindAndShadowOfEveryLabel) {
   };
   const Color skyBlue = rgb(166, 202, 240), grey = rgb(128, 128, 128), desktop = systemColor(SysColor::Desktop);
   const Expect table[] = {
-      {"splash zagr", w.Form5->zagr, TsKindType::ktSkin, clWhite, TsShadowMode::smSkin1, clBlack, 4, 1},
-      {"testing sLabelFX1", w.Form2->sLabelFX1, TsKindType::ktCustom, clBlack, TsShadowMode::smSkin1, skyBlue, 10, 1},
-      {"testing sLabelFX2", w.Form2->sLabelFX2, TsKindType::ktCustom, clBlack, TsShadowMode::smSkin1, skyBlue, 10, 1},
-      {"testing sLabelFX3", w.Form2->sLabelFX3, TsKindType::ktCustom, clBlack, TsShadowMode::smSkin1, skyBlue, 10, 1},
-      {"result sl1", w.Form3->sl1, TsKindType::ktSkin, desktop, TsShadowMode::smCustom, grey, 4, 1},
-      {"result sLabelFX1", w.Form3->sLabelFX1, TsKindType::ktSkin, desktop, TsShadowMode::smCustom, grey, 4, 1},
-      {"result sl2", w.Form3->sl2, TsKindType::ktSkin, clWhite, TsShadowMode::smSkin1, clBlack, 4, 1},
-      {"About sLabelFX1", w.Form6->sLabelFX1, TsKindType::ktSkin, clWhite, TsShadowMode::smCustom, clWhite, 4, 1},
-      {"About sLabelFX2", w.Form6->sLabelFX2, TsKindType::ktSkin, clWhite, TsShadowMode::smCustom, clWhite, 4, 1},
+      {"splash zagr", w.splashWindow->zagr, TsKindType::ktSkin, clWhite, TsShadowMode::smSkin1, clBlack, 4, 1},
+      {"testing sLabelFX1", w.testingWindow->sLabelFX1, TsKindType::ktCustom, clBlack, TsShadowMode::smSkin1, skyBlue, 10, 1},
+      {"testing sLabelFX2", w.testingWindow->sLabelFX2, TsKindType::ktCustom, clBlack, TsShadowMode::smSkin1, skyBlue, 10, 1},
+      {"testing sLabelFX3", w.testingWindow->sLabelFX3, TsKindType::ktCustom, clBlack, TsShadowMode::smSkin1, skyBlue, 10, 1},
+      {"result sl1", w.resultWindow->sl1, TsKindType::ktSkin, desktop, TsShadowMode::smCustom, grey, 4, 1},
+      {"result sLabelFX1", w.resultWindow->sLabelFX1, TsKindType::ktSkin, desktop, TsShadowMode::smCustom, grey, 4, 1},
+      {"result sl2", w.resultWindow->sl2, TsKindType::ktSkin, clWhite, TsShadowMode::smSkin1, clBlack, 4, 1},
+      {"About sLabelFX1", w.aboutWindow->sLabelFX1, TsKindType::ktSkin, clWhite, TsShadowMode::smCustom, clWhite, 4, 1},
+      {"About sLabelFX2", w.aboutWindow->sLabelFX2, TsKindType::ktSkin, clWhite, TsShadowMode::smCustom, clWhite, 4, 1},
   };
   for (const Expect& e : table) {
     SCOPED_TRACE(e.where);
@@ -51,16 +51,16 @@ TEST(EffectLabelsInWindows, KindAndShadowOfEveryLabel) {
     EXPECT_EQ(e.label->shadow().distance(), e.distance);
     EXPECT_TRUE(e.label->transparent());
   }
-  EXPECT_EQ(w.Form3->sl2->skinSection(), "BUTTON_HUGE");
+  EXPECT_EQ(w.resultWindow->sl2->skinSection(), "BUTTON_HUGE");
   // Auto-sized, the testing window's captions make room for the glow they draw, the skin's first
   // shadow (every program skin has one): blur B at offset D < B takes (D + B) - (D - B) = 2B
   // pixels more than their text each way.
-  const TsSkinData& header = w.Form1->sm->model().SkinData;
-  ASSERT_TRUE(w.Form1->sm->active());
+  const TsSkinData& header = w.mainWindow->sm->model().SkinData;
+  ASSERT_TRUE(w.mainWindow->sm->active());
   ASSERT_GT(header.Shadow1Blur, header.Shadow1Offset);
   ASSERT_GE(header.Shadow1Offset, 0);
   const int grow = 2 * header.Shadow1Blur;
-  TsLabelFX& surname = *w.Form2->sLabelFX1;
+  TsLabelFX& surname = *w.testingWindow->sLabelFX1;
   Bitmap scratch(1, 1);
   Canvas c(scratch);
   c.setFont(surname.font());

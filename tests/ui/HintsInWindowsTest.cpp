@@ -3,9 +3,9 @@
 #include <string>
 
 #include "SelfTestFixture.h"
-#include "framework/HintController.h"
-#include "skin/paint/TsHintManager.h"
-#include "skin/paint/TsSimplyHintWindow.h"
+#include "framework/core/HintController.h"
+#include "skin/hints/TsHintManager.h"
+#include "skin/hints/TsSimplyHintWindow.h"
 
 namespace tavra::test {
 namespace {
@@ -74,7 +74,7 @@ TEST_F(HintsInWindows, APersonalDataFieldShowsTheWorkedCase) {
 TEST_F(HintsInWindows, TheMainWindowsHintsAreDrawnByTheSameManager) {
   form().f2b1Click(form());
   driver.settle();
-  TForm1& f = mainWindow();
+  MainWindow& f = mainWindow();
   for (TControl* c : {static_cast<TControl*>(f.tv), static_cast<TControl*>(f.f1b1)}) {
     TsCustomHintWindow* w = hover(*c);
     ASSERT_NE(w, nullptr) << c->name();

@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "program/ProgramWindows.h"
-#include "driver/HeadlessDriver.h"
+#include "driver/harness/HeadlessDriver.h"
 #include "driver/program/ProgramStart.h"
 #include "program/ContentPaths.h"
-#include "viewer/Unit1.h"
-#include "viewer/Unit4.h"
+#include "viewer/MainWindow.h"
+#include "viewer/AppendicesWindow.h"
 
 namespace tavra::test {
 
@@ -19,14 +19,14 @@ class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     startProgram(driver);
-    ASSERT_TRUE(driver.advanceUntil([&] { return w().Form1->visible(); }, 20000, 50));
-    TForm1& f = main();
+    ASSERT_TRUE(driver.advanceUntil([&] { return w().mainWindow->visible(); }, 20000, 50));
+    MainWindow& f = main();
     // Every page request of both viewers, as it is made.
     f.wb1->OnBeforeNavigate2 = [this](TComponent&, const std::string& path) { mainRequests.push_back(path); };
-    w().Form4->WB3->OnBeforeNavigate2 = [this](TComponent&, const std::string& path) { appendixRequests.push_back(path); };
+    w().appendicesWindow->WB3->OnBeforeNavigate2 = [this](TComponent&, const std::string& path) { appendixRequests.push_back(path); };
   }
   ProgramWindows& w() { return programWindows(); }
-  TForm1& main() { return *w().Form1; }
+  MainWindow& main() { return *w().mainWindow; }
   TTreeNode* node(int index) { return main().tv->items().item(index); }
   static std::string page(std::string_view relative) { return content::path(relative); }
   void select(int index) { main().tv->setSelected(node(index)); }

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "MainWindowFixture.h"
-#include "framework/HintController.h"
-#include "framework/MenuBar.h"
+#include "framework/core/HintController.h"
+#include "framework/menus/MenuBar.h"
 #include "winsys/ClassicFrame.h"
 #include "winsys/Keys.h"
 
@@ -14,7 +14,7 @@ namespace tavra::test {
 namespace {
 
 TEST_F(MainWindowTest, EveryControlOfTheLayoutIsInPlace) {
-  TForm1& f = main();
+  MainWindow& f = main();
   EXPECT_EQ(f.clientRect().size(), (Size{1000, 680}));
   EXPECT_EQ(f.boundsRect().topLeft(), (Point{9, 5}));
   EXPECT_EQ(f.font().name, "MS Sans Serif");
@@ -99,7 +99,7 @@ TEST_F(MainWindowTest, EveryControlOfTheLayoutIsInPlace) {
 }
 
 TEST_F(MainWindowTest, TabOrderStartsWithTheTree) {
-  TForm1& f = main();
+  MainWindow& f = main();
   std::vector<std::string> order;
   for (TWinControl* c : f.tabList()) order.push_back(c->name());
   EXPECT_EQ(order, (std::vector<std::string>{"tv", "sFrameBar1", "f1b2", "f1b3", "f1b5", "f1b1", "f1b4", "sPanel1", "sBitBtn1"}));
@@ -111,7 +111,7 @@ TEST_F(MainWindowTest, TabOrderStartsWithTheTree) {
 }
 
 TEST_F(MainWindowTest, TabReachesEveryButtonAndThePageViewerAndComesRound) {
-  TForm1& f = main();
+  MainWindow& f = main();
   ASSERT_TRUE(f.tv->focused());
   std::vector<std::string> visited;
   for (int i = 0; i < 8; ++i) {
@@ -127,7 +127,7 @@ TEST_F(MainWindowTest, TabReachesEveryButtonAndThePageViewerAndComesRound) {
 }
 
 TEST_F(MainWindowTest, AFocusedButtonShowsItsFocusRectangle) {
-  TForm1& f = main();
+  MainWindow& f = main();
   // The button's pixels: black ones that appear with the focus are the dotted focus frame.
   auto blackPixels = [&](TWinControl& b) {
     driver.settle();
@@ -153,7 +153,7 @@ TEST_F(MainWindowTest, AFocusedButtonShowsItsFocusRectangle) {
 }
 
 TEST_F(MainWindowTest, TheMenuBarHoldsViewHelpAndExit) {
-  TForm1& f = main();
+  MainWindow& f = main();
   ASSERT_EQ(f.Menu(), f.mm1);
   struct Row {
     TMenuItem* item;
@@ -231,7 +231,7 @@ TEST_F(MainWindowTest, TheTreeHoldsTheTableOfContentsAllCollapsed) {
 }
 
 TEST_F(MainWindowTest, HintsShowOnTheTreeAndTheButtons) {
-  TForm1& f = main();
+  MainWindow& f = main();
   driver.moveTo(f.tv->clientToScreen({100, 400}));
   driver.advance(500);
   HintController& hints = driver.app().hints();
@@ -244,7 +244,7 @@ TEST_F(MainWindowTest, HintsShowOnTheTreeAndTheButtons) {
 }
 
 TEST_F(MainWindowTest, TheAppendicesViewerFillsItsWindowAndFollowsIt) {
-  TForm4& f4 = *w().Form4;
+  AppendicesWindow& f4 = *w().appendicesWindow;
   f4.Show();
   TWebBrowser& wb = *f4.WB3;
   EXPECT_EQ(wb.boundsRect(), f4.clientRect());

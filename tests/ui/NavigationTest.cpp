@@ -6,17 +6,17 @@
 #include <vector>
 
 #include "MainWindowFixture.h"
-#include "framework/MenuBar.h"
-#include "framework/MenuTracker.h"
+#include "framework/menus/MenuBar.h"
+#include "framework/menus/MenuTracker.h"
 #include "viewer/Navigation.h"
-#include "about/Unit6.h"
+#include "about/AboutWindow.h"
 #include "winsys/Keys.h"
 
 namespace tavra::test {
 namespace {
 
 TEST_F(MainWindowTest, FirstShowingSelectsNodeZeroAndOpensItsPage) {
-  TForm1& f = main();
+  MainWindow& f = main();
   EXPECT_TRUE(f.tv->focused());
   EXPECT_EQ(f.tv->selected(), node(0));
   EXPECT_EQ(f.wb1->requestedPath(), page("mat\\priv.mht"));
@@ -50,7 +50,7 @@ TEST_F(MainWindowTest, ThePageIsAskedForBeforeTheLabelChanges) {
 }
 
 TEST_F(MainWindowTest, ChapterButtonsOpenTheChapterPagesAndNothingOutsideTheChapters) {
-  TForm1& f = main();
+  MainWindow& f = main();
   struct Row {
     int node;
     int chapter;  // 0: none
@@ -75,8 +75,8 @@ TEST_F(MainWindowTest, ChapterButtonsOpenTheChapterPagesAndNothingOutsideTheChap
 }
 
 TEST_F(MainWindowTest, AppendicesOpenInTheirWindowOrTheMessageSaysThereAreNone) {
-  TForm1& f = main();
-  TForm4& f4 = *w().Form4;
+  MainWindow& f = main();
+  AppendicesWindow& f4 = *w().appendicesWindow;
   const std::vector<std::pair<int, const char*>> withAppendix = {
       {9, "3.1"}, {10, "3.1"}, {11, "3.1.1"}, {17, "3.2.1"}, {18, "3.2.1"}, {19, "3.2.2"}, {20, "3.2.3"},
       {21, "3.3.1"}, {22, "3.3.1"}, {23, "3.3.2"}, {25, "4.1"}, {26, "4.1"}, {32, "4.3.2"}};
@@ -106,8 +106,8 @@ TEST_F(MainWindowTest, AppendicesOpenInTheirWindowOrTheMessageSaysThereAreNone) 
 }
 
 TEST_F(MainWindowTest, AppendicesTwiceLoadAgainAndANodeWithoutThemClosesTheWindow) {
-  TForm1& f = main();
-  TForm4& f4 = *w().Form4;
+  MainWindow& f = main();
+  AppendicesWindow& f4 = *w().appendicesWindow;
   select(11);
   driver.click(*f.sBitBtn1);
   driver.settle();
@@ -132,7 +132,7 @@ TEST_F(MainWindowTest, AppendicesTwiceLoadAgainAndANodeWithoutThemClosesTheWindo
 }
 
 TEST_F(MainWindowTest, GlossaryAndHelpOpenTheirPagesWithAnyNode) {
-  TForm1& f = main();
+  MainWindow& f = main();
   for (int i : {0, 14, 34}) {
     select(i);
     std::string label = f.lfx3->caption();
@@ -146,7 +146,7 @@ TEST_F(MainWindowTest, GlossaryAndHelpOpenTheirPagesWithAnyNode) {
 }
 
 TEST_F(MainWindowTest, CollapsingAChapterMovesTheSelectionToItAndOpensItsPage) {
-  TForm1& f = main();
+  MainWindow& f = main();
   select(14);
   mainRequests.clear();
   node(9)->Collapse(false);
@@ -166,7 +166,7 @@ TEST_F(MainWindowTest, CollapsingAChapterMovesTheSelectionToItAndOpensItsPage) {
 }
 
 TEST_F(MainWindowTest, TheKeyboardWalksTheTableOfContents) {
-  TForm1& f = main();
+  MainWindow& f = main();
   ASSERT_TRUE(f.tv->focused());
   struct Step {
     unsigned key;
@@ -185,7 +185,7 @@ TEST_F(MainWindowTest, TheKeyboardWalksTheTableOfContents) {
 }
 
 TEST_F(MainWindowTest, TheMenuOpensHelpAndAboutByMouseAndByKeyboard) {
-  TForm1& f = main();
+  MainWindow& f = main();
   auto barItem = [&](int i) {
     Rect r = f.menuBar().itemScreenRect(i);
     return Point{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
@@ -211,7 +211,7 @@ TEST_F(MainWindowTest, TheMenuOpensHelpAndAboutByMouseAndByKeyboard) {
     driver.backend().inject(InputEvent::keyEvent(InputEvent::Kind::KeyUp, key, 0));
   }
   driver.settle();
-  EXPECT_TRUE(w().Form6->visible());
+  EXPECT_TRUE(w().aboutWindow->visible());
   // "Выход" ends the program.
   f.Show();
   driver.backend().inject(InputEvent::keyEvent(InputEvent::Kind::KeyDown, VK_F10));

@@ -2,8 +2,8 @@
 // buttons, and a tab of the second half, scrolled into view, is selected by a click and drawn
 // selected where it now lies.
 #include "SelfTestFixture.h"
-#include "framework/TabScroller.h"
-#include "skin/paint/SpinButtonAdapter.h"
+#include "framework/controls/TabScroller.h"
+#include "skin/tabs/SpinButtonAdapter.h"
 
 namespace tavra::test {
 namespace {

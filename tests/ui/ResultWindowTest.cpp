@@ -37,7 +37,7 @@ TEST_F(ResultWindowTest, OpensWithTheVariantTheReportAndTen) {
 // "Окно закроется через:" sizes itself to its text (and its shadow); only the countdown keeps the
 // size it was given.
 TEST_F(ResultWindowTest, OnlyTheCountdownHasAFixedSize) {
-  TForm3& r = result();
+  ResultWindow& r = result();
   EXPECT_TRUE(r.sLabelFX1->autoSize());
   EXPECT_EQ(r.sLabelFX1->boundsRect().topLeft(), (Point{184, 32}));
   Bitmap scratch(1, 1);

@@ -2,7 +2,7 @@
 // window is as it was left (tree selection, page, section label) and asks for no page again.
 #include "SelfTestFixture.h"
 
-#include "platform/WebBrowser.h"
+#include "platform/page/WebBrowser.h"
 
 namespace tavra::test {
 namespace {
@@ -31,7 +31,7 @@ TEST_P(ReturnToTextbookTest, KeepsSelectionPageAndLabelWithNoNewRequest) {
   // Back in the textbook, the student picks a section deep in chapter 3.
   driver.click(*form().f2b1);
   ASSERT_TRUE(mainWindow().visible());
-  TForm1& main = mainWindow();
+  MainWindow& main = mainWindow();
   main.tv->setSelected(main.tv->items().item(12));
   driver.settle();
   ASSERT_NE(main.tv->selected(), nullptr);

@@ -11,14 +11,14 @@
 #include <vector>
 
 #include "program/ProgramWindows.h"
-#include "driver/HeadlessDriver.h"
+#include "driver/harness/HeadlessDriver.h"
 #include "driver/program/ProgramStart.h"
-#include "framework/TabScroller.h"
+#include "framework/controls/TabScroller.h"
 #include "gfx/ImageCodec.h"
-#include "selftest/Unit2.h"
-#include "selftest/Unit3.h"
+#include "selftest/TestingWindow.h"
+#include "selftest/ResultWindow.h"
 #include "program/ContentPaths.h"
-#include "viewer/Unit1.h"
+#include "viewer/MainWindow.h"
 
 namespace tavra::test {
 
@@ -41,7 +41,7 @@ class SelfTest : public ::testing::Test {
     savePng(markPicture(kOk), "dmat/ok.png");
     savePng(markPicture(kNo), "dmat/no.png");
     startProgram(driver);
-    EXPECT_TRUE(driver.advanceUntil([] { return programWindows().Form1->visible(); }, 20000, 100));
+    EXPECT_TRUE(driver.advanceUntil([] { return programWindows().mainWindow->visible(); }, 20000, 100));
     openTesting();
   }
   ~SelfTest() override {
@@ -53,9 +53,9 @@ class SelfTest : public ::testing::Test {
   static constexpr Color kOk = rgb(0, 160, 0);
   static constexpr Color kNo = rgb(200, 0, 0);
 
-  TForm1& mainWindow() { return *programWindows().Form1; }
-  TForm2& form() { return *programWindows().Form2; }
-  TForm3& result() { return *programWindows().Form3; }
+  MainWindow& mainWindow() { return *programWindows().mainWindow; }
+  TestingWindow& form() { return *programWindows().testingWindow; }
+  ResultWindow& result() { return *programWindows().resultWindow; }
 
   // "тесты" in the main window; the boxes recorded so far are forgotten.
   void openTesting() {

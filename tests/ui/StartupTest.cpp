@@ -3,14 +3,14 @@
 
 #include "program/HandOver.h"
 #include "program/ProgramWindows.h"
-#include "app/Unit5.h"
-#include "driver/HeadlessDriver.h"
+#include "app/SplashWindow.h"
+#include "driver/harness/HeadlessDriver.h"
 #include "driver/program/ProgramStart.h"
-#include "selftest/Unit2.h"
-#include "selftest/Unit3.h"
-#include "viewer/Unit1.h"
-#include "viewer/Unit4.h"
-#include "about/Unit6.h"
+#include "selftest/TestingWindow.h"
+#include "selftest/ResultWindow.h"
+#include "viewer/MainWindow.h"
+#include "viewer/AppendicesWindow.h"
+#include "about/AboutWindow.h"
 
 namespace tavra::test {
 namespace {
@@ -20,7 +20,7 @@ class ProgramTest : public ::testing::Test {
   void SetUp() override { startProgram(driver); }
   ProgramWindows& w() { return programWindows(); }
   // Runs the splash show to its end.
-  void passSplash() { ASSERT_TRUE(driver.advanceUntil([&] { return w().Form1->visible(); }, 20000, 50)); }
+  void passSplash() { ASSERT_TRUE(driver.advanceUntil([&] { return w().mainWindow->visible(); }, 20000, 50)); }
 
   HeadlessDriver driver;
 };
@@ -28,8 +28,8 @@ class ProgramTest : public ::testing::Test {
 TEST_F(ProgramTest, SixWindowsInOrderWithTheSplashAsMainForm) {
   std::vector<std::string> classes;
   for (TComponent* c : driver.app().components()) classes.push_back(c->ClassName());
-  EXPECT_EQ(classes, (std::vector<std::string>{"TForm5", "TForm1", "TForm2", "TForm3", "TForm4", "TForm6"}));
-  EXPECT_EQ(driver.app().MainForm(), w().Form5);
+  EXPECT_EQ(classes, (std::vector<std::string>{"SplashWindow", "MainWindow", "TestingWindow", "ResultWindow", "AppendicesWindow", "AboutWindow"}));
+  EXPECT_EQ(driver.app().MainForm(), w().splashWindow);
   EXPECT_EQ(driver.app().Title(), "Tavra");
   struct Expect {
     TForm* form;
@@ -38,38 +38,38 @@ TEST_F(ProgramTest, SixWindowsInOrderWithTheSplashAsMainForm) {
     Size client;
   };
   // Client areas and positions of the window table.
-  EXPECT_EQ(w().Form5->boundsRect(), Rect::fromSize(207, 131, 640, 480));
-  EXPECT_EQ(w().Form5->clientWidth(), 640);
-  EXPECT_EQ(w().Form1->caption(), "Veltrana Часть первая");
-  EXPECT_EQ(w().Form1->boundsRect().topLeft(), (Point{9, 5}));
-  EXPECT_EQ(w().Form1->clientRect().size(), (Size{1000, 680}));
-  EXPECT_EQ(w().Form2->caption(), "Проверочное тестирование");
-  EXPECT_EQ(w().Form2->boundsRect().topLeft(), (Point{158, 79}));
-  EXPECT_EQ(w().Form2->clientRect().size(), (Size{755, 600}));
-  EXPECT_EQ(w().Form3->caption(), "Результат тестирования");
-  EXPECT_EQ(w().Form3->boundsRect().topLeft(), (Point{329, 302}));
-  EXPECT_EQ(w().Form3->clientRect().size(), (Size{420, 189}));
-  EXPECT_EQ(w().Form4->caption(), "Приложения");
-  EXPECT_EQ(w().Form4->boundsRect(), Rect::fromSize(255, 172, 480, 427));
-  EXPECT_EQ(w().Form6->caption(), "О программе");
-  EXPECT_EQ(w().Form6->boundsRect(), Rect::fromSize(281, 161, 480, 427));
-  EXPECT_EQ(w().Form6->window()->opacity(), 210);
+  EXPECT_EQ(w().splashWindow->boundsRect(), Rect::fromSize(207, 131, 640, 480));
+  EXPECT_EQ(w().splashWindow->clientWidth(), 640);
+  EXPECT_EQ(w().mainWindow->caption(), "Veltrana Часть первая");
+  EXPECT_EQ(w().mainWindow->boundsRect().topLeft(), (Point{9, 5}));
+  EXPECT_EQ(w().mainWindow->clientRect().size(), (Size{1000, 680}));
+  EXPECT_EQ(w().testingWindow->caption(), "Проверочное тестирование");
+  EXPECT_EQ(w().testingWindow->boundsRect().topLeft(), (Point{158, 79}));
+  EXPECT_EQ(w().testingWindow->clientRect().size(), (Size{755, 600}));
+  EXPECT_EQ(w().resultWindow->caption(), "Результат тестирования");
+  EXPECT_EQ(w().resultWindow->boundsRect().topLeft(), (Point{329, 302}));
+  EXPECT_EQ(w().resultWindow->clientRect().size(), (Size{420, 189}));
+  EXPECT_EQ(w().appendicesWindow->caption(), "Приложения");
+  EXPECT_EQ(w().appendicesWindow->boundsRect(), Rect::fromSize(255, 172, 480, 427));
+  EXPECT_EQ(w().aboutWindow->caption(), "О программе");
+  EXPECT_EQ(w().aboutWindow->boundsRect(), Rect::fromSize(281, 161, 480, 427));
+  EXPECT_EQ(w().aboutWindow->window()->opacity(), 210);
   // Frames: the main window has no maximise box, the splash no frame at all.
-  EXPECT_FALSE(w().Form1->window()->style() & WS_MAXIMIZEBOX);
-  EXPECT_TRUE(w().Form1->window()->style() & WS_MINIMIZEBOX);
-  EXPECT_FALSE(w().Form5->window()->style() & WS_CAPTION);
-  EXPECT_TRUE(w().Form4->window()->style() & WS_THICKFRAME);
+  EXPECT_FALSE(w().mainWindow->window()->style() & WS_MAXIMIZEBOX);
+  EXPECT_TRUE(w().mainWindow->window()->style() & WS_MINIMIZEBOX);
+  EXPECT_FALSE(w().splashWindow->window()->style() & WS_CAPTION);
+  EXPECT_TRUE(w().appendicesWindow->window()->style() & WS_THICKFRAME);
   // Only the splash is shown, at opacity 0.
-  EXPECT_TRUE(w().Form5->visible());
-  EXPECT_EQ(w().Form5->opacity(), 0);
-  for (TForm* f : std::vector<TForm*>{w().Form1, w().Form2, w().Form3, w().Form4, w().Form6}) EXPECT_FALSE(f->visible());
+  EXPECT_TRUE(w().splashWindow->visible());
+  EXPECT_EQ(w().splashWindow->opacity(), 0);
+  for (TForm* f : std::vector<TForm*>{w().mainWindow, w().testingWindow, w().resultWindow, w().appendicesWindow, w().aboutWindow}) EXPECT_FALSE(f->visible());
   EXPECT_EQ(programState(), ProgramState::Starting);
 }
 
 TEST_F(ProgramTest, SplashFadesInCountsDownFadesOutThenShowsTheMainWindow) {
-  TForm5& s = *w().Form5;
+  SplashWindow& s = *w().splashWindow;
   int shownWhileSplashVisible = 0;
-  w().Form1->OnShow = [&](TComponent&) { shownWhileSplashVisible += s.visible() ? 1 : 0; };
+  w().mainWindow->OnShow = [&](TComponent&) { shownWhileSplashVisible += s.visible() ? 1 : 0; };
   // Fade-in: +3 every tick of the 10 ms timer until above 250.
   int ticks = 0;
   while (s.tt1->enabled()) {
@@ -101,7 +101,7 @@ TEST_F(ProgramTest, SplashFadesInCountsDownFadesOutThenShowsTheMainWindow) {
   EXPECT_EQ(ticks, 122);
   EXPECT_EQ(s.opacity(), 8);
   EXPECT_FALSE(s.visible());
-  EXPECT_TRUE(w().Form1->visible());
+  EXPECT_TRUE(w().mainWindow->visible());
   EXPECT_EQ(shownWhileSplashVisible, 0);
   EXPECT_EQ(programState(), ProgramState::Reading);
   // The stars stay as they were when the countdown ended.
@@ -110,7 +110,7 @@ TEST_F(ProgramTest, SplashFadesInCountsDownFadesOutThenShowsTheMainWindow) {
 }
 
 TEST_F(ProgramTest, StarsGrowEveryHalfSecondUntilTheCountdownEnds) {
-  TForm5& s = *w().Form5;
+  SplashWindow& s = *w().splashWindow;
   // 840 ms of fade-in and 3000 ms of countdown: a star at every 500 ms up to 3840 ms.
   driver.advance(840 + 3000);
   EXPECT_EQ(s.zagr->caption(), "Загрузка*******");
@@ -121,9 +121,9 @@ TEST_F(ProgramTest, StarsGrowEveryHalfSecondUntilTheCountdownEnds) {
 
 TEST_F(ProgramTest, ClosingTheSplashEndsTheProgramBeforeTheMainWindowShows) {
   driver.advance(500);
-  w().Form5->Close();
+  w().splashWindow->Close();
   EXPECT_TRUE(driver.ended());
-  EXPECT_FALSE(w().Form1->visible());
+  EXPECT_FALSE(w().mainWindow->visible());
 }
 
 TEST_F(ProgramTest, HandOverStepsLeaveOneOfTheFirstFourWindowsVisible) {
@@ -148,7 +148,7 @@ TEST_F(ProgramTest, HandOverStepsLeaveOneOfTheFirstFourWindowsVisible) {
     driver.settle();
     EXPECT_EQ(programState(), s.after) << s.name;
     int visible = 0;
-    for (TForm* f : std::vector<TForm*>{w().Form5, w().Form1, w().Form2, w().Form3}) visible += f->visible() ? 1 : 0;
+    for (TForm* f : std::vector<TForm*>{w().splashWindow, w().mainWindow, w().testingWindow, w().resultWindow}) visible += f->visible() ? 1 : 0;
     EXPECT_EQ(visible, 1) << s.name;
   }
 }
@@ -156,12 +156,12 @@ TEST_F(ProgramTest, HandOverStepsLeaveOneOfTheFirstFourWindowsVisible) {
 TEST_F(ProgramTest, ClosingTheTestingOrResultWindowReturnsToTheTextbook) {
   passSplash();
   handover::openTesting();
-  driver.clickCloseBox(*w().Form2);
+  driver.clickCloseBox(*w().testingWindow);
   EXPECT_FALSE(driver.ended());
   EXPECT_EQ(programState(), ProgramState::Reading);
   handover::openTesting();
   handover::openResult();
-  driver.clickCloseBox(*w().Form3);
+  driver.clickCloseBox(*w().resultWindow);
   EXPECT_FALSE(driver.ended());
   EXPECT_EQ(programState(), ProgramState::Reading);
 }
@@ -171,21 +171,21 @@ TEST_F(ProgramTest, AppendicesAndAboutStayBesideWhicheverWindowIsCurrent) {
   handover::openAppendices();
   handover::openAbout();
   handover::openTesting();
-  EXPECT_TRUE(w().Form4->visible());
-  EXPECT_TRUE(w().Form6->visible());
+  EXPECT_TRUE(w().appendicesWindow->visible());
+  EXPECT_TRUE(w().aboutWindow->visible());
   handover::returnFromTesting();
-  EXPECT_TRUE(w().Form4->visible());
+  EXPECT_TRUE(w().appendicesWindow->visible());
   // "О программе" again only brings it to the front: the same window.
-  TForm6* about = w().Form6;
+  AboutWindow* about = w().aboutWindow;
   handover::openAbout();
-  EXPECT_EQ(w().Form6, about);
+  EXPECT_EQ(w().aboutWindow, about);
   EXPECT_EQ(driver.ws().topLevelWindows().back(), about->window());
   // Closing them hides them; the program goes on.
-  driver.clickCloseBox(*w().Form6);
-  w().Form4->Show();  // the main window covers its close box until it comes to the front
-  driver.clickCloseBox(*w().Form4);
-  EXPECT_FALSE(w().Form6->visible());
-  EXPECT_FALSE(w().Form4->visible());
+  driver.clickCloseBox(*w().aboutWindow);
+  w().appendicesWindow->Show();  // the main window covers its close box until it comes to the front
+  driver.clickCloseBox(*w().appendicesWindow);
+  EXPECT_FALSE(w().aboutWindow->visible());
+  EXPECT_FALSE(w().appendicesWindow->visible());
   EXPECT_FALSE(driver.ended());
 }
 
@@ -193,25 +193,25 @@ TEST_F(ProgramTest, NoAppendicesShowsTheMessageThenHidesTheWindow) {
   passSplash();
   handover::openAppendices();
   bool visibleDuringMessage = false;
-  driver.setWhileBoxOpen([&](const RecordedBox&) { visibleDuringMessage = w().Form4->visible(); });
+  driver.setWhileBoxOpen([&](const RecordedBox&) { visibleDuringMessage = w().appendicesWindow->visible(); });
   handover::noAppendices();
   ASSERT_EQ(driver.boxes.size(), 1u);
   EXPECT_EQ(driver.boxes[0].text, "Для данного раздела приложений нет");
   EXPECT_EQ(driver.boxes[0].caption, "Tavra");
   EXPECT_TRUE(visibleDuringMessage);
-  EXPECT_FALSE(w().Form4->visible());
+  EXPECT_FALSE(w().appendicesWindow->visible());
 }
 
 TEST_F(ProgramTest, ClosingTheMainWindowRunsItsCloseHandlerAndEndsTheProgram) {
   passSplash();
   handover::openAbout();
   bool hiddenBeforeEnd = false;
-  auto handler = w().Form1->OnClose;
-  w().Form1->OnClose = [&](TComponent& s, TCloseAction& a) {
+  auto handler = w().mainWindow->OnClose;
+  w().mainWindow->OnClose = [&](TComponent& s, TCloseAction& a) {
     handler(s, a);
-    hiddenBeforeEnd = !w().Form1->visible() && driver.ended();
+    hiddenBeforeEnd = !w().mainWindow->visible() && driver.ended();
   };
-  driver.clickCloseBox(*w().Form1);
+  driver.clickCloseBox(*w().mainWindow);
   EXPECT_TRUE(driver.ended());
   EXPECT_TRUE(hiddenBeforeEnd);
 }
@@ -219,8 +219,8 @@ TEST_F(ProgramTest, ClosingTheMainWindowRunsItsCloseHandlerAndEndsTheProgram) {
 TEST_F(ProgramTest, ExitEndsTheProgramWithoutTheMainWindowsCloseHandler) {
   passSplash();
   int closeHandlerRuns = 0;
-  w().Form1->OnClose = [&](TComponent&, TCloseAction&) { ++closeHandlerRuns; };
-  w().Form1->N4Click(*w().Form1);
+  w().mainWindow->OnClose = [&](TComponent&, TCloseAction&) { ++closeHandlerRuns; };
+  w().mainWindow->N4Click(*w().mainWindow);
   EXPECT_TRUE(driver.ended());
   EXPECT_EQ(closeHandlerRuns, 0);
 }

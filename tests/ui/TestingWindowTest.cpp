@@ -1,7 +1,7 @@
 // The testing window: layout, question change with its checks, answers, key filter, clearing,
 // returning and the reset of every visit.
 #include "SelfTestFixture.h"
-#include "framework/TabScroller.h"
+#include "framework/controls/TabScroller.h"
 #include "winsys/Keys.h"
 
 namespace tavra::test {
@@ -11,7 +11,7 @@ using Lines = std::vector<std::string>;
 const Lines kEmptyRecord(10, "-1");
 
 TEST_F(SelfTest, ControlsSitWhereTheWindowPutsThem) {
-  TForm2& f = form();
+  TestingWindow& f = form();
   EXPECT_EQ(f.tc1->boundsRect(), Rect::fromSize(0, 0, 755, 600));
   EXPECT_EQ(f.tc1->Tabs().lines(), (Lines{"Вариант 1", "Вариант 2", "Вариант 3"}));
   EXPECT_EQ(f.gb1->boundsRect(), Rect::fromSize(0, 32, 305, 137));
@@ -156,13 +156,13 @@ INSTANTIATE_TEST_SUITE_P(Table, KeyFilter,
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SelfTest, KeyFilterSeesCodesOfTheWindowsCodePage) {
-  EXPECT_TRUE(TForm2::acceptsPersonalDataChar(U'Щ'));
-  EXPECT_TRUE(TForm2::acceptsPersonalDataChar(8));
-  EXPECT_FALSE(TForm2::acceptsPersonalDataChar(U'['));
-  EXPECT_FALSE(TForm2::acceptsPersonalDataChar(U'`'));
-  EXPECT_FALSE(TForm2::acceptsPersonalDataChar(U'@'));
-  EXPECT_FALSE(TForm2::acceptsPersonalDataChar(U'{'));
-  EXPECT_FALSE(TForm2::acceptsPersonalDataChar(9));
+  EXPECT_TRUE(TestingWindow::acceptsPersonalDataChar(U'Щ'));
+  EXPECT_TRUE(TestingWindow::acceptsPersonalDataChar(8));
+  EXPECT_FALSE(TestingWindow::acceptsPersonalDataChar(U'['));
+  EXPECT_FALSE(TestingWindow::acceptsPersonalDataChar(U'`'));
+  EXPECT_FALSE(TestingWindow::acceptsPersonalDataChar(U'@'));
+  EXPECT_FALSE(TestingWindow::acceptsPersonalDataChar(U'{'));
+  EXPECT_FALSE(TestingWindow::acceptsPersonalDataChar(9));
 }
 
 TEST_F(SelfTest, AnswerIsRecordedForTheQuestionAndShownAgain) {
@@ -273,7 +273,7 @@ TEST_F(SelfTest, EveryVisitThroughTestsStartsFromTheReset) {
   form().e1->setText("x");
   driver.click(*form().f2b1);
   openTesting();
-  TForm2& f = form();
+  TestingWindow& f = form();
   EXPECT_TRUE(f.visible());
   EXPECT_FALSE(mainWindow().visible());
   EXPECT_EQ(f.e1->text(), "");

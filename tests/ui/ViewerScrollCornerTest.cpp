@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "MainWindowFixture.h"
-#include "platform/WebBrowser.h"
+#include "platform/page/WebBrowser.h"
 #include "skin/manager/TsSkinManager.h"
-#include "skin/paint/SkinScrollBar.h"
+#include "skin/controls/SkinScrollBar.h"
 
 namespace tavra::test {
 namespace {

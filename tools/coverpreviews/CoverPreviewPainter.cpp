@@ -1,8 +1,8 @@
 #include "CoverPreviewPainter.h"
 
 #include "gfx/Canvas.h"
-#include "skin/paint/BorderMask.h"
-#include "skin/paint/SectionPainting.h"
+#include "skin/primitives/BorderMask.h"
+#include "skin/primitives/SectionPainting.h"
 
 namespace tavra {
 namespace {

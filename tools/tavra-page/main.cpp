@@ -15,8 +15,8 @@
 #include "gfx/Bitmap.h"
 #include "gfx/Canvas.h"
 #include "gfx/ImageCodec.h"
-#include "platform/PageDocument.h"
-#include "platform/Url.h"
+#include "platform/page/PageDocument.h"
+#include "platform/mhtml/Url.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <iostream>
 #include <string>
 
-#include "driver/HeadlessDriver.h"
+#include "driver/harness/HeadlessDriver.h"
 #include "driver/program/Scenarios.h"
 
 int main(int argc, char** argv) {

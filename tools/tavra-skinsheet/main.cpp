@@ -13,17 +13,17 @@
 
 #include "ContactSheet.h"
 #include "program/ProgramWindows.h"
-#include "driver/HeadlessDriver.h"
+#include "driver/harness/HeadlessDriver.h"
 #include "driver/program/ProgramStart.h"
-#include "framework/TabControl.h"
-#include "framework/TabScroller.h"
-#include "framework/TreeNodes.h"
-#include "framework/TreeView.h"
+#include "framework/controls/TabControl.h"
+#include "framework/controls/TabScroller.h"
+#include "framework/controls/TreeNodes.h"
+#include "framework/controls/TreeView.h"
 #include "gfx/ImageCodec.h"
-#include "selftest/Unit2.h"
+#include "selftest/TestingWindow.h"
 #include "skin/manager/TsSkinManager.h"
 #include "viewer/CoverNames.h"
-#include "viewer/Unit1.h"
+#include "viewer/MainWindow.h"
 
 namespace {
 
@@ -67,7 +67,7 @@ bool isCover(const std::string& name) {
 }
 
 // Opens the testing window as a student does: personal data, variant 1, three answers given.
-void startTest(HeadlessDriver& d, TForm1& main, TForm2& test) {
+void startTest(HeadlessDriver& d, MainWindow& main, TestingWindow& test) {
   main.f1b3Click(main);
   d.settle();
   auto type = [&](TControl& field, const std::string& text) {
@@ -126,12 +126,12 @@ int main(int argc, char** argv) {
 
   HeadlessDriver d;
   startProgram(d);
-  if (!d.advanceUntil([] { return programWindows().Form1 && programWindows().Form1->visible(); }, 20000, 100)) {
+  if (!d.advanceUntil([] { return programWindows().mainWindow && programWindows().mainWindow->visible(); }, 20000, 100)) {
     std::cerr << "tavra-skinsheet: the main window did not appear\n";
     return 1;
   }
-  TForm1& main = *programWindows().Form1;
-  TForm2& test = *programWindows().Form2;
+  MainWindow& main = *programWindows().mainWindow;
+  TestingWindow& test = *programWindows().testingWindow;
   TsSkinManager& sm = *main.sm;
 
   if (!skins.empty()) {

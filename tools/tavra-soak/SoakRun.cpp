@@ -5,19 +5,19 @@
 
 #include "program/HandOver.h"
 #include "program/ProgramWindows.h"
-#include "app/Unit5.h"
+#include "app/SplashWindow.h"
 #include "driver/program/ProgramStart.h"
-#include "framework/TabControl.h"
-#include "framework/TabScroller.h"
+#include "framework/controls/TabControl.h"
+#include "framework/controls/TabScroller.h"
 #include "selftest/Grading.h"
-#include "selftest/Unit2.h"
-#include "selftest/Unit3.h"
+#include "selftest/TestingWindow.h"
+#include "selftest/ResultWindow.h"
 #include "skin/manager/TsSkinManager.h"
 #include "viewer/CoverNames.h"
 #include "viewer/Navigation.h"
-#include "viewer/Unit1.h"
-#include "viewer/Unit4.h"
-#include "about/Unit6.h"
+#include "viewer/MainWindow.h"
+#include "viewer/AppendicesWindow.h"
+#include "about/AboutWindow.h"
 #include "winsys/Keys.h"
 
 namespace tavra::soak {
@@ -48,7 +48,7 @@ SoakRun::SoakRun(std::uint64_t seed) : rng_(seed) {
   };
   for (const Step& s : table_) totalWeight_ += s.weight;
   startProgram(driver_);
-  driver_.advanceUntil([] { return w().Form1->visible(); }, kSplashLimitMs, 50);
+  driver_.advanceUntil([] { return w().mainWindow->visible(); }, kSplashLimitMs, 50);
 }
 
 bool SoakRun::step() {
@@ -89,27 +89,27 @@ bool SoakRun::check() {
   }
   const ProgramWindows& ws = w();
   int visible = 0;
-  for (const TForm* f : std::array<const TForm*, 4>{ws.Form5, ws.Form1, ws.Form2, ws.Form3}) visible += f->visible() ? 1 : 0;
+  for (const TForm* f : std::array<const TForm*, 4>{ws.splashWindow, ws.mainWindow, ws.testingWindow, ws.resultWindow}) visible += f->visible() ? 1 : 0;
   if (visible != 1) {
     failure_ = std::to_string(visible) + " of the splash, main, testing and result windows are visible";
     return false;
   }
   // What the windows say of themselves is what the display shows.
-  const std::array<const TForm*, 6> forms = {ws.Form5, ws.Form1, ws.Form2, ws.Form3, ws.Form4, ws.Form6};
+  const std::array<const TForm*, 6> forms = {ws.splashWindow, ws.mainWindow, ws.testingWindow, ws.resultWindow, ws.appendicesWindow, ws.aboutWindow};
   for (const TForm* f : forms) {
     if (f->handleAllocated() && f->visible() != f->window()->isVisible()) {
       failure_ = f->name() + (f->visible() ? " says it is visible but its window is hidden" : " says it is hidden but its window is shown");
       return false;
     }
   }
-  if (ws.Form5->visible()) {
+  if (ws.splashWindow->visible()) {
     failure_ = "the splash window came back";
     return false;
   }
   std::vector<std::string> shown;
   for (const RecordedBox& box : driver_.boxes) shown.push_back(box.text);
   if (shown != expectedBoxes_) {
-    const TForm2& t = *ws.Form2;
+    const TestingWindow& t = *ws.testingWindow;
     failure_ = std::string("(testing window ") + (t.visible() ? "shown" : "hidden") + ", variant " +
                std::to_string(t.tc1->TabIndex()) + ", submit " + (t.f2b2->enabled() ? "enabled" : "disabled") + ", record";
     for (const std::string& line : t.m1->Lines().lines()) failure_ += " " + line;
@@ -125,40 +125,40 @@ bool SoakRun::check() {
 // --- Getting somewhere -------------------------------------------------------------------------
 
 void SoakRun::backToTextbook() {
-  if (w().Form1->visible()) return;
+  if (w().mainWindow->visible()) return;
   // The About and appendices windows may lie over the current window: the window manager brings
   // it to the front first.
-  TForm& current = w().Form2->visible() ? static_cast<TForm&>(*w().Form2) : static_cast<TForm&>(*w().Form3);
+  TForm& current = w().testingWindow->visible() ? static_cast<TForm&>(*w().testingWindow) : static_cast<TForm&>(*w().resultWindow);
   current.window()->bringToFront();
   driver_.settle();
-  if (w().Form2->visible()) {
-    driver_.click(*w().Form2->f2b1);
-  } else if (w().Form3->visible()) {
-    driver_.clickCloseBox(*w().Form3);
+  if (w().testingWindow->visible()) {
+    driver_.click(*w().testingWindow->f2b1);
+  } else if (w().resultWindow->visible()) {
+    driver_.clickCloseBox(*w().resultWindow);
   }
   driver_.settle();
-  if (!w().Form1->visible() && stepProblem_.empty()) stepProblem_ = "the way back to the textbook did not lead there";
+  if (!w().mainWindow->visible() && stepProblem_.empty()) stepProblem_ = "the way back to the textbook did not lead there";
 }
 
 void SoakRun::openTesting() {
   backToTextbook();
 
-  driver_.click(*w().Form1->f1b3);
+  driver_.click(*w().mainWindow->f1b3);
   driver_.settle();
-  if (!w().Form2->visible()) {
-    const Point at = driver_.centreOf(*w().Form1->f1b3);
+  if (!w().testingWindow->visible()) {
+    const Point at = driver_.centreOf(*w().mainWindow->f1b3);
     Window* under = driver_.ws().windowAt(at);
     stepProblem_ = "\"тесты\" did not open the testing window (under the pointer: " +
                    (under ? under->className() + " \"" + under->topLevel().text() + "\"" : std::string("nothing")) + "; main window " +
-                   (w().Form1->handle().isMinimized() ? "minimised" : w().Form1->handle().isShowing() ? "showing" : "not showing") +
-                   " at " + std::to_string(w().Form1->handle().bounds().left) + ", " + std::to_string(w().Form1->handle().bounds().top) +
-                   "; " + (driver_.ended() ? "ended" : "running") + "; main " + (w().Form1->visible() ? "visible" : "hidden") + ", testing " + (w().Form2->visible() ? "visible" : "hidden") + ")";
+                   (w().mainWindow->handle().isMinimized() ? "minimised" : w().mainWindow->handle().isShowing() ? "showing" : "not showing") +
+                   " at " + std::to_string(w().mainWindow->handle().bounds().left) + ", " + std::to_string(w().mainWindow->handle().bounds().top) +
+                   "; " + (driver_.ended() ? "ended" : "running") + "; main " + (w().mainWindow->visible() ? "visible" : "hidden") + ", testing " + (w().testingWindow->visible() ? "visible" : "hidden") + ")";
     for (const RecordedBox& box : driver_.boxes) stepProblem_ += " box \"" + box.text + "\"";
   }
 }
 
 void SoakRun::fillPersonalData() {
-  TForm2& t = *w().Form2;
+  TestingWindow& t = *w().testingWindow;
   const std::array<std::pair<TsEdit*, const char*>, 3> fields = {{{t.e1, "Иванов"}, {t.e2, "Пётр"}, {t.e3, "Сергеевич"}}};
   for (const auto& [field, text] : fields) {
     driver_.click(*field);
@@ -180,11 +180,11 @@ void SoakRun::clickTab(TCustomTabControl& tabs, int index) {
   driver_.clickAt(tabs, {(r.left + r.right) / 2, (r.top + r.bottom) / 2});
 }
 
-void SoakRun::chooseVariant(int variant) { clickTab(*w().Form2->tc1, variant); }
+void SoakRun::chooseVariant(int variant) { clickTab(*w().testingWindow->tc1, variant); }
 
 void SoakRun::answer(int question, int code) {
-  clickTab(*w().Form2->tc2, question);
-  TRadioButton& b = w().Form2->rg1->Buttons(code);
+  clickTab(*w().testingWindow->tc2, question);
+  TRadioButton& b = w().testingWindow->rg1->Buttons(code);
   driver_.clickAt(b, {6, b.height() / 2});
 }
 
@@ -192,7 +192,7 @@ void SoakRun::answer(int question, int code) {
 
 void SoakRun::clickTreeNode() {
   backToTextbook();
-  TsTreeView& tree = *w().Form1->tv;
+  TsTreeView& tree = *w().mainWindow->tv;
   std::vector<TTreeNode*> rows;
   for (int i = 0; i < tree.items().count(); ++i) {
     TTreeNode* node = tree.items().item(i);
@@ -206,7 +206,7 @@ void SoakRun::clickTreeNode() {
 
 void SoakRun::toggleTreeBranch() {
   backToTextbook();
-  TsTreeView& tree = *w().Form1->tv;
+  TsTreeView& tree = *w().mainWindow->tv;
   std::vector<TTreeNode*> branches;
   for (int i = 0; i < tree.items().count(); ++i) {
     TTreeNode* node = tree.items().item(i);
@@ -220,7 +220,7 @@ void SoakRun::toggleTreeBranch() {
 
 void SoakRun::chapterButton() {
   backToTextbook();
-  TForm1& main = *w().Form1;
+  MainWindow& main = *w().mainWindow;
   const std::array<TsBitBtn*, 4> buttons = {main.f1b1, main.f1b2, main.f1b5, main.f1b4};
   driver_.click(*buttons[static_cast<size_t>(random(4))]);
 }
@@ -229,45 +229,45 @@ void SoakRun::appendices() {
   backToTextbook();
   // A section with an appendix shows it in the appendices window; any other (or none selected)
   // gets the message that there is none, and the window goes.
-  TForm1& main = *w().Form1;
+  MainWindow& main = *w().mainWindow;
   TTreeNode* selected = main.tv->selected();
   const bool withAppendix = selected && navigation::appendixPage(selected->absoluteIndex()).has_value();
   driver_.click(*main.sBitBtn1);
   if (!withAppendix) expectBox(handover::kNoAppendicesMessage);
-  if (w().Form4->visible() != withAppendix) {
+  if (w().appendicesWindow->visible() != withAppendix) {
     stepProblem_ = withAppendix ? "the appendices window did not open for an appendix" : "the appendices window stayed open without an appendix";
   }
 }
 
 void SoakRun::closeAppendices() {
-  if (!w().Form4->visible()) return;
+  if (!w().appendicesWindow->visible()) return;
   // Another window may cover it whole: the window manager brings it to the front first.
-  w().Form4->window()->bringToFront();
+  w().appendicesWindow->window()->bringToFront();
   driver_.settle();
-  driver_.clickCloseBox(*w().Form4);
-  if (w().Form4->visible()) stepProblem_ = "the appendices window did not close";
+  driver_.clickCloseBox(*w().appendicesWindow);
+  if (w().appendicesWindow->visible()) stepProblem_ = "the appendices window did not close";
 }
 
 void SoakRun::help() {
   backToTextbook();
-  TForm1& main = *w().Form1;
+  MainWindow& main = *w().mainWindow;
   if (random(2) == 0) main.sSpeedButton1->Click();
   else main.N5->Click();
 }
 
 void SoakRun::about() {
   backToTextbook();
-  w().Form1->N3->Click();
+  w().mainWindow->N3->Click();
   // The banner plays while the window is open.
   driver_.advance(static_cast<TimeMs>(100 + random(900)));
 }
 
 void SoakRun::closeAbout() {
-  if (!w().Form6->visible()) return;
-  w().Form6->window()->bringToFront();
+  if (!w().aboutWindow->visible()) return;
+  w().aboutWindow->window()->bringToFront();
   driver_.settle();
-  driver_.clickCloseBox(*w().Form6);
-  if (w().Form6->visible()) stepProblem_ = "the About window did not close";
+  driver_.clickCloseBox(*w().aboutWindow);
+  if (w().aboutWindow->visible()) stepProblem_ = "the About window did not close";
 }
 
 void SoakRun::completeTest() {
@@ -275,13 +275,13 @@ void SoakRun::completeTest() {
   fillPersonalData();
   chooseVariant(random(grading::kVariants));
   for (int q = 0; q < grading::kQuestions; ++q) answer(q, random(5));
-  driver_.click(*w().Form2->f2b2);
-  if (!w().Form2->f2b3->enabled()) {
+  driver_.click(*w().testingWindow->f2b2);
+  if (!w().testingWindow->f2b3->enabled()) {
     stepProblem_ = "ten answers were not graded";
     return;
   }
-  driver_.click(*w().Form2->f2b3);
-  if (w().Form3->visible()) ++resultsShown_;
+  driver_.click(*w().testingWindow->f2b3);
+  if (w().resultWindow->visible()) ++resultsShown_;
   else stepProblem_ = "the result window did not open";
 }
 
@@ -296,22 +296,22 @@ void SoakRun::incompleteTest() {
     answer(q, random(5));
     answered[static_cast<size_t>(q)] = true;
   }
-  driver_.click(*w().Form2->f2b2);
+  driver_.click(*w().testingWindow->f2b2);
   for (int q = 0; q < grading::kQuestions; ++q) {
     if (!answered[static_cast<size_t>(q)]) expectBox(grading::unansweredMessage(q + 1));
   }
 }
 
 void SoakRun::leaveTesting() {
-  if (!w().Form2->visible()) openTesting();
-  if (random(2) == 0) driver_.click(*w().Form2->f2b1);
-  else driver_.clickCloseBox(*w().Form2);
+  if (!w().testingWindow->visible()) openTesting();
+  if (random(2) == 0) driver_.click(*w().testingWindow->f2b1);
+  else driver_.clickCloseBox(*w().testingWindow);
 }
 
 void SoakRun::resultCountdown() {
-  if (!w().Form3->visible()) completeTest();
-  if (!w().Form3->visible()) return;
-  TForm3& result = *w().Form3;
+  if (!w().resultWindow->visible()) completeTest();
+  if (!w().resultWindow->visible()) return;
+  ResultWindow& result = *w().resultWindow;
   switch (random(3)) {
     case 0:  // waited out
       driver_.advance(10000);
@@ -331,7 +331,7 @@ void SoakRun::resultCountdown() {
 }
 
 void SoakRun::changeCover() {
-  TForm1& main = *w().Form1;
+  MainWindow& main = *w().mainWindow;
   const int cover = random(static_cast<int>(kCoverNames.size()));
   // The covers menu's items set the skin; without the menu the name is set as they would.
   if (main.N6->count() > cover) main.N6->items(cover)->Click();

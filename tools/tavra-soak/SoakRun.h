@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "driver/HeadlessDriver.h"
-#include "framework/TabControl.h"
+#include "driver/harness/HeadlessDriver.h"
+#include "framework/controls/TabControl.h"
 
 namespace tavra::soak {
 

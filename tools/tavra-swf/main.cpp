@@ -9,7 +9,7 @@
 
 #include "gfx/Bitmap.h"
 #include "gfx/ImageCodec.h"
-#include "platform/SwfPlayer.h"
+#include "platform/banner/SwfPlayer.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include "program/ProgramWindows.h"
 #include "driver/program/ProgramStart.h"
-#include "framework/MenuBar.h"
-#include "framework/MenuTracker.h"
-#include "viewer/Unit1.h"
+#include "framework/menus/MenuBar.h"
+#include "framework/menus/MenuTracker.h"
+#include "viewer/MainWindow.h"
 #include "winsys/WindowSystem.h"
 
 namespace tavra {
@@ -15,7 +15,7 @@ Point centre(const Rect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom)
 }  // namespace
 
 void chooseCover(HeadlessDriver& d, int index, const std::function<void()>& whileOpen) {
-  TForm1& f = *programWindows().Form1;
+  MainWindow& f = *programWindows().mainWindow;
   // "Вид" is open: a press on "Обложки" opens the covers at once.
   d.whenMenuOpen([&d] { d.click(centre(MenuTracker::active()->level(0)->itemScreenRect(0))); });
   d.whenMenuOpen([&d, index, whileOpen] {
@@ -44,7 +44,7 @@ void chooseCover(HeadlessDriver& d, int index, const std::function<void()>& whil
 
 void coversScenario(HeadlessDriver& d, const std::function<void(const std::string&)>& shot) {
   startProgram(d);
-  d.advanceUntil([] { return programWindows().Form1->visible(); }, 20000, 100);
+  d.advanceUntil([] { return programWindows().mainWindow->visible(); }, 20000, 100);
   struct Choice {
     int index;
     const char* step;

@@ -4,16 +4,16 @@
 
 #include "program/HandOver.h"
 #include "program/ProgramWindows.h"
-#include "app/Unit5.h"
+#include "app/SplashWindow.h"
 #include "driver/program/ProgramStart.h"
-#include "framework/MessageBoxes.h"
+#include "framework/core/MessageBoxes.h"
 #include "selftest/Grading.h"
-#include "selftest/Unit2.h"
-#include "selftest/Unit3.h"
+#include "selftest/TestingWindow.h"
+#include "selftest/ResultWindow.h"
 #include "skin/manager/TsSkinManager.h"
-#include "viewer/Unit1.h"
-#include "viewer/Unit4.h"
-#include "about/Unit6.h"
+#include "viewer/MainWindow.h"
+#include "viewer/AppendicesWindow.h"
+#include "about/AboutWindow.h"
 
 namespace tavra {
 
@@ -23,15 +23,15 @@ void framesScenario(HeadlessDriver& d, const std::function<void(const std::strin
   const std::array<std::string, 3> skins = {"Rhombus", "Terminal4bit", "MacMetal"};
   startProgram(d);
   ProgramWindows& w = programWindows();
-  TsSkinManager& sm = *w.Form1->sm;
-  d.advanceUntil([&] { return w.Form5->opacity() >= 252; }, 5000);
+  TsSkinManager& sm = *w.mainWindow->sm;
+  d.advanceUntil([&] { return w.splashWindow->opacity() >= 252; }, 5000);
   for (const std::string& skin : skins) {
     sm.setSkinName(skin);
     d.settle();
     shot(skin + "-0-splash");
   }
   sm.setSkinName(skins[0]);
-  d.advanceUntil([&] { return w.Form1->visible(); }, 20000, 100);
+  d.advanceUntil([&] { return w.mainWindow->visible(); }, 20000, 100);
   auto boxShot = [&](const std::string& step) {
     d.setWhileBoxOpen([&shot, step](const RecordedBox&) { shot(step); });
   };
@@ -42,11 +42,11 @@ void framesScenario(HeadlessDriver& d, const std::function<void(const std::strin
     handover::openAbout();
     d.advance(1500);  // its fade-in
     shot(skin + "-2-about-over-inactive-main");
-    w.Form6->Hide();
+    w.aboutWindow->Hide();
     handover::openAppendices();
     d.advance(100);
     shot(skin + "-3-appendices-over-inactive-main");
-    w.Form4->Hide();
+    w.appendicesWindow->Hide();
     handover::openTesting();
     d.advance(100);
     shot(skin + "-4-testing");

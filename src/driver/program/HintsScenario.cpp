@@ -4,12 +4,12 @@
 
 #include "program/ProgramWindows.h"
 #include "driver/program/ProgramStart.h"
-#include "framework/MenuBar.h"
-#include "framework/MenuTracker.h"
-#include "framework/PopupMenuWindow.h"
-#include "selftest/Unit2.h"
+#include "framework/menus/MenuBar.h"
+#include "framework/menus/MenuTracker.h"
+#include "framework/menus/PopupMenuWindow.h"
+#include "selftest/TestingWindow.h"
 #include "skin/manager/TsSkinManager.h"
-#include "viewer/Unit1.h"
+#include "viewer/MainWindow.h"
 
 namespace tavra {
 namespace {
@@ -33,9 +33,9 @@ void hintAt(HeadlessDriver& d, Point p, const std::function<void(const std::stri
 
 void hintsScenario(HeadlessDriver& d, const std::function<void(const std::string&)>& shot) {
   startProgram(d);
-  d.advanceUntil([] { return programWindows().Form1->visible(); }, 20000, 100);
-  TForm1& main = *programWindows().Form1;
-  TForm2& test = *programWindows().Form2;
+  d.advanceUntil([] { return programWindows().mainWindow->visible(); }, 20000, 100);
+  MainWindow& main = *programWindows().mainWindow;
+  TestingWindow& test = *programWindows().testingWindow;
   for (size_t i = 0; i < kSkins.size(); ++i) {
     const std::string prefix = std::to_string(i + 1);
     main.sm->setSkinName(kSkins[i]);

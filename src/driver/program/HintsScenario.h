@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "driver/HeadlessDriver.h"
+#include "driver/harness/HeadlessDriver.h"
 
 namespace tavra {
 

@@ -1,7 +1,7 @@
 #include "driver/program/ProgramStart.h"
 
 #include "app/Startup.h"
-#include "framework/Form.h"
+#include "framework/core/Form.h"
 
 namespace tavra {
 

@@ -1,6 +1,6 @@
 #pragma once
 // Starting the whole program on the headless driver.
-#include "driver/HeadlessDriver.h"
+#include "driver/harness/HeadlessDriver.h"
 
 namespace tavra {
 

@@ -2,22 +2,22 @@
 
 #include "program/HandOver.h"
 #include "program/ProgramWindows.h"
-#include "app/Unit5.h"
+#include "app/SplashWindow.h"
 #include "driver/program/CoversScenario.h"
 #include "driver/fixtures/FixtureSkin.h"
 #include "driver/program/HintsScenario.h"
 #include "driver/program/FramesScenario.h"
 #include "driver/program/ProgramStart.h"
 #include "driver/program/StatesScenario.h"
-#include "framework/MenuBar.h"
-#include "framework/MenuTracker.h"
-#include "framework/TabScroller.h"
-#include "selftest/Unit2.h"
-#include "selftest/Unit3.h"
+#include "framework/menus/MenuBar.h"
+#include "framework/menus/MenuTracker.h"
+#include "framework/controls/TabScroller.h"
+#include "selftest/TestingWindow.h"
+#include "selftest/ResultWindow.h"
 #include "skin/manager/TsSkinManager.h"
-#include "viewer/Unit1.h"
-#include "viewer/Unit4.h"
-#include "about/Unit6.h"
+#include "viewer/MainWindow.h"
+#include "viewer/AppendicesWindow.h"
+#include "about/AboutWindow.h"
 #include "winsys/Keys.h"
 
 namespace tavra {
@@ -25,14 +25,14 @@ namespace {
 
 void splash(HeadlessDriver& d, const std::function<void(const std::string&)>& shot) {
   startProgram(d);
-  TForm5& splash = *programWindows().Form5;
+  SplashWindow& splash = *programWindows().splashWindow;
   d.advanceUntil([&] { return splash.opacity() >= 252; }, 5000);
   shot("1");
 }
 
 void mainWindow(HeadlessDriver& d, const std::function<void(const std::string&)>& shot) {
   startProgram(d);
-  d.advanceUntil([] { return programWindows().Form1->visible(); }, 20000, 100);
+  d.advanceUntil([] { return programWindows().mainWindow->visible(); }, 20000, 100);
   shot("1");
 }
 
@@ -40,8 +40,8 @@ void mainWindow(HeadlessDriver& d, const std::function<void(const std::string&)>
 // a button under the mouse (its hot look) and held down.
 void fixtureSkinned(HeadlessDriver& d, const std::function<void(const std::string&)>& shot) {
   startProgram(d);
-  d.advanceUntil([] { return programWindows().Form1->visible(); }, 20000, 100);
-  TForm1& f = *programWindows().Form1;
+  d.advanceUntil([] { return programWindows().mainWindow->visible(); }, 20000, 100);
+  MainWindow& f = *programWindows().mainWindow;
   f.sm->internalSkins().add() = fixtureSkin();
   f.sm->setSkinName(std::string(kFixtureSkinName));
   // Without internal skins the start-up found none and switched the manager off.
@@ -61,8 +61,8 @@ void fixtureSkinned(HeadlessDriver& d, const std::function<void(const std::strin
 // a page scrolled to its picture, the help menu open, and a button's hint.
 void viewer(HeadlessDriver& d, const std::function<void(const std::string&)>& shot) {
   startProgram(d);
-  d.advanceUntil([] { return programWindows().Form1->visible(); }, 20000, 100);
-  TForm1& f = *programWindows().Form1;
+  d.advanceUntil([] { return programWindows().mainWindow->visible(); }, 20000, 100);
+  MainWindow& f = *programWindows().mainWindow;
   f.tv->setSelected(f.tv->items().item(10));  // 3.1 Уравнение колебаний струны
   d.click(*f.sBitBtn1);
   d.settle();
@@ -87,7 +87,7 @@ void viewer(HeadlessDriver& d, const std::function<void(const std::string&)>& sh
 
 void aboutWindow(HeadlessDriver& d, const std::function<void(const std::string&)>& shot) {
   startProgram(d);
-  d.advanceUntil([] { return programWindows().Form1->visible(); }, 20000, 100);
+  d.advanceUntil([] { return programWindows().mainWindow->visible(); }, 20000, 100);
   handover::openAbout();
   // Two seconds of the banner, so that its motifs have moved from their first frame.
   d.advance(2000);
@@ -98,9 +98,9 @@ void aboutWindow(HeadlessDriver& d, const std::function<void(const std::string&)
 // then the result window after all ten answers were submitted, and the countdown at 6.
 void selftest(HeadlessDriver& d, const std::function<void(const std::string&)>& shot) {
   startProgram(d);
-  d.advanceUntil([] { return programWindows().Form1->visible(); }, 20000, 100);
-  TForm1& main = *programWindows().Form1;
-  TForm2& test = *programWindows().Form2;
+  d.advanceUntil([] { return programWindows().mainWindow->visible(); }, 20000, 100);
+  MainWindow& main = *programWindows().mainWindow;
+  TestingWindow& test = *programWindows().testingWindow;
   main.f1b3Click(main);
   d.settle();
   auto type = [&](TControl& field, const std::string& text) {
@@ -153,8 +153,8 @@ void selftest(HeadlessDriver& d, const std::function<void(const std::string&)>& 
 // the testing window's clear buttons, one hot.
 void buttons(HeadlessDriver& d, const std::function<void(const std::string&)>& shot) {
   startProgram(d);
-  d.advanceUntil([] { return programWindows().Form1->visible(); }, 20000, 100);
-  TForm1& f = *programWindows().Form1;
+  d.advanceUntil([] { return programWindows().mainWindow->visible(); }, 20000, 100);
+  MainWindow& f = *programWindows().mainWindow;
   for (const char* skin : {"Rhombus", "Wood", "MacMetal"}) {
     const std::string name = skin;
     f.sm->setSkinName(name);
@@ -175,7 +175,7 @@ void buttons(HeadlessDriver& d, const std::function<void(const std::string&)>& s
     d.moveTo({2, 760});
     d.advance(100);
   }
-  TForm2& test = *programWindows().Form2;
+  TestingWindow& test = *programWindows().testingWindow;
   f.f1b3Click(f);
   d.settle();
   d.moveTo(d.centreOf(*test.sb2));

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/HeadlessDriver.h"
+#include "driver/harness/HeadlessDriver.h"
 
 namespace tavra {
 

@@ -5,15 +5,15 @@
 
 #include "program/HandOver.h"
 #include "program/ProgramWindows.h"
-#include "app/Unit5.h"
+#include "app/SplashWindow.h"
 #include "driver/program/ProgramStart.h"
-#include "framework/TabScroller.h"
-#include "selftest/Unit2.h"
-#include "selftest/Unit3.h"
+#include "framework/controls/TabScroller.h"
+#include "selftest/TestingWindow.h"
+#include "selftest/ResultWindow.h"
 #include "skin/manager/TsSkinManager.h"
-#include "viewer/Unit1.h"
-#include "viewer/Unit4.h"
-#include "about/Unit6.h"
+#include "viewer/MainWindow.h"
+#include "viewer/AppendicesWindow.h"
+#include "about/AboutWindow.h"
 
 namespace tavra {
 namespace {
@@ -26,7 +26,7 @@ struct SkinChoice {
 constexpr std::array<SkinChoice, 3> kSkins = {{{"Office2003", "gradient"}, {"Wood", "textured"}, {"Vista", "alpha"}}};
 
 void useSkin(HeadlessDriver& d, const SkinChoice& skin) {
-  TsSkinManager& sm = *programWindows().Form1->sm;
+  TsSkinManager& sm = *programWindows().mainWindow->sm;
   sm.setSkinName(std::string(skin.name));
   sm.setActive(true);
   d.settle();
@@ -63,10 +63,10 @@ void eachSkin(HeadlessDriver& d, const std::function<void(const std::string&)>& 
 
 void statesScenario(HeadlessDriver& d, const std::function<void(const std::string&)>& shot) {
   startProgram(d);
-  d.advanceUntil([] { return programWindows().Form1->visible(); }, 20000, 100);
-  TForm1& main = *programWindows().Form1;
-  TForm2& test = *programWindows().Form2;
-  TForm5& splash = *programWindows().Form5;
+  d.advanceUntil([] { return programWindows().mainWindow->visible(); }, 20000, 100);
+  MainWindow& main = *programWindows().mainWindow;
+  TestingWindow& test = *programWindows().testingWindow;
+  SplashWindow& splash = *programWindows().splashWindow;
 
   // The splash window, shown again over the desktop.
   eachSkin(
@@ -93,13 +93,13 @@ void statesScenario(HeadlessDriver& d, const std::function<void(const std::strin
 
   // The appendices window beside the main window; the About window over it.
   eachSkin(d, shot, "3-appendices", [&] { main.sBitBtn1Click(main); });
-  programWindows().Form4->Hide();
+  programWindows().appendicesWindow->Hide();
   // The About window fades in by itself: the shot waits until it is whole.
   eachSkin(d, shot, "4-about", [&] {
     handover::openAbout();
     d.advance(1500);
   });
-  programWindows().Form6->Hide();
+  programWindows().aboutWindow->Hide();
 
   // The testing window: a name typed, the second field focused, its clear button held down,
   // "Сдать тест" hot, "Посмотреть результат" disabled until the test is handed in.

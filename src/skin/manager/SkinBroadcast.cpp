@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "framework/Application.h"
-#include "framework/WinControl.h"
+#include "framework/core/Application.h"
+#include "framework/core/WinControl.h"
 #include "skin/manager/SkinHandOver.h"
 #include "skin/manager/SkinProcessState.h"
 

@@ -1,6 +1,6 @@
 #include "skin/manager/SkinCommands.h"
 
-#include "framework/WinControl.h"
+#include "framework/core/WinControl.h"
 
 namespace tavra {
 

@@ -8,8 +8,8 @@
 #include <array>
 #include <string_view>
 
-#include "framework/Control.h"
-#include "framework/ControlMessages.h"
+#include "framework/core/Control.h"
+#include "framework/core/ControlMessages.h"
 
 namespace tavra {
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <string_view>
 
-#include "framework/Form.h"
+#include "framework/core/Form.h"
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/SkinProcessState.h"
 #include "skin/manager/TsSkinManager.h"

@@ -1,6 +1,6 @@
 #include "skin/manager/SkinNoticeBoxes.h"
 
-#include "framework/MessageBoxes.h"
+#include "framework/core/MessageBoxes.h"
 #include "skin/data/SkinWarnings.h"
 
 namespace tavra {

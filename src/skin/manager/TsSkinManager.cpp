@@ -6,8 +6,8 @@
 #include <filesystem>
 
 #include "base/Files.h"
-#include "framework/Application.h"
-#include "framework/Form.h"
+#include "framework/core/Application.h"
+#include "framework/core/Form.h"
 #include "skin/data/CommonSections.h"
 #include "skin/manager/SkinApplicationWindow.h"
 #include "skin/manager/SkinBroadcast.h"

@@ -16,8 +16,8 @@
 #include <string_view>
 #include <vector>
 
-#include "framework/Component.h"
-#include "framework/Control.h"
+#include "framework/core/Component.h"
+#include "framework/core/Control.h"
 #include "skin/data/SkinModel.h"
 #include "skin/data/TsStoredSkins.h"
 #include "skin/manager/SkinCommands.h"

@@ -1,9 +1,0 @@
-#include "skin/paint/TsEditLabel.h"
-
-namespace tavra {
-
-TsEditLabel::~TsEditLabel() {
-  if (boundLabel_) boundLabel_->editLabelDestroyed(*this);
-}
-
-}  // namespace tavra

@@ -1,3 +1,0 @@
-#pragma once
-// The unit of the skinned tab control.
-#include "skin/paint/TsTabControl.h"

@@ -1,0 +1,3 @@
+#pragma once
+// The unit of the skinned tab control.
+#include "skin/tabs/TsTabControl.h"
