@@ -6,6 +6,9 @@
 # (build/include/NAME) holds a link to each of its folders alone, and a user of the library gets
 # that root through the dependency. An include that runs against the declared dependencies
 # names a header the compiler cannot find, so the build fails there.
+set(TAVRA_COMMON_STD_HEADERS <algorithm> <array> <cstdint> <functional> <map> <memory>
+  <optional> <string> <string_view> <unordered_map> <utility> <vector>)
+
 function(tavra_library name dirs)
   set(sources)
   set(root ${CMAKE_BINARY_DIR}/include/${name})
@@ -21,6 +24,8 @@ function(tavra_library name dirs)
   if(sources)
     add_library(${name} STATIC ${sources})
     target_include_directories(${name} PUBLIC ${root})
+    # The standard library is most of what every source file parses: once per library.
+    target_precompile_headers(${name} PRIVATE ${TAVRA_COMMON_STD_HEADERS})
     target_link_libraries(${name} PUBLIC ${ARGN})
   else()
     add_library(${name} INTERFACE)
@@ -40,8 +45,8 @@ function(tavra_test name dir)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gtest_main GTest::gmock)
   # GoogleTest's headers weigh most in every test file: parsed once per test executable.
-  target_precompile_headers(${name} PRIVATE <gtest/gtest.h> <gmock/gmock.h> <string> <vector>
-    <memory> <functional>)
+  target_precompile_headers(${name} PRIVATE <gtest/gtest.h> <gmock/gmock.h>
+    ${TAVRA_COMMON_STD_HEADERS})
   target_compile_definitions(${name} PRIVATE
     TAVRA_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
     TAVRA_BIN_DIR="${TAVRA_BIN_DIR}")
