@@ -6,8 +6,21 @@
 # (build/include/NAME) holds a link to each of its folders alone, and a user of the library gets
 # that root through the dependency. An include that runs against the declared dependencies
 # names a header the compiler cannot find, so the build fails there.
+# The standard headers most source files include: precompiled once per set of compile flags.
 set(TAVRA_COMMON_STD_HEADERS <algorithm> <array> <cstdint> <functional> <map> <memory>
   <optional> <string> <string_view> <unordered_map> <utility> <vector>)
+
+# tavra_share_precompiled(OWNER HEADERS... USERS target...): OWNER precompiles HEADERS, and each
+# user (compiled with the same flags: a precompiled header is only valid for those) reuses it.
+function(tavra_share_precompiled owner)
+  cmake_parse_arguments(arg "" "" "HEADERS;USERS" ${ARGN})
+  target_precompile_headers(${owner} PRIVATE ${arg_HEADERS})
+  foreach(user IN LISTS arg_USERS)
+    if(TARGET ${user})
+      target_precompile_headers(${user} REUSE_FROM ${owner})
+    endif()
+  endforeach()
+endfunction()
 
 function(tavra_library name dirs)
   set(sources)
@@ -24,8 +37,6 @@ function(tavra_library name dirs)
   if(sources)
     add_library(${name} STATIC ${sources})
     target_include_directories(${name} PUBLIC ${root})
-    # The standard library is most of what every source file parses: once per library.
-    target_precompile_headers(${name} PRIVATE ${TAVRA_COMMON_STD_HEADERS})
     target_link_libraries(${name} PUBLIC ${ARGN})
   else()
     add_library(${name} INTERFACE)
@@ -44,9 +55,6 @@ function(tavra_test name dir)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gtest_main GTest::gmock)
-  # GoogleTest's headers weigh most in every test file: parsed once per test executable.
-  target_precompile_headers(${name} PRIVATE <gtest/gtest.h> <gmock/gmock.h>
-    ${TAVRA_COMMON_STD_HEADERS})
   target_compile_definitions(${name} PRIVATE
     TAVRA_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
     TAVRA_BIN_DIR="${TAVRA_BIN_DIR}")
