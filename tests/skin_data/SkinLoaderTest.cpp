@@ -252,7 +252,7 @@ TEST(SkinLoader, FileMasks) {
 }
 
 TEST(SkinLoader, PngMasksTurnWhiteIntoTransparentBlack) {
-  Bitmap png(3, 1, PixelFormat::Bits32);
+  Bitmap png(12, 8, PixelFormat::Bits32);  // large enough for the border widths given below
   png.setPixel(0, 0, 0x80FFFFFF);  // white, half transparent
   png.setPixel(1, 0, 0xFFFFFFFF);  // white, opaque
   png.setPixel(2, 0, 0xC00000FF);  // blue

@@ -210,6 +210,8 @@ TEST(SkinLint, ReportsWhatASkinAuthorNeedsToKnow) {
   options.erase(options.find("TCLEFT=0\r\n"), 10);
   options += std::string("[ODD]\r\nCOLOR=red\r\nSHOWFOCUS=1\r\nGRADIENTDATA=1;2;50;7;0;1;2\r\nGLYPH=!extra.bmp!1!0!0\r\n") +
              "PIC=photo.png\r\nGONE=!GONE.BMP!1!0!0\r\nBROKEN=Broken.bmp\r\nOUT=^0100^0000^0200^0060^0000^0000^0000^0000^3^1^0^0\r\n"
+             "WIDE=^0000^0000^0060^0040^9999^9999^9999^9999^3^1^0^0\r\nTURNED=^0060^0000^0000^0040^0000^0000^0000^0000^1^0^0^0\r\n"
+             "TRANSPARENCY=250\r\n"
              "[LOOPA]\r\nPARENTCLASS=LOOPB\r\n[LOOPB]\r\nPARENTCLASS=LOOPA\r\n[ORPHAN]\r\nPARENTCLASS=NOWHERE\r\n";
   writeSkinFolder(dir.path() / "Odd", options);
   std::ofstream(dir.path() / "Odd" / "Broken.bmp") << "not a bitmap";
@@ -225,7 +227,11 @@ TEST(SkinLint, ReportsWhatASkinAuthorNeedsToKnow) {
            "warning: [ODD] PIC: \"photo.png\" names an image in no form the engine reads",
            "warning: [ODD] GONE: BMP image \"GONE.BMP\" is missing",
            "warning: [ODD] BROKEN: BMP image \"Broken.bmp\" is empty or cannot be decoded",
-           "warning: [ODD] OUT: the region (100, 0, 200, 60) is empty or lies outside the 120 x 80 master bitmap",
+           "warning: [ODD] OUT: the rectangle (100, 0, 200, 60) reaches outside the picture (120x80); cut to (100, 0, 120, 60)",
+           "warning: [ODD] WIDE: WL 9999 and WR 9999 do not fit a frame 20 pixels wide; WL 10, WR 10",
+           "warning: [ODD] WIDE: WT 9999 and WB 9999 do not fit a frame 20 pixels high; WT 10, WB 10",
+           "warning: [ODD] TURNED: the rectangle (60, 0, 0, 40) is inverted; the key counts as missing",
+           "warning: [ODD] TRANSPARENCY: 250 is outside 0..100; 100",
            "warning: [LOOPA] PARENTCLASS: PARENTCLASS cycle LOOPA -> LOOPB -> LOOPA",
            "warning: [ORPHAN] PARENTCLASS: names the missing section \"NOWHERE\"",
            "note: [GLOBALINFO] TCLEFT: missing: effect labels that take their colours from the skin keep their own text colour",

@@ -60,6 +60,13 @@ void SkinLint::add(Level level, std::string where, std::string message) {
   findings_.push_back(Finding{level, std::move(where), std::move(message)});
 }
 
+// What the loader changed to make the model safe to paint: the program shows the repaired value.
+void SkinLint::checkRepairs() {
+  for (const SkinRepair& repair : model_.LoadRepairs) {
+    add(Level::Warning, "[" + repair.section + "] " + repair.key, repair.what);
+  }
+}
+
 std::vector<Finding> SkinLint::run() {
   findings_.clear();
   if (!source_.options) return findings_;
@@ -79,6 +86,7 @@ std::vector<Finding> SkinLint::run() {
     }
     for (const IniStore::Entry& entry : section.entries) checkEntry(section.name, entry.key, entry.value);
   }
+  checkRepairs();
   return std::move(findings_);
 }
 
@@ -148,16 +156,7 @@ void SkinLint::checkMasterBitmap() {
     if (usesMaster) add(Level::Warning, "[GLOBALINFO] MASTERBITMAP", "missing, but masks are regions of the master bitmap");
     return;
   }
-  const Rect bounds = model_.MasterBitmap.bounds();
-  for (const TsMaskData& mask : model_.Masks) {
-    if (mask.Image || model_.MasterBitmap.isEmpty()) continue;
-    if (mask.Rect.isEmpty() || !bounds.contains(mask.Rect)) {
-      add(Level::Warning, "[" + mask.SectionName + "] " + mask.PropertyName,
-          "the region (" + std::to_string(mask.Rect.left) + ", " + std::to_string(mask.Rect.top) + ", " +
-              std::to_string(mask.Rect.right) + ", " + std::to_string(mask.Rect.bottom) + ") is empty or lies outside the " +
-              std::to_string(bounds.width()) + " x " + std::to_string(bounds.height()) + " master bitmap");
-    }
-  }
+  // Regions that reach outside the master bitmap are reported with the loader's repairs.
 }
 
 void SkinLint::checkEntry(const std::string& sectionName, const std::string& key, const std::string& value) {

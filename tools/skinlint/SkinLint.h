@@ -1,6 +1,7 @@
 #pragma once
 // The checks of skinlint over an opened skin: sections the program needs, values of no known
-// form, images that are missing or empty, gradients that do not parse, PARENTCLASS cycles.
+// form, images that are missing or empty, gradients that do not parse, PARENTCLASS cycles, and
+// every value the loader repaired so that the skin paints safely.
 #include <string>
 #include <vector>
 
@@ -30,6 +31,7 @@ class SkinLint {
   void checkParentChains();
   void checkMasterBitmap();
   void checkLabelInk();
+  void checkRepairs();
   void checkEntry(const std::string& sectionName, const std::string& key, const std::string& value);
   void checkHeaderKey(const std::string& where, const std::string& key, const std::string& value);
   bool checkImageReference(const std::string& where, const std::string& value);

@@ -66,6 +66,9 @@ Result<TsMaskData> parseRegionForm(std::string_view value) {
     if (!number) return Error{number.error()};
     settings.push_back(*number);
   }
+  // Coordinates this far out lie outside any picture; bounding them keeps widths from overflowing.
+  constexpr std::int32_t kFar = 1 << 20;
+  for (std::int32_t& coordinate : rect) coordinate = std::clamp(coordinate, -kFar, kFar);
   TsMaskData mask;
   mask.Rect = {rect[0], rect[1], rect[2], rect[3]};
   mask.ImageCount = count16(settings.size() > 0 ? settings[0] : 1);

@@ -11,6 +11,7 @@
 #include "skin/data/SkinColorAdjust.h"
 #include "skin/data/SkinFiles.h"
 #include "skin/data/SkinModel.h"
+#include "skin/data/SkinModelRepair.h"
 #include "skin/data/SkinValues.h"
 #include "skin/data/SkinWarnings.h"
 
@@ -158,6 +159,7 @@ SkinStatus mergeCommonSections(SkinModel& model, const std::vector<std::string>&
 void finishGeneralData(SkinModel& model, int hueOffset, int saturation) {
   AdjustSkinColors(model, hueOffset, saturation);
   model.invalidateLookups();
+  model.LoadRepairs = repairSkinModel(model);
   model.FillBorderIndices();
   model.buildLookups();
 }

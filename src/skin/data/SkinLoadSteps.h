@@ -31,7 +31,8 @@ SkinStatus mergeCommonSections(SkinModel& model, const std::vector<std::string>&
 // GradientSteps and HotGradientSteps from their texts (a text of one space gives none).
 SkinStatus parseSectionGradients(TsGeneralData& section);
 
-// Hue and saturation, then the border and corner indices of the sections.
+// Hue and saturation, the repairs that make the model safe to paint, then the border and corner
+// indices of the sections.
 void finishGeneralData(SkinModel& model, int hueOffset, int saturation);
 
 // Adds the section and key to a conversion error.

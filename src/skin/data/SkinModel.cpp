@@ -37,6 +37,7 @@ std::unique_ptr<SkinModel> SkinModel::clone() const {
   copy->MasterBitmap = MasterBitmap;
   copy->Sections = Sections;
   copy->CommonIndices = CommonIndices;
+  copy->LoadRepairs = LoadRepairs;
   copy->Masks.reserve(Masks.size());
   for (const TsMaskData& m : Masks) {
     copy->Masks.push_back(TsMaskData{.Image = m.Image ? std::make_unique<Bitmap>(*m.Image) : nullptr,
@@ -69,6 +70,7 @@ void SkinModel::clearModel() {
   MasterBitmap = Bitmap();
   Patterns.clear();
   Sections.clear();
+  LoadRepairs.clear();
   invalidateLookups();
 }
 

@@ -10,11 +10,13 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include "base/Color.h"
 #include "base/Geometry.h"
 #include "gfx/Bitmap.h"
 #include "skin/data/CommonIndices.h"
+#include "skin/data/SkinModelRepair.h"
 #include "skin/data/TsGeneralData.h"
 #include "skin/data/TsMaskData.h"
 #include "skin/data/TsPatternData.h"
@@ -34,6 +36,8 @@ class SkinModel {
   TsMaskArray Masks;
   TsPatternArray Patterns;
   TsCommonIndices CommonIndices;
+  // What the load changed to make the model safe to paint (for the skin's author).
+  std::vector<SkinRepair> LoadRepairs;
 
   // A deep copy: its own images, its masks owned by the copy, its lookup tables built.
   std::unique_ptr<SkinModel> clone() const;
