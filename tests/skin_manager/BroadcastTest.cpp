@@ -156,5 +156,41 @@ TEST_F(BroadcastTest, ProviderFormsAreFrozenWhileTheNewSkinIsSet) {
   EXPECT_TRUE(a.window()->redrawEnabled());
 }
 
+// A failing or disturbing animation gives every frozen form back and lowers the animation flag:
+// the other forms are released too, and a provider that goes away during an earlier form's
+// animation is not used.
+TEST_F(BroadcastTest, FrozenFormsComeBackOnEveryPath) {
+  TsSkinManager& sm = makeManager(internalSkins({"Acryl (internal)"}));
+  FakeProvider first, second;
+  first.manager = &sm;
+  second.manager = &sm;
+  ProbeForm& a = makeForm("a");
+  a.provider = &first;
+  ProbeForm& b = makeForm("b");
+  b.provider = &second;
+  a.Show();
+  b.Show();
+  driver.settle();
+
+  first.whileAnimating = [] { throw Exception("the animation failed"); };
+  second.whileAnimating = first.whileAnimating;
+  EXPECT_NO_THROW(sm.setSkinName("Acryl (internal)"));
+  EXPECT_EQ(first.animations.size(), 1u);
+  EXPECT_EQ(second.animations.size(), 1u);
+  EXPECT_TRUE(a.window()->redrawEnabled());
+  EXPECT_TRUE(b.window()->redrawEnabled());
+  EXPECT_FALSE(skinProcessState().skinChangeAnimation);
+  EXPECT_FALSE(skinProcessState().skinChanging);
+
+  // Whichever form animates first takes the other's provider away.
+  first.whileAnimating = [&] { b.provider = nullptr; };
+  second.whileAnimating = [&] { a.provider = nullptr; };
+  sm.setSkinName("Acryl (internal)");
+  EXPECT_EQ(first.animations.size() + second.animations.size(), 3u);
+  EXPECT_TRUE(a.window()->redrawEnabled());
+  EXPECT_TRUE(b.window()->redrawEnabled());
+  EXPECT_FALSE(skinProcessState().skinChangeAnimation);
+}
+
 }  // namespace
 }  // namespace tavra::test

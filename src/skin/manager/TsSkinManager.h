@@ -163,8 +163,26 @@ class TsSkinManager : public TComponent {
   // Gives back `before`, then raises the error (while loading: reports it).
   void fail(const Settings& before, const std::string& message);
 
+  // Freezes the visible forms of this manager for its lifetime (and raises the animation flag);
+  // gives them back on every path: with the skin-change animation after release(), at once
+  // when the work in between failed.
+  class FrozenForms {
+   public:
+    explicit FrozenForms(TsSkinManager& manager) : manager_(manager) { manager_.freezeProviderForms(); }
+    ~FrozenForms();
+    FrozenForms(const FrozenForms&) = delete;
+    FrozenForms& operator=(const FrozenForms&) = delete;
+    void release();
+    // Someone else released the forms already.
+    void dismiss() { held_ = false; }
+
+   private:
+    TsSkinManager& manager_;
+    bool held_ = true;
+  };
+  enum class ReleaseAnimation { No, Yes };
   void freezeProviderForms();
-  void releaseProviderForms();
+  void releaseProviderForms(ReleaseAnimation animation);
   std::vector<TCustomForm*> providerFormsOfThis();
   void dropGlowEffects();
   void installHooks();

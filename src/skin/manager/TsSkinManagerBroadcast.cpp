@@ -2,6 +2,8 @@
 // and the mouse entering or leaving a skinned window.
 #include "skin/manager/TsSkinManager.h"
 
+#include <optional>
+
 #include "skin/manager/SkinBroadcast.h"
 #include "skin/manager/SkinHandOver.h"
 #include "skin/manager/SkinProcessState.h"
@@ -12,7 +14,8 @@ namespace tavra {
 void TsSkinManager::ApplySkin(Repaint repaint) {
   if (isLoading()) return;
   dropGlowEffects();
-  if (repaint == Repaint::Yes) freezeProviderForms();
+  std::optional<FrozenForms> frozen;
+  if (repaint == Repaint::Yes) frozen.emplace(*this);
   if (menuSkinner_) menuSkinner_->resetBorderWidth();
   model_->SkinData.Active = false;
   model_->CacheCommonIndices();
@@ -21,14 +24,18 @@ void TsSkinManager::ApplySkin(Repaint repaint) {
   if (isDefault() && !hooks_) installHooks();
   // Menus follow at their next showing: the skinner's handlers are on every menu.
   if (isDefault() && menuSkinner_) menuSkinner_->applyToMenus(true);
-  if (repaint == Repaint::Yes) RefreshForms();
+  if (repaint == Repaint::Yes) {
+    RefreshForms();
+    frozen->dismiss();  // RefreshForms gave the forms back with the animation
+  }
 }
 
 void TsSkinManager::RefreshForms() {
   Broadcast(SKC_FADEDONE);
-  if (!isLoading()) freezeProviderForms();
+  std::optional<FrozenForms> frozen;
+  if (!isLoading()) frozen.emplace(*this);
   Broadcast(SKC_SETSKIN);
-  if (!isLoading()) releaseProviderForms();
+  if (frozen) frozen->release();
   for (Window* dialog : skinProcessState().takenOver.visibleDialogs()) dialog->invalidateTree();
 }
 
