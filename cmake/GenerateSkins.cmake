@@ -30,14 +30,14 @@ function(tavra_generate_skins sources)
     set(internal_package "${CMAKE_BINARY_DIR}/skins-internal/${internal}.asz")
     add_custom_command(
       OUTPUT ${folder}/Options.dat
-      COMMAND skingen ${description} ${folder}
+      COMMAND ${TAVRA_RUN_TOOL} $<TARGET_FILE:skingen> ${description} ${folder}
       DEPENDS skingen ${description}
       COMMENT "Drawing the skin ${name}"
       VERBATIM)
     add_custom_command(
       OUTPUT "${package}"
       COMMAND ${CMAKE_COMMAND} -E make_directory ${TAVRA_BIN_DIR}/skins
-      COMMAND skinpack pack ${folder} "${package}"
+      COMMAND ${TAVRA_RUN_TOOL} $<TARGET_FILE:skinpack> pack ${folder} "${package}"
       DEPENDS skinpack ${folder}/Options.dat
       COMMENT "Packing the skin ${name}"
       VERBATIM)

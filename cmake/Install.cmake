@@ -22,7 +22,7 @@ install(FILES ${PROJECT_SOURCE_DIR}/packaging/org.tavra.Tavra.metainfo.xml DESTI
 set(TAVRA_ICON_DIR ${CMAKE_BINARY_DIR}/icons)
 add_custom_command(
   OUTPUT ${TAVRA_ICON_DIR}/scalable/apps/tavra.svg ${TAVRA_ICON_DIR}/48x48/apps/tavra.png
-  COMMAND tavra-icon ${TAVRA_ICON_DIR}
+  COMMAND ${TAVRA_RUN_TOOL} $<TARGET_FILE:tavra-icon> ${TAVRA_ICON_DIR}
   DEPENDS tavra-icon
   COMMENT "Drawing the desktop icon")
 add_custom_target(icons ALL DEPENDS ${TAVRA_ICON_DIR}/scalable/apps/tavra.svg ${TAVRA_ICON_DIR}/48x48/apps/tavra.png)
