@@ -258,6 +258,18 @@ TEST_F(AboutWindowTest, LinksOpenAtThePress) {
   EXPECT_TRUE(f.visible());
 }
 
+TEST_F(AboutWindowTest, LinksClickedUnderTheDriverAreRecordedNotOpened) {
+  AboutWindow& f = about();
+  handover::openAbout();
+  driver.settle();
+  std::vector<std::string> expected;
+  for (TsWebLabel* link : {f.sWebLabel1, f.sWebLabel2, f.sWebLabel3}) {
+    driver.clickAt(*link, {2, link->height() / 2});
+    expected.push_back(link->url());
+  }
+  EXPECT_EQ(driver.openedUrls, expected);
+}
+
 TEST_F(AboutWindowTest, BannerPlaysWhileTheWindowIsOpen) {
   const std::string banner = std::string(TAVRA_BIN_DIR) + "/flash.swf";
   ASSERT_TRUE(std::filesystem::exists(banner)) << "the build writes the banner";

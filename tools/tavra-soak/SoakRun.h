@@ -28,6 +28,9 @@ class SoakRun {
   // How often each kind of step ran, and how many graded tests reached the result window.
   const std::map<std::string, std::uint64_t>& stepCounts() const { return counts_; }
   std::uint64_t resultsShown() const { return resultsShown_; }
+  // The URLs the program asked the desktop to open (the About window's web labels), in order:
+  // the driver records them and starts no browser or mail composer.
+  const std::vector<std::string>& openedUrls() const { return driver_.openedUrls; }
 
  private:
   struct Step {

@@ -1,11 +1,14 @@
 // tavra-soak [STEPS] [SEED]: runs the whole program on the headless display through STEPS random
 // user steps (10 000 by default), checking after each one that no box appeared unasked and that
 // the windows are in a state the hand-over rules allow. It samples the resident memory and
-// prints its growth after the first 500 steps. Exits non-zero at the first failed check.
+// prints its growth after the first 500 steps, and how often each URL was asked to be opened (the
+// URLs are recorded only: no browser or mail composer starts). Exits non-zero at the first failed
+// check.
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <string>
 
 #include "ResidentMemory.h"
@@ -71,6 +74,11 @@ int main(int argc, char** argv) {
               megabytes(afterWarmUp), megabytes(end), growth, megabytes(peak));
   std::printf("  graded tests shown: %llu; steps:", static_cast<unsigned long long>(run.resultsShown()));
   for (const auto& [name, count] : run.stepCounts()) std::printf(" %s %llu;", name.c_str(), static_cast<unsigned long long>(count));
+  std::printf("\n");
+  std::map<std::string, std::uint64_t> opened;
+  for (const std::string& url : run.openedUrls()) ++opened[url];
+  std::printf("  URLs asked to open (recorded, none started): %zu;", run.openedUrls().size());
+  for (const auto& [url, count] : opened) std::printf(" %s %llu;", url.c_str(), static_cast<unsigned long long>(count));
   std::printf("\n");
   return 0;
 }

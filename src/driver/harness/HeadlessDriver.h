@@ -1,7 +1,8 @@
 #pragma once
 // Runs the program, or any forms, on the headless display with the virtual clock, for tests
 // and for reviewers' screenshots: clicks and types at controls, moves time, records every
-// message box (caption, text, icon) and answers it, and saves pictures of the desktop.
+// message box (caption, text, icon) and answers it, records every URL the program asks the desktop
+// to open (no opener is started), and saves pictures of the desktop.
 #include <deque>
 #include <functional>
 #include <memory>
@@ -11,6 +12,7 @@
 #include "framework/core/Application.h"
 #include "framework/core/Control.h"
 #include "winsys/HeadlessBackend.h"
+#include "winsys/Shell.h"
 #include "winsys/WindowSystem.h"
 
 namespace tavra {
@@ -65,6 +67,12 @@ class HeadlessDriver {
   std::vector<RecordedBox> boxes;
   void setWhileBoxOpen(std::function<void(const RecordedBox&)> handler) { whileBoxOpen_ = std::move(handler); }
 
+  // The desktop's "open" action: while the driver lives, every URL the program asks to open (a web
+  // label's page or address, a page's outside link) is recorded here and reported as opened; no
+  // browser or mail composer starts. A test's own handler, installed after the driver, takes
+  // precedence while it lives.
+  std::vector<std::string> openedUrls;
+
   // Menus: while a menu is open its loop takes the input. The steps queued here run one at a
   // time whenever the open menu waits for input (a step clicks, types, looks or takes a
   // picture); when none is left the menu is closed, so a test never stays inside it.
@@ -81,6 +89,10 @@ class HeadlessDriver {
   std::unique_ptr<TApplication> app_;
   std::function<void(const RecordedBox&)> whileBoxOpen_;
   std::deque<std::function<void()>> menuSteps_;
+  ScopedShellOpenHandler shellOpens_{[this](const std::string& url) {
+    openedUrls.push_back(url);
+    return true;
+  }};
   bool menuIdle();
 };
 
