@@ -1,6 +1,7 @@
 #include "skin/binding/BindingPainting.h"
 
 #include <array>
+#include <cassert>
 
 #include "framework/core/WinControl.h"
 #include "skin/data/SkinModel.h"
@@ -51,7 +52,8 @@ void RefreshCorners(TsCommonData& b, int state, unsigned corners) {
   const TsCacheView parent = ParentViewOf(owner);
   const bool useColor = !parent.Ready && parent.FillColor != clFuchsia;
   if (!parent.Ready && !useColor) return;
-  const TsMaskData& m = *f.mask;
+  // Widths cut to the frame: every corner is read from inside it.
+  const BorderWidths m = frameBorderWidths(f);
   const int w = b.CacheBitmap.width();
   const int h = b.CacheBitmap.height();
   struct Corner {
@@ -60,14 +62,16 @@ void RefreshCorners(TsCommonData& b, int state, unsigned corners) {
     Point at;
   };
   const std::array<Corner, 4> all = {{
-      {1, Rect::fromSize(f.origin.x, f.origin.y, m.WL, m.WT), {0, 0}},
-      {2, Rect::fromSize(f.origin.x, f.origin.y + f.frameHeight - m.WB, m.WL, m.WB), {0, h - m.WB}},
-      {4, Rect::fromSize(f.origin.x + f.frameWidth - m.WR, f.origin.y, m.WR, m.WT), {w - m.WR, 0}},
-      {8, Rect::fromSize(f.origin.x + f.frameWidth - m.WR, f.origin.y + f.frameHeight - m.WB, m.WR, m.WB), {w - m.WR, h - m.WB}},
+      {1, Rect::fromSize(f.origin.x, f.origin.y, m.left, m.top), {0, 0}},
+      {2, Rect::fromSize(f.origin.x, f.origin.y + f.frameHeight - m.bottom, m.left, m.bottom), {0, h - m.bottom}},
+      {4, Rect::fromSize(f.origin.x + f.frameWidth - m.right, f.origin.y, m.right, m.top), {w - m.right, 0}},
+      {8, Rect::fromSize(f.origin.x + f.frameWidth - m.right, f.origin.y + f.frameHeight - m.bottom, m.right, m.bottom),
+       {w - m.right, h - m.bottom}},
   }};
   const Pixel fill = pixelFromColor(resolveColor(parent.FillColor));
   for (const Corner& c : all) {
     if (!(corners & c.bit) || c.source.isEmpty()) continue;
+    assert(pictureHolds(*f.source, c.source));
     for (int y = 0; y < c.source.height(); ++y) {
       const int ty = c.at.y + y;
       if (ty < 0 || ty >= h) continue;
@@ -90,8 +94,9 @@ void ApplyDisabledEffect(Bitmap& bitmap, unsigned kinds, TControl* parent, Point
   if (kinds & dkGrayed) MakeGrey(bitmap);
   if (!(kinds & dkBlended)) return;
   if (view.Ready && view.Bitmap) {
-    // The control keeps 40 %, its parent's background 60 %.
-    Bitmap under = NewBitmap24(bitmap.width(), bitmap.height());
+    // The control keeps 40 %, its parent's background 60 %. Where the parent's picture does not
+    // reach, `under` keeps the control's own pixels, so the blend leaves them as painted.
+    Bitmap under = bitmap;
     under.copyFrom(*view.Bitmap, Rect::fromSize(view.X + offset.x, view.Y + offset.y, bitmap.width(), bitmap.height()), 0, 0);
     CopyBlended(bitmap, 0, 0, clNone, 0.4, under.bounds(), under);
     return;

@@ -4,6 +4,7 @@
 
 #include "skin/data/SkinModel.h"
 #include "skin/primitives/BorderMask.h"
+#include "skin/primitives/MaskFrames.h"
 #include "skin/primitives/SkinPixels.h"
 #include "winsys/WindowSystem.h"
 
@@ -11,10 +12,18 @@ namespace tavra {
 
 TacGlowEffect::TacGlowEffect(const SkinModel& model, int maskIndex, const Rect& control, const Rect& visible, int margin,
                              bool topmost) {
-  const TsMaskData& mask = model.Masks[static_cast<size_t>(maskIndex)];
-  const int width = control.width() + mask.WL + mask.WR - 2 * margin;
-  const int height = control.height() + mask.WT + mask.WB - 2 * margin;
-  if (width <= 0 || height <= 0) return;
+  const MaskFrame frame = maskFrame(model, maskIndex, 0);
+  if (!frame.valid()) return;
+  // The border reaches out of the control by its widths (cut to the frame) less the margin; a
+  // margin below 0 would only make the picture larger than its mask, so it counts as 0.
+  const BorderWidths border = frameBorderWidths(frame);
+  margin = std::max(margin, 0);
+  const long long inset = 2LL * margin;
+  const long long fullWidth = static_cast<long long>(control.width()) + border.left + border.right - inset;
+  const long long fullHeight = static_cast<long long>(control.height()) + border.top + border.bottom - inset;
+  if (fullWidth <= 0 || fullHeight <= 0 || fullWidth > Bitmap::kMaxDimension || fullHeight > Bitmap::kMaxDimension) return;
+  const int width = static_cast<int>(fullWidth);
+  const int height = static_cast<int>(fullHeight);
   image_ = NewBitmap32(width, height);
   DrawBorderMask(image_, image_.bounds(), CentreFill::No, CornersFromParent::No, 0, model, maskIndex, {});
   // Drawn over black, each pixel is its colour premultiplied by its strength: the alpha is the
@@ -28,7 +37,7 @@ TacGlowEffect::TacGlowEffect(const SkinModel& model, int maskIndex, const Rect& 
     }
   }
   Rect shown = image_.bounds();
-  Point at{control.left + margin - mask.WL, control.top + margin - mask.WT};
+  Point at{control.left + margin - border.left, control.top + margin - border.top};
   if (visible != control) {
     // Only the part around what is visible of the control.
     const Rect cut{std::max(0, visible.left - control.left), std::max(0, visible.top - control.top),

@@ -1,6 +1,7 @@
 #include "skin/controls/SkinButtonGlyph.h"
 
 #include <algorithm>
+#include <cassert>
 
 #include "framework/core/ImageList.h"
 #include "skin/primitives/SkinPixels.h"
@@ -11,8 +12,16 @@ namespace {
 
 using namespace skinpx;
 
+// The part of a picture that lies in it: a glyph strip is read only inside its bounds.
+Rect partInside(const Bitmap& source, const Rect& wanted) {
+  const Rect part = wanted.intersected(source.bounds());
+  assert(wanted.isEmpty() || part == wanted);
+  return part;
+}
+
 // A premultiplied 32-bit picture (or part of one) with straight alpha, as CompositeAlpha takes it.
-Bitmap straightAlphaCopy(const Bitmap& source, const Rect& part) {
+Bitmap straightAlphaCopy(const Bitmap& source, const Rect& wanted) {
+  const Rect part = partInside(source, wanted);
   Bitmap out(part.width(), part.height(), PixelFormat::Bits32);
   for (int y = 0; y < part.height(); ++y) {
     const Pixel* in = source.row(part.top + y) + part.left;
@@ -33,7 +42,8 @@ Bitmap straightAlphaCopy(const Bitmap& source, const Rect& part) {
 
 // One picture as a 24-bit bitmap: a 32-bit one is put on clFuchsia (pixels less than half
 // opaque become clFuchsia, the others their colour).
-Bitmap opaqueCopy(const Bitmap& source, const Rect& part) {
+Bitmap opaqueCopy(const Bitmap& source, const Rect& wanted) {
+  const Rect part = partInside(source, wanted);
   Bitmap out = NewBitmap24(part.width(), part.height());
   const bool alpha = source.format() == PixelFormat::Bits32;
   const Pixel hole = pixelFromColor(clFuchsia);

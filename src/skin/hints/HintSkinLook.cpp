@@ -41,7 +41,7 @@ Bitmap HintSkinMask(const SkinModel& model, const HintSkinIndices& indices, Size
     // the section's background.
     Bitmap scratch = NewBitmap24(size.width, size.height);
     DrawBorderMaskShaping(scratch, all, CentreFill::Yes, 0, model, indices.borderMask, shape);
-    const BorderWidths bw = fitBorderWidths(model.Masks[static_cast<size_t>(indices.borderMask)], size.width, size.height);
+    const BorderWidths bw = borderWidthsAround(model, indices.borderMask, 0, size);
     Region between(all);
     between.subtract(Rect{0, 0, bw.left, bw.top});
     between.subtract(Rect{all.right - bw.right, 0, all.right, bw.top});

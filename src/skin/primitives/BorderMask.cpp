@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cassert>
 
 #include "skin/primitives/MaskFrames.h"
 #include "skin/primitives/SkinPixels.h"
@@ -44,6 +45,7 @@ void drawPiece(const PieceContext& c, const Piece& piece) {
   const bool corner = piece.kind == PieceKind::Corner;
   const bool alpha = c.frame.alpha;
   const int maskRows = c.frame.frameHeight;
+  assert(pictureHolds(image, src) && (!alpha || pictureHolds(image, src.offsetBy(0, maskRows))));
   c.target.forEachSpan(dst, [&](int y, int x0, int x1, Pixel* out) {
     const int sy = src.top + sourceOffset(y - dst.top, src.height(), dst.height(), fill);
     const Pixel* in = image.row(sy);
@@ -68,6 +70,7 @@ void cutTransparentRuns(const MaskFrame& frame, const Piece& piece, PieceFill fi
   const Rect& src = piece.source;
   const Rect& dst = piece.destination;
   if (src.isEmpty() || dst.isEmpty()) return;
+  assert(pictureHolds(*frame.source, src));
   for (int y = dst.top; y < dst.bottom; ++y) {
     const Pixel* in = frame.source->row(src.top + sourceOffset(y - dst.top, src.height(), dst.height(), fill));
     int runStart = -1;
@@ -83,7 +86,9 @@ void cutTransparentRuns(const MaskFrame& frame, const Piece& piece, PieceFill fi
 }
 
 // The nine pieces in drawing order: top-left, left, top, bottom-left, bottom, bottom-right,
-// top-right, right, centre. Sides are cut at the far corner; the centre only when asked.
+// top-right, right, centre. Sides are cut at the far corner; the centre only when asked. With
+// widths cut to the frame and fitted to r every source piece lies in the frame and every
+// destination piece in r.
 std::vector<Piece> ninePieces(const MaskFrame& f, const BorderWidths& w, const Rect& r, bool centre) {
   const int x0 = f.origin.x;
   const int y0 = f.origin.y;
@@ -115,26 +120,28 @@ bool drawsNothing(const TsMaskData& m, const Rect& r, int state) {
 
 }  // namespace
 
-BorderWidths fitBorderWidths(const TsMaskData& mask, int width, int height) {
-  BorderWidths w{mask.WL, mask.WT, mask.WR, mask.WB};
-  auto fit = [](int& first, int& second, int size) {
-    if (size >= first + second) return;
-    const int excess = first + second - size;
-    first -= excess / 2;
-    second -= excess / 2 + excess % 2;
-    first = std::max(first, 0);
-    second = std::max(second, 0);
-  };
-  fit(w.left, w.right, width);
-  fit(w.top, w.bottom, height);
+BorderWidths fitBorderWidths(BorderWidths w, int width, int height) {
+  w = {std::max(w.left, 0), std::max(w.top, 0), std::max(w.right, 0), std::max(w.bottom, 0)};
+  fitOppositeWidths(w.left, w.right, width);
+  fitOppositeWidths(w.top, w.bottom, height);
   return w;
+}
+
+BorderWidths fitBorderWidths(const TsMaskData& mask, int width, int height) {
+  return fitBorderWidths(BorderWidths{mask.WL, mask.WT, mask.WR, mask.WB}, width, height);
+}
+
+BorderWidths borderWidthsAround(const SkinModel& model, int maskIndex, int state, Size size) {
+  const MaskFrame f = maskFrame(model, maskIndex, state);
+  if (!f.valid()) return {};
+  return fitBorderWidths(frameBorderWidths(f), size.width, size.height);
 }
 
 void DrawBorderMask(const ClippedRows& target, const Rect& r, CentreFill centre, CornersFromParent corners, int state,
                     const SkinModel& model, int maskIndex, const TsCacheView& view) {
   const MaskFrame f = maskFrame(model, maskIndex, state);
   if (!f.valid() || drawsNothing(*f.mask, r, state)) return;
-  const BorderWidths w = fitBorderWidths(*f.mask, r.width(), r.height());
+  const BorderWidths w = fitBorderWidths(frameBorderWidths(f), r.width(), r.height());
   // Alpha masks are always tiled; others stretch their sides and centre when bit 0 says so.
   const PieceFill sideFill = !f.alpha && (f.mask->StretchMode & 1) ? PieceFill::Stretch : PieceFill::Tile;
   const PieceContext context{target, f, view, corners == CornersFromParent::Yes, sideFill};
@@ -146,7 +153,7 @@ void DrawBorderMaskShaping(const ClippedRows& target, const Rect& r, CentreFill 
                            int maskIndex, Region& shape) {
   const MaskFrame f = maskFrame(model, maskIndex, state);
   if (!f.valid() || drawsNothing(*f.mask, r, state)) return;
-  const BorderWidths w = fitBorderWidths(*f.mask, r.width(), r.height());
+  const BorderWidths w = fitBorderWidths(frameBorderWidths(f), r.width(), r.height());
   const PieceFill sideFill = (f.mask->StretchMode & 1) && f.mask->MaskType != 1 ? PieceFill::Stretch : PieceFill::Tile;
   const TsCacheView none;
   const PieceContext context{target, f, none, false, sideFill};
@@ -163,6 +170,7 @@ void DrawMaskImage(const ClippedRows& target, Point at, int state, const TsCache
   if (!f.valid()) return;
   const Rect dst = Rect::fromSize(at.x, at.y, f.frameWidth, f.frameHeight);
   const Bitmap& image = *f.source;
+  assert(pictureHolds(image, f.rect()) && (!f.alpha || pictureHolds(image, f.rect().offsetBy(0, f.frameHeight))));
   target.forEachSpan(dst, [&](int y, int x0, int x1, Pixel* out) {
     const int sy = f.origin.y + (y - at.y);
     const Pixel* in = image.row(sy);

@@ -16,6 +16,7 @@
 #include "gfx/ClippedRows.h"
 #include "gfx/Region.h"
 #include "skin/data/SkinModel.h"
+#include "skin/primitives/MaskFrames.h"
 #include "skin/primitives/TsCacheView.h"
 
 namespace tavra {
@@ -41,9 +42,11 @@ void DrawMaskImage(const ClippedRows& target, Point at, int state, const TsCache
 
 // The border widths that fit a rectangle w × h: when the sum of two opposite widths exceeds the
 // size, both lose half the excess and the second (right or bottom) one pixel more for an odd one.
-struct BorderWidths {
-  int left = 0, top = 0, right = 0, bottom = 0;
-};
+// No width is below 0 or beyond the size.
+BorderWidths fitBorderWidths(BorderWidths widths, int width, int height);
 BorderWidths fitBorderWidths(const TsMaskData& mask, int width, int height);
+// The widths DrawBorderMask cuts the mask's frame in `state` by around a w × h rectangle: those
+// of the frame (see frameBorderWidths) fitted to the rectangle; none without a valid frame.
+BorderWidths borderWidthsAround(const SkinModel& model, int maskIndex, int state, Size size);
 
 }  // namespace tavra

@@ -1,6 +1,7 @@
 #include "skin/primitives/MaskCornerRuns.h"
 
 #include <algorithm>
+#include <cassert>
 
 #include "skin/primitives/MaskFrames.h"
 #include "skin/primitives/SkinPixels.h"
@@ -11,8 +12,8 @@ std::vector<Rect> transparentCornerRuns(const SkinModel& model, int maskIndex, S
   std::vector<Rect> runs;
   const MaskFrame frame = maskFrame(model, maskIndex, 0);
   if (!frame.valid()) return runs;
-  const TsMaskData& mask = *frame.mask;
   auto addRuns = [&](int sourceX, int sourceY, int pieceWidth, int rows, int targetX, int targetY) {
+    assert(pictureHolds(*frame.source, Rect::fromSize(sourceX, sourceY, pieceWidth, rows)));
     for (int y = 0; y < rows; ++y) {
       const Pixel* row = frame.source->row(sourceY + y) + sourceX;
       int x = 0;
@@ -27,8 +28,9 @@ std::vector<Rect> transparentCornerRuns(const SkinModel& model, int maskIndex, S
       }
     }
   };
-  const int wl = std::clamp<int>(mask.WL, 0, frame.frameWidth), wr = std::clamp<int>(mask.WR, 0, frame.frameWidth);
-  const int wt = std::clamp<int>(mask.WT, 0, frame.frameHeight), wb = std::clamp<int>(mask.WB, 0, frame.frameHeight);
+  // Widths cut to the frame: every corner lies in it.
+  const BorderWidths w = frameBorderWidths(frame);
+  const int wl = w.left, wr = w.right, wt = w.top, wb = w.bottom;
   const Point o = frame.origin;
   addRuns(o.x, o.y, wl, wt, 0, 0);
   addRuns(o.x + frame.frameWidth - wr, o.y, wr, wt, size.width - wr, 0);

@@ -1,6 +1,7 @@
 #include "skin/primitives/SkinPixels.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 
 namespace tavra {
@@ -26,6 +27,7 @@ Placement place(const Bitmap& source, const Rect& sourceRect, Point at) {
 template <typename Op>
 void combine(const ClippedRows& target, const Bitmap& source, const Placement& p, Op op) {
   if (p.destination.isEmpty()) return;
+  assert(source.bounds().contains(p.source));
   target.forEachSpan(p.destination, [&](int y, int x0, int x1, Pixel* out) {
     const Pixel* in = source.row(p.source.top + (y - p.destination.top)) + p.source.left + (x0 - p.destination.left);
     for (int i = 0; i < x1 - x0; ++i) op(out[i], in[i]);
@@ -108,6 +110,7 @@ void CompositeAlpha(const Rect& targetRect, const Rect& sourceRect, const Clippe
                     const CompositeAlphaOptions& o) {
   const Rect s = sourceRect.intersected(source.bounds());
   if (s.isEmpty()) return;
+  assert(source.bounds().contains(s));
   const Rect imageRect = Rect::fromSize(targetRect.left, targetRect.top, s.width(), s.height()).intersected(targetRect);
   const bool tinted = o.tint != clNone;
   const Color tint = tinted ? resolveColor(o.tint) : 0;

@@ -1,6 +1,7 @@
 #include "skin/primitives/TextureFill.h"
 
 #include <algorithm>
+#include <cassert>
 
 #include "skin/primitives/MaskFrames.h"
 #include "skin/primitives/SkinPixels.h"
@@ -12,6 +13,7 @@ using namespace skinpx;
 void TileImage(const ClippedRows& target, const Rect& r, const Bitmap& source, const Rect& sourceRect) {
   const Rect s = sourceRect.intersected(source.bounds());
   if (s.isEmpty() || s != sourceRect) return;
+  assert(pictureHolds(source, s));
   const int tw = s.width();
   const int th = s.height();
   target.forEachSpan(r, [&](int y, int x0, int x1, Pixel* out) {
@@ -29,6 +31,7 @@ void TileImage(const ClippedRows& target, const Rect& r, const Bitmap& source, c
 void StretchImage(const ClippedRows& target, const Rect& r, const Bitmap& source, const Rect& sourceRect) {
   const Rect s = sourceRect.intersected(source.bounds());
   if (s.isEmpty() || s != sourceRect || r.isEmpty()) return;
+  assert(pictureHolds(source, s));
   const long long sw = s.width(), sh = s.height(), dw = r.width(), dh = r.height();
   target.forEachSpan(r, [&](int y, int x0, int x1, Pixel* out) {
     const Pixel* in = source.row(s.top + static_cast<int>((y - r.top) * sh / dh)) + s.left;
@@ -98,6 +101,7 @@ void FillMaskedTexture(const ClippedRows& target, const Rect& r, const TsCacheVi
   const int right = mode == 0 ? r.right : r.left + wholeColumns * tw;
   const Rect tiled{r.left, r.top, right, r.top + wholeRows * th};
   const Bitmap& image = *f.source;
+  assert(pictureHolds(image, f.rect()) && pictureHolds(image, f.rect().offsetBy(0, th)));
   target.forEachSpan(tiled, [&](int y, int x0, int x1, Pixel* out) {
     const int sy = f.origin.y + (y - r.top) % th;
     const Pixel* in = image.row(sy) + f.origin.x;
