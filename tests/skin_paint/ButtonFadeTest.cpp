@@ -470,6 +470,24 @@ TEST_F(ButtonFadeTest, SpeedButtonStylesSeparatorAndCheck) {
   EXPECT_FALSE(check.checked());
 }
 
+TEST_F(ButtonFadeTest, ASeparatorPastItsParentsPictureTakesTheParentsColourNotTheTransparentOne) {
+  useSkin(0);
+  TsPanel& panel = button<TsPanel>({0, 0, 200, 100});
+  panel.SkinData.setSkinSection("BAR");
+  TsSpeedButton& separator = button<TsSpeedButton>({190, 10, 230, 40}, &panel);  // 30 pixels past the panel
+  separator.setButtonStyle(TsButtonStyle::tbsSeparator);
+  driver.settle();
+  const Bitmap& cache = separator.SkinData.CacheBitmap;
+  ASSERT_EQ(cache.size(), (Size{40, 30}));
+  TsBackgroundInfo info;
+  GetParentBackground(info, panel, false);
+  const TsCacheView view = BackgroundToView(info).offsetBy(190, 10);
+  EXPECT_EQ(cache.colorAt(5, 15), colorFromPixel(*view.pixelAt(5, 15))) << "inside the picture: the parent's pixel";
+  const Color parentColour = ParentColorOf(&panel);
+  ASSERT_NE(parentColour, clFuchsia);
+  EXPECT_TRUE(allOf(cache, {10, 0, 40, 30}, parentColour)) << "past it: the parent's colour";
+}
+
 TEST_F(ButtonFadeTest, TheDropDownPartOpensItsMenuAndShowsItsOwnPress) {
   useSkin(0);
   TPopupMenu& menu = form->make<TPopupMenu>();

@@ -17,16 +17,21 @@ namespace tavra {
 
 namespace {
 
-// The parent's background under the button, or the parent's colour where there is none.
-void copyBackground(Bitmap& cache, const TsCacheView& view, TControl* parent) {
-  if (view.Ready && view.Bitmap) {
-    cache.fill(pixelFromColor(clFuchsia));
-    cache.copyFrom(*view.Bitmap, Rect::fromSize(view.X, view.Y, cache.width(), cache.height()), 0, 0);
-    return;
-  }
+// The parent's background under the button, or the parent's colour where there is none (the
+// skin's global colour when even that is unknown). The colour goes first and the parent's
+// transparent pixels are left out: clFuchsia in the cache would reach the screen as it is.
+void copyBackground(Bitmap& cache, const TsCacheView& view, TControl* parent, Color global) {
   Color c = view.FillColor;
   if (c == clFuchsia) c = ParentColorOf(parent);
+  if (c == clFuchsia) c = global;
   cache.fill(pixelFromColor(resolveColor(c)));
+  if (!view.Ready || !view.Bitmap) return;
+  for (int y = 0; y < cache.height(); ++y) {
+    Pixel* out = cache.row(y);
+    for (int x = 0; x < cache.width(); ++x) {
+      if (const Pixel* v = view.pixelAt(x, y); v && !skinpx::isFuchsia(*v)) out[x] = *v;
+    }
+  }
 }
 
 }  // namespace
@@ -100,10 +105,10 @@ void TsSpeedButton::composeButton() {
   std::optional<DisabledCaption> caption;
   switch (buttonStyle_) {
     case TsButtonStyle::tbsSeparator:
-      copyBackground(cache, view, parent());
+      copyBackground(cache, view, parent(), model.GlobalColor());
       break;
     case TsButtonStyle::tbsDivider: {
-      copyBackground(cache, view, parent());
+      copyBackground(cache, view, parent(), model.GlobalColor());
       const int divider = model.FindMaskExact("DIVIDER", "BORDERSMASK");
       const MaskFrame f = maskFrame(model, divider, 0);
       if (f.valid()) {

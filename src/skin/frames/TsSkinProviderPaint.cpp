@@ -213,8 +213,10 @@ void TsSkinProvider::paintMenuBar() {
     Canvas::StateSaver saver(c);
     if (skinner && skinner->drawBarItem(item, c, r, itemState)) continue;
     // Plainly: the caption in the skin's menu colours, the chosen item on the highlight colour.
+    // An item that is not chosen takes the line's font colour whether the form is active or not,
+    // as the menu skinner draws it; hot colours belong to the chosen item, which has its own.
     Color text = model.GlobalFontColor();
-    if (model.IsValidSection(section)) text = resolveColor(model.Sections[static_cast<size_t>(section)].FontColor[state() ? 0 : 0]);
+    if (model.IsValidSection(section)) text = resolveColor(model.Sections[static_cast<size_t>(section)].FontColor[0]);
     if (itemState.selected) {
       c.fillRect(r, model.MenuHighlightColor());
       text = model.MenuHighlightTextColor();
