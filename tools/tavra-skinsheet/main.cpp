@@ -36,12 +36,22 @@ constexpr int kScale = 4;  // thumbnails are a quarter of the window's size
 
 Rect screenRectOf(const TControl& form) { return Rect{form.left(), form.top(), form.left() + form.width(), form.top() + form.height()}; }
 
+// Changes the skin as the covers menu does. A skin that fails to load leaves the skin in use, as
+// in the program; the error the program would show in its box is printed.
+void chooseSkin(TsSkinManager& sm, const std::string& name) {
+  try {
+    sm.setSkinName(name);
+  } catch (const std::exception& e) {
+    std::cerr << "tavra-skinsheet: skin " << name << ": " << e.what() << "\n";
+  }
+}
+
 // Each skin in turn, the window `form` photographed after the skin has settled.
 Bitmap sheetOf(HeadlessDriver& d, TsSkinManager& sm, const TControl& form) {
   const Rect r = screenRectOf(form);
   ContactSheet sheet(kColumns, r.width() / kScale, r.height() / kScale, static_cast<int>(kCovers.size()));
   for (size_t i = 0; i < kCovers.size(); ++i) {
-    sm.setSkinName(kCovers[i]);
+    chooseSkin(sm, kCovers[i]);
     d.settle();
     d.advance(400);  // fades and animations come to rest
     const Bitmap screen = d.screenshot();
@@ -54,7 +64,7 @@ Bitmap sheetOf(HeadlessDriver& d, TsSkinManager& sm, const TControl& form) {
 
 // The window `form` at full size in the skin `name`.
 Bitmap fullSizeOf(HeadlessDriver& d, TsSkinManager& sm, const TControl& form, const std::string& name) {
-  sm.setSkinName(name);
+  chooseSkin(sm, name);
   d.settle();
   d.advance(400);
   return d.screenshot().copy(screenRectOf(form));
