@@ -36,6 +36,37 @@ class ThrowingForm : public TForm {
   std::vector<std::string> steps;
 };
 
+// A form whose creation handler fails while the program creates its forms: the error box waits
+// until the main form shows, when every form exists, since the box's loop runs the timers of the
+// forms created before it.
+class FailingCreationForm : public TForm {
+ public:
+  explicit FailingCreationForm(TComponent* owner) : TForm(owner) {
+    OnCreate = [](TComponent&) { throw Exception("Обложка не загружена"); };
+  }
+};
+
+TEST_F(FrameworkTest, AnErrorFromCreatingTheFormsWaitsForTheMainForm) {
+  driver.app().setTitle("Tavra");
+  TForm& first = driver.app().CreateForm<TForm>();
+  first.setBounds(10, 10, 200, 100);
+  driver.app().CreateForm<FailingCreationForm>();
+  driver.app().CreateForm<TForm>();
+  EXPECT_TRUE(driver.boxes.empty());
+
+  bool mainFormShownDuringTheBox = false;
+  driver.setWhileBoxOpen([&](const RecordedBox&) { mainFormShownDuringTheBox = first.visible(); });
+  driver.app().ShowMainForm();
+  ASSERT_EQ(driver.boxes.size(), 1u);
+  EXPECT_EQ(driver.boxes[0].text, "Обложка не загружена.");
+  EXPECT_EQ(driver.boxes[0].caption, "Tavra");
+  EXPECT_TRUE(mainFormShownDuringTheBox);
+
+  // Once the main form shows, a failing creation reports at once.
+  driver.app().CreateForm<FailingCreationForm>();
+  EXPECT_EQ(driver.boxes.size(), 2u);
+}
+
 TEST_F(FrameworkTest, AnErrorEscapingAHandlerEndsItAndShowsTheErrorBox) {
   driver.app().setTitle("Tavra");
   ThrowingForm& f = makeForm<ThrowingForm>();

@@ -7,7 +7,7 @@ namespace tavra {
 
 void startProgram(HeadlessDriver& driver) {
   createProgramWindows(driver.app());
-  if (TCustomForm* main = driver.app().MainForm()) main->Show();
+  driver.app().ShowMainForm();
   driver.settle();
 }
 

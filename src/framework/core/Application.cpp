@@ -47,8 +47,16 @@ TApplication& Application() {
   return *gApplication;
 }
 
-void TApplication::Run() {
+void TApplication::ShowMainForm() {
+  mainFormShown_ = true;
   if (mainForm_) mainForm_->Show();
+  std::vector<std::string> held = std::move(heldErrors_);
+  heldErrors_.clear();
+  for (const std::string& message : held) HandleException(Exception(message));
+}
+
+void TApplication::Run() {
+  ShowMainForm();
   WindowSystem::instance().run();
 }
 

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "framework/core/Component.h"
 #include "framework/core/Form.h"
@@ -60,13 +61,21 @@ class TApplication : public TComponent {
     try {
       ref.finishCreation();
     } catch (const std::exception& e) {
-      HandleException(e);
+      // Before the main form shows, a box's loop would run the timers of forms created so far
+      // while the later ones do not exist yet: the error waits for ShowMainForm.
+      if (mainFormShown_) {
+        HandleException(e);
+      } else {
+        heldErrors_.push_back(e.what());
+      }
     }
     if (!mainForm_) mainForm_ = &ref;
     return ref;
   }
 
-  // Shows the main form and runs the event loop until Terminate.
+  // Shows the main form, then the errors that escaped the creation of forms before it showed.
+  void ShowMainForm();
+  // ShowMainForm, then the event loop until Terminate.
   void Run();
   void Terminate();
   bool Terminated() const;
@@ -111,6 +120,8 @@ class TApplication : public TComponent {
  private:
   std::string title_;
   TCustomForm* mainForm_ = nullptr;
+  bool mainFormShown_ = false;
+  std::vector<std::string> heldErrors_;
   TControl* mouseControl_ = nullptr;
   std::vector<std::function<void(const MessageBoxInfo&)>> boxObservers_;
   std::unique_ptr<HintController> hints_;
