@@ -1,5 +1,7 @@
-// Menus: the bar in the frame, opening and choosing with the mouse and the keyboard, submenus,
-// timers in the menu loop, owner drawing, hints of items, columns and scrolling, popup menus.
+// Menus: the bar in the frame and its lines in a narrow window, opening and choosing with the
+// mouse and the keyboard, submenus, timers in the menu loop, owner drawing, hints of items,
+// columns and scrolling, popup menus, shortcuts.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -10,6 +12,7 @@
 #include "framework/menus/MenuTracker.h"
 #include "framework/menus/PopupMenu.h"
 #include "framework/core/Timer.h"
+#include "gfx/Canvas.h"
 #include "winsys/ClassicFrame.h"
 #include "winsys/Keys.h"
 
@@ -385,6 +388,155 @@ TEST_F(MenuTest, APopupMenuShowsAtAPointAndChooses) {
   f.clicks.clear();
   popup.Popup(1020, 760);
   EXPECT_TRUE(commands().empty());
+}
+
+TEST_F(MenuTest, ANarrowWindowsBarWrapsAndClicksAndKeysFollowItsLines) {
+  MenuForm& f = form();
+  TMenuItem* help = f.item(f.menu->Items(), "Справка");
+  f.item(*help, "О программе");
+  MenuBar& bar = f.menuBar();
+  ASSERT_EQ(bar.lineCount(), 1);
+  std::vector<int> widths;
+  for (int i = 0; i < 4; ++i) widths.push_back(bar.itemRect(i).width());
+  const int clientTop = f.window()->clientRect().top;
+  const int clientHeight = f.clientHeight();
+  // One pixel too narrow for the first three: the third starts the second line, the fourth
+  // follows it there.
+  const int narrow = widths[0] + widths[1] + widths[2] - 1;
+  f.setBounds(f.left(), f.top(), f.width() - f.clientWidth() + narrow, f.height());
+  ASSERT_EQ(f.clientWidth(), narrow);
+  EXPECT_EQ(bar.lineCount(), 2);
+  const int line = MenuBar::lineHeight();
+  EXPECT_EQ(bar.height(), 2 * line + 1);
+  EXPECT_EQ(f.window()->clientRect().top, clientTop + line) << "the frame grew by a line";
+  EXPECT_EQ(f.clientHeight(), clientHeight - line);
+  const Rect barRect = bar.barRect();
+  const Rect expected[] = {Rect::fromSize(barRect.left, barRect.top, widths[0], line),
+                           Rect::fromSize(barRect.left + widths[0], barRect.top, widths[1], line),
+                           Rect::fromSize(barRect.left, barRect.top + line, widths[2], line),
+                           Rect::fromSize(barRect.left + widths[2], barRect.top + line, widths[3], line)};
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(bar.itemRect(i), expected[i]) << i;
+    const Point p = f.barItem(i);
+    EXPECT_EQ(bar.itemAtScreen(p), i);
+    EXPECT_EQ(f.window()->send(WM_NCHITTEST, 0, makeLParam(p.x, p.y)), HTMENU) << i;
+  }
+  // A click on the second line chooses the item drawn there (the release comes inside the loop).
+  driver.moveTo(f.barItem(2));
+  driver.backend().inject(InputEvent::mouse(InputEvent::Kind::MouseDown, f.barItem(2)));
+  driver.backend().inject(InputEvent::mouse(InputEvent::Kind::MouseUp, f.barItem(2)));
+  driver.settle();
+  EXPECT_EQ(commands(), (std::vector<std::string>{"Выход"}));
+  // Its menu opens under the item's own line, from the mouse and from the keyboard.
+  for (bool keyboard : {false, true}) {
+    f.clicks.clear();
+    Rect popup;
+    driver.whenMenuOpen([&] {
+      popup = level(0)->screenRect();
+      driver.click(itemPoint(0, 1));  // О программе
+    });
+    if (keyboard) {
+      for (unsigned key : {static_cast<unsigned>(VK_F10), static_cast<unsigned>(VK_LEFT), static_cast<unsigned>(VK_DOWN)}) {
+        driver.backend().inject(InputEvent::keyEvent(InputEvent::Kind::KeyDown, key));
+      }
+      driver.settle();
+    } else {
+      driver.click(f.barItem(3));
+    }
+    const Rect item = bar.itemScreenRect(3);
+    EXPECT_EQ(popup.topLeft(), (Point{item.left, item.bottom})) << (keyboard ? "keys" : "mouse");
+    EXPECT_EQ(f.clicks.back(), "О программе");
+  }
+}
+
+TEST_F(MenuTest, ShortCutsReadAsMenusShowThemAndMatchOnlyTheirModifiers) {
+  const std::pair<TShortCut, const char*> texts[] = {
+      {{VK_C, ssCtrl}, "Ctrl+C"},          {{VK_F4, ssAlt}, "Alt+F4"},   {{VK_LEFT, ssAlt}, "Alt+Left"},
+      {{VK_0, ssCtrl}, "Ctrl+0"},          {{VK_Z, ssCtrl | ssShift}, "Ctrl+Shift+Z"},
+      {{VK_DELETE, 0}, "Del"},             {{VK_F1 + 11, 0}, "F12"},      {{}, ""}};
+  for (const auto& [shortCut, text] : texts) EXPECT_EQ(ShortCutToText(shortCut), text) << text;
+  const TShortCut copy{VK_C, ssCtrl};
+  EXPECT_TRUE(copy.matches(VK_C, ssCtrl | ssLeft)) << "a held mouse button is not a modifier";
+  EXPECT_FALSE(copy.matches(VK_C, ssCtrl | ssShift));
+  EXPECT_FALSE(copy.matches(VK_C, 0));
+  EXPECT_FALSE(copy.matches(VK_A, ssCtrl));
+  EXPECT_FALSE(TShortCut{}.matches(0, 0));
+}
+
+TEST_F(MenuTest, AShortCutChoosesItsItemAfterItsParentsUnlessOneIsDisabled) {
+  MenuForm& f = form();
+  f.bold->setShortCut({VK_Z, ssCtrl});  // Правка ▸ Формат ▸ Жирный
+  EXPECT_EQ(f.menu->FindShortCut(VK_Z, ssCtrl), f.bold);
+  EXPECT_TRUE(f.menu->IsShortCut(VK_Z, ssCtrl));
+  EXPECT_EQ(f.clicks, (std::vector<std::string>{"&Правка", "Формат", "Жирный"}));
+  struct Case {
+    const char* what;
+    std::function<void()> change;
+  };
+  const Case blocked[] = {{"the item disabled", [&] { f.bold->setEnabled(false); }},
+                          {"a parent disabled", [&] { f.format->setEnabled(false); }},
+                          {"the item hidden", [&] { f.bold->setVisible(false); }},
+                          {"other modifiers", [&] { f.bold->setShortCut({VK_Z, ssCtrl | ssShift}); }}};
+  for (const Case& c : blocked) {
+    c.change();
+    f.clicks.clear();
+    EXPECT_FALSE(f.menu->IsShortCut(VK_Z, ssCtrl)) << c.what;
+    EXPECT_TRUE(f.clicks.empty()) << c.what;
+    for (TMenuItem* i : {f.bold, f.format}) {
+      i->setEnabled(true);
+      i->setVisible(true);
+    }
+    f.bold->setShortCut({VK_Z, ssCtrl});
+  }
+  // A popup menu brings its items up to date first, as it does before it shows.
+  TPopupMenu& popup = f.make<TPopupMenu>();
+  TMenuItem* copy = f.item(popup.Items(), "Копировать");
+  copy->setShortCut({VK_C, ssCtrl});
+  copy->setEnabled(false);
+  popup.OnPopup = [&](TComponent&) { copy->setEnabled(true); };
+  f.clicks.clear();
+  EXPECT_TRUE(popup.IsShortCut(VK_C, ssCtrl));
+  EXPECT_EQ(f.clicks, (std::vector<std::string>{"Копировать"}));
+}
+
+TEST_F(MenuTest, AnItemsShortCutWidensItAndEndsAtTheArrowColumn) {
+  MenuForm& f = form();
+  Bitmap scratch(1, 1);
+  Canvas measure(scratch);
+  measure.setFont(systemFont());
+  auto widthOf = [&](TMenuItem& item) {
+    int w = 0, h = 0;
+    item.MeasureItem(measure, w, h, false);
+    return w;
+  };
+  const int plain = widthOf(*f.cut);
+  f.cut->setShortCut({VK_X, ssCtrl});
+  EXPECT_GE(widthOf(*f.cut), plain + measure.textWidth("Ctrl+X")) << "the caption and the shortcut both fit";
+  // Drawn in a row wider than either needs, the shortcut's ink ends at the arrow column, whatever
+  // its length; without one the ink stops with the caption.
+  f.open->setShortCut({VK_V, ssCtrl | ssShift});
+  const int row = 260;
+  auto inkRight = [&](TMenuItem& item) {
+    Bitmap b(row, 20);
+    b.fill(pixelFromColor(systemColor(SysColor::Menu)));
+    Canvas c(b);
+    item.DrawItem(c, b.bounds(), 0, false);
+    c.syncPixels();
+    int right = -1;
+    for (int y = 0; y < b.height(); ++y) {
+      for (int x = 0; x < b.width(); ++x) {
+        const Color p = b.colorAt(x, y);
+        if (redOf(p) + greenOf(p) + blueOf(p) < 3 * 100) right = std::max(right, x + 1);
+      }
+    }
+    return right;
+  };
+  constexpr int kArrowColumn = 20;
+  for (TMenuItem* item : {f.cut, f.open}) {
+    EXPECT_LE(inkRight(*item), row - kArrowColumn) << item->caption();
+    EXPECT_GE(inkRight(*item), row - kArrowColumn - 2) << item->caption();
+  }
+  EXPECT_LT(inkRight(*f.print), row / 2);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -628,6 +629,59 @@ TEST_F(WebBrowserTest, ContextMenuOffersHistoryCopyFindAndZoom) {
   settle();
   EXPECT_EQ(viewer().requestedPath(), first);
   menu.Items().items(6)->Click();
+  EXPECT_TRUE(viewer().findBar()->visible());
+}
+
+TEST_F(WebBrowserTest, EveryShortCutTheContextMenuShowsChoosesItsItem) {
+  std::string first = write("one.mht", "<p>Первая страница</p>");
+  viewer().Navigate(first);
+  settle();
+  std::string second = write("two.mht", "<p>Вторая страница</p>");
+  viewer().Navigate(second);
+  settle();
+  viewer().setZoom(150);
+  viewer().setFocus();
+  // Each row's key, pressed in the viewer, chooses the item that shows it; the order makes every
+  // item enabled when its turn comes (back before forward, select before copy, find last: it
+  // takes the focus).
+  struct Row {
+    const char* caption;
+    const char* shown;
+    unsigned key;
+    unsigned modifiers;
+  };
+  const Row rows[] = {{"Назад", "Alt+Left", VK_LEFT, kModAlt},        {"Вперёд", "Alt+Right", VK_RIGHT, kModAlt},
+                      {"Выделить всё", "Ctrl+A", VK_A, kModControl},  {"Копировать", "Ctrl+C", VK_C, kModControl},
+                      {"100 %", "Ctrl+0", VK_0, kModControl},         {"Найти…", "Ctrl+F", 0x46, kModControl}};
+  std::vector<TMenuItem*> withShortCuts;
+  std::function<void(TMenuItem&)> collect = [&](TMenuItem& parent) {
+    for (int i = 0; i < parent.count(); ++i) {
+      if (!parent.items(i)->shortCut().empty()) withShortCuts.push_back(parent.items(i));
+      collect(*parent.items(i));
+    }
+  };
+  collect(viewer().contextMenu().Items());
+  ASSERT_EQ(withShortCuts.size(), std::size(rows)) << "every shown shortcut is in the table";
+  std::vector<std::string> chosen;
+  for (TMenuItem* item : withShortCuts) {
+    item->OnClick = [&chosen, item, click = item->OnClick](TComponent& sender) {
+      chosen.push_back(item->caption());
+      click(sender);
+    };
+  }
+  for (const Row& row : rows) {
+    auto it = std::find_if(withShortCuts.begin(), withShortCuts.end(), [&](TMenuItem* i) { return i->caption() == row.caption; });
+    ASSERT_NE(it, withShortCuts.end()) << row.caption;
+    EXPECT_EQ((*it)->shortCutText(), row.shown);
+    chosen.clear();
+    key(row.key, row.modifiers);
+    settle();
+    EXPECT_EQ(chosen, (std::vector<std::string>{row.caption})) << row.shown;
+  }
+  // What the items did.
+  EXPECT_EQ(viewer().requestedPath(), second);
+  EXPECT_EQ(ws_->clipboardText(), "Вторая страница");
+  EXPECT_EQ(viewer().zoom(), 100);
   EXPECT_TRUE(viewer().findBar()->visible());
 }
 

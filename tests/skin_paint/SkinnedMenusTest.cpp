@@ -1,10 +1,14 @@
 // The menu skinner: item kinds and their measures, the menu background with its icon column and
 // the popup window's shape, the handlers it installs and removes, and how popup items look
-// (disabled items, right-aligned captions, separators, caption items, system-menu glyphs).
+// (disabled items, right-aligned captions and shortcuts, separators, caption items, system-menu
+// glyphs).
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iterator>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "PaintFixtures.h"
 #include "driver/harness/HeadlessDriver.h"
@@ -20,6 +24,7 @@
 #include "skin/menus/SystemMenuGlyph.h"
 #include "skin/menus/TsSkinableMenus.h"
 #include "skin/primitives/UpwardText.h"
+#include "winsys/Keys.h"
 #include "winsys/SystemMetrics.h"
 #include "winsys/WindowSystem.h"
 
@@ -117,6 +122,20 @@ class SkinnedMenusTest : public ::testing::Test {
     Canvas c(scratch);
     c.setFont(systemFont());
     return static_cast<int>(std::lround(1.25 * c.textExtent("W").height));
+  }
+  // The first and last columns with dark (text) pixels; (width, -1) without any.
+  static std::pair<int, int> inkColumns(const Bitmap& b) {
+    int first = b.width(), last = -1;
+    for (int y = 0; y < b.height(); ++y) {
+      for (int x = 0; x < b.width(); ++x) {
+        const Color c = b.colorAt(x, y);
+        if (redOf(c) < 100 && greenOf(c) < 100 && blueOf(c) < 100) {
+          first = std::min(first, x);
+          last = std::max(last, x);
+        }
+      }
+    }
+    return {first, last};
   }
   static int textWidth(const std::string& text) {
     Bitmap scratch(1, 1);
@@ -368,19 +387,6 @@ TEST_F(SkinnedMenusTest, BackspaceCaptionIsRightAlignedWithSixBlanks) {
   TMenuItem& right = add("\bAbc");
   skinner->ApplyToMenus(true);
   const int width = 200;
-  auto inkColumns = [](const Bitmap& b) {
-    int first = b.width(), last = -1;
-    for (int y = 0; y < b.height(); ++y) {
-      for (int x = 0; x < b.width(); ++x) {
-        const Color c = b.colorAt(x, y);
-        if (redOf(c) < 100 && greenOf(c) < 100 && blueOf(c) < 100) {
-          first = std::min(first, x);
-          last = std::max(last, x);
-        }
-      }
-    }
-    return std::pair{first, last};
-  };
   const auto [leftFirst, leftLast] = inkColumns(draw(left, 0, width));
   const int textLeft = 16 + 2 * skinner->Margin + skinner->Spacing;
   EXPECT_GE(leftFirst, textLeft);
@@ -390,6 +396,35 @@ TEST_F(SkinnedMenusTest, BackspaceCaptionIsRightAlignedWithSixBlanks) {
   EXPECT_LE(rightLast, textRight);
   EXPECT_GT(rightLast, textRight - 4);
   EXPECT_EQ(rightLast - rightFirst, leftLast - leftFirst) << "the same text, moved";
+}
+
+TEST_F(SkinnedMenusTest, ShortCutIsMeasuredWithTheCaptionAndWrittenRightAligned) {
+  struct Row {
+    const char* caption;
+    TShortCut keys;
+    const char* text;
+  };
+  const Row rows[] = {{"Копировать", {VK_C, ssCtrl}, "Ctrl+C"}, {"Закрыть", {VK_F4, ssAlt}, "Alt+F4"}, {"Назад", {VK_LEFT, ssAlt}, "Alt+Left"}};
+  std::vector<TMenuItem*> items;
+  for (const Row& row : rows) {
+    items.push_back(&add(row.caption));
+    items.back()->setShortCut(row.keys);
+  }
+  skinner->ApplyToMenus(true);
+  const int width = 220;
+  const int textLeft = 16 + 2 * skinner->Margin + skinner->Spacing;
+  for (size_t i = 0; i < std::size(rows); ++i) {
+    const Row& row = rows[i];
+    EXPECT_EQ(measure(*items[i]).width, 2 * 16 + textWidth(std::string(row.caption) + row.text) + 3 * skinner->Margin + skinner->Spacing)
+        << row.text;
+    // The caption where it always is; the shortcut's last ink 8 pixels before the row's end,
+    // whatever its length.
+    const auto [first, last] = inkColumns(draw(*items[i], 0, width));
+    EXPECT_GE(first, textLeft) << row.text;
+    EXPECT_LT(first, textLeft + 3) << row.text;
+    EXPECT_LE(last, width - 8 - 1) << row.text;
+    EXPECT_GE(last, width - 8 - 3) << row.text;
+  }
 }
 
 TEST_F(SkinnedMenusTest, SeparatorWithoutDividerSectionIsAnEtchedLine) {

@@ -6,6 +6,7 @@
 #include "driver/program/CoversScenario.h"
 #include "driver/fixtures/FixtureSkin.h"
 #include "driver/program/HintsScenario.h"
+#include "driver/program/MenusScenario.h"
 #include "driver/program/FramesScenario.h"
 #include "driver/program/ProgramStart.h"
 #include "driver/program/StatesScenario.h"
@@ -198,6 +199,7 @@ const std::vector<Scenario>& scenarios() {
       {"buttons", "the main window's buttons hot, pressed, focused and disabled in three skins; the testing window's", buttons},
       {"hints", "the help menu, the system menu and the hints of a button, the tree and a testing window field in three skins", hintsScenario},
       {"frames", "every window and two message boxes in three skins, active and inactive", framesScenario},
+      {"menus", "the page's context menu with its zoom submenu, the system menu and a narrow window's bar on two lines, in three skins", menusScenario},
   };
   return list;
 }

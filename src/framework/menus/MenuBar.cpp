@@ -1,5 +1,7 @@
 #include "framework/menus/MenuBar.h"
 
+#include <limits>
+
 #include "framework/core/Form.h"
 #include "framework/menus/MainMenu.h"
 #include "framework/menus/MenuTracker.h"
@@ -15,9 +17,41 @@ void MenuBar::setMenu(TMainMenu* menu) {
   open_ = false;
 }
 
-int MenuBar::height() const {
+int MenuBar::lineHeight() { return systemMetric(Metric::MenuBarHeight) - 1; }
+
+int MenuBar::layoutWidth() const {
+  const Window* w = form_.window();
+  return w ? w->clientRect().width() : std::numeric_limits<int>::max();
+}
+
+std::vector<Rect> MenuBar::layout(int width) const {
+  std::vector<Rect> rects;
+  const int line = lineHeight();
+  int x = 0, y = 0;
+  for (int w : itemWidths()) {
+    // The first item of a line stays on it however wide it is.
+    if (x > 0 && x + w > width) {
+      x = 0;
+      y += line;
+    }
+    rects.push_back(Rect::fromSize(x, y, w, line));
+    x += w;
+  }
+  return rects;
+}
+
+int MenuBar::heightFor(int width) const {
   if (!menu_ || menu_->Items().visibleItems().empty()) return 0;
-  return systemMetric(Metric::MenuBarHeight);
+  const std::vector<Rect> rects = layout(width);
+  const int lines = rects.empty() ? 1 : rects.back().bottom / lineHeight();
+  return lines * lineHeight() + 1;
+}
+
+int MenuBar::height() const { return heightFor(layoutWidth()); }
+
+int MenuBar::lineCount() const {
+  const int h = height();
+  return h > 0 ? (h - 1) / lineHeight() : 0;
 }
 
 Rect MenuBar::barRect() const {
@@ -48,12 +82,10 @@ std::vector<int> MenuBar::itemWidths() const {
 
 Rect MenuBar::itemRect(int index) const {
   Rect bar = barRect();
-  std::vector<int> widths = itemWidths();
-  if (bar.isEmpty() || index < 0 || index >= static_cast<int>(widths.size())) return {};
-  int x = bar.left;
-  for (int i = 0; i < index; ++i) x += widths[static_cast<size_t>(i)];
-  // The bar's last row is a line of the bar's colour under the items.
-  return {x, bar.top, x + widths[static_cast<size_t>(index)], bar.bottom - 1};
+  if (bar.isEmpty() || index < 0) return {};
+  const std::vector<Rect> rects = layout(bar.width());
+  if (index >= static_cast<int>(rects.size())) return {};
+  return rects[static_cast<size_t>(index)].offsetBy(bar.left, bar.top);
 }
 
 Rect MenuBar::itemScreenRect(int index) const {
@@ -63,10 +95,11 @@ Rect MenuBar::itemScreenRect(int index) const {
 }
 
 int MenuBar::itemAt(Point p) const {
-  if (!barRect().contains(p)) return -1;
-  int n = static_cast<int>(items().size());
-  for (int i = 0; i < n; ++i) {
-    if (itemRect(i).contains(p)) return i;
+  Rect bar = barRect();
+  if (!bar.contains(p)) return -1;
+  const std::vector<Rect> rects = layout(bar.width());
+  for (int i = 0; i < static_cast<int>(rects.size()); ++i) {
+    if (rects[static_cast<size_t>(i)].offsetBy(bar.left, bar.top).contains(p)) return i;
   }
   return -1;
 }
@@ -106,14 +139,15 @@ void MenuBar::paint(Canvas& c) const {
   c.fillRect(bar, systemColor(SysColor::MenuBar));
   c.setFont(systemFont());
   std::vector<TMenuItem*> list = items();
-  for (int i = 0; i < static_cast<int>(list.size()); ++i) {
+  const std::vector<Rect> rects = layout(bar.width());
+  for (int i = 0; i < static_cast<int>(list.size()) && i < static_cast<int>(rects.size()); ++i) {
     TMenuItem* item = list[static_cast<size_t>(i)];
     TOwnerDrawState state = 0;
     if (i == selected_) state |= open_ ? odSelected : odHotLight;
     if (!item->enabled()) state |= odDisabled | odGrayed;
     if (!showAccelerators_) state |= odNoAccel;
     Canvas::StateSaver itemSaver(c);
-    item->DrawItem(c, itemRect(i), state, true);
+    item->DrawItem(c, rects[static_cast<size_t>(i)].offsetBy(bar.left, bar.top), state, true);
   }
 }
 
@@ -123,8 +157,9 @@ bool MenuBar::handleMessage(TMessage& m, const std::function<void(TMessage&)>& c
   switch (m.Msg) {
     case WM_NCCALCSIZE: {
       callDefault(m);
+      // The lines of the bar follow the width the client area is getting.
       auto* r = reinterpret_cast<Rect*>(m.LParam_);
-      r->top = std::min(r->bottom, r->top + h);
+      r->top = std::min(r->bottom, r->top + heightFor(r->width()));
       return true;
     }
     case WM_NCHITTEST: {

@@ -1,6 +1,7 @@
 #pragma once
-// A form's menu bar: one line of the main menu's top-level items in the form's non-client area
-// under the caption. It adds its height to the frame (WM_NCCALCSIZE), answers HTMENU to hit
+// A form's menu bar: the main menu's top-level items in the form's non-client area under the
+// caption, in as many lines as the window's width needs (an item that would pass the right edge
+// starts a new line). It adds its height to the frame (WM_NCCALCSIZE), answers HTMENU to hit
 // tests, paints itself after the frame, and starts the menu loop on a press, on Alt or F10 and
 // on Alt with an item's accelerator.
 #include <functional>
@@ -22,8 +23,13 @@ class MenuBar {
   TCustomForm& form() const { return form_; }
   TMainMenu* menu() const { return menu_; }
   void setMenu(TMainMenu* menu);
-  // The bar's height: the menu bar line when there is an item to show, 0 otherwise.
+  // The bar's height: its lines, each lineHeight() high, and a row of the bar's colour under
+  // them; 0 when there is no item to show.
   int height() const;
+  // The lines the items take in the window's width (0 without an item to show).
+  int lineCount() const;
+  // One line of items: the system's menu bar height less the row under the bar.
+  static int lineHeight();
   // Window coordinates.
   Rect barRect() const;
   std::vector<TMenuItem*> items() const;
@@ -46,6 +52,11 @@ class MenuBar {
 
  private:
   std::vector<int> itemWidths() const;
+  // The items' rectangles relative to the bar's top-left in a bar `width` wide.
+  std::vector<Rect> layout(int width) const;
+  // The width the items are laid out in: the window's client width (unbounded without a window).
+  int layoutWidth() const;
+  int heightFor(int width) const;
   void invalidate() const;
 
   TCustomForm& form_;

@@ -19,6 +19,7 @@ constexpr int kGlyphMargin = 3;     // on each side of the picture column
 constexpr int kTextGap = 2;         // between the picture column and the caption
 constexpr int kArrowColumn = 20;    // right of the caption: the submenu arrow
 constexpr int kBarItemPadding = 6;  // on each side of a bar item's caption
+constexpr int kShortCutGap = 12;    // at least between the caption and the shortcut
 
 Color sys(SysColor c) { return systemColor(c); }
 
@@ -104,6 +105,12 @@ void TMenuItem::setBitmap(Bitmap b) {
 void TMenuItem::setImageIndex(int index) {
   if (index == imageIndex_) return;
   imageIndex_ = index;
+  changed();
+}
+
+void TMenuItem::setShortCut(const TShortCut& shortCut) {
+  if (shortCut == shortCut_) return;
+  shortCut_ = shortCut;
   changed();
 }
 
@@ -224,7 +231,9 @@ void TMenuItem::measureDefault(Canvas& c, int& width, int& height, bool topLevel
     return;
   }
   int column = std::max(kMinGlyphColumn, glyph.width) + 2 * kGlyphMargin;
-  width = column + kTextGap + text.width() + kArrowColumn;
+  const std::string keys = shortCutText();
+  const int keysWidth = keys.empty() ? 0 : kShortCutGap + c.textWidth(keys);
+  width = column + kTextGap + text.width() + keysWidth + kArrowColumn;
   height = std::max({kMinItemHeight, text.height() + 4, glyph.height + 4});
 }
 
@@ -309,12 +318,17 @@ void TMenuItem::drawDefault(Canvas& c, const Rect& rect, TOwnerDrawState state, 
   Rect text{rect.left + columnWidth + kTextGap, rect.top, rect.right - kArrowColumn, rect.bottom};
   unsigned flags = DT_SINGLELINE | DT_VCENTER | DT_EXPANDTABS | prefix;
   Color ink = selected ? sys(SysColor::HighlightText) : sys(SysColor::MenuText);
-  if (disabled && !selected) {
-    DrawDisabledText(c, caption_, text, flags);
-  } else {
-    c.setTextColor(disabled ? sys(SysColor::GrayText) : ink);
-    c.drawText(caption_, text, flags);
-  }
+  auto write = [&](const std::string& s, unsigned f) {
+    if (disabled && !selected) {
+      DrawDisabledText(c, s, text, f);
+    } else {
+      c.setTextColor(disabled ? sys(SysColor::GrayText) : ink);
+      c.drawText(s, text, f);
+    }
+  };
+  write(caption_, flags);
+  // The shortcut ends where the arrow column begins, so the shortcuts of a menu line up.
+  if (const std::string keys = shortCutText(); !keys.empty()) write(keys, DT_RIGHT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
   if (hasSubmenu()) {
     // A 4 × 7 arrow pointing right.
     Color arrow = disabled ? sys(SysColor::GrayText) : ink;

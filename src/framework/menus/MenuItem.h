@@ -1,7 +1,7 @@
 #pragma once
 // A menu item: caption ("-" for a separator, "&" before the accelerator letter), hint, picture
-// (its own bitmap or an image of the menu's image list), state flags, a column break, and its
-// own items, which make it a submenu. Items are components owned by their form; the menu
+// (its own bitmap or an image of the menu's image list), shortcut, state flags, a column break,
+// and its own items, which make it a submenu. Items are components owned by their form; the menu
 // structure is kept apart from ownership, as items are added to a parent item. When the menu
 // is owner-drawn, the measure and draw events replace the framework's own look.
 #include <functional>
@@ -10,6 +10,7 @@
 
 #include "framework/core/Component.h"
 #include "framework/core/Control.h"
+#include "framework/menus/ShortCut.h"
 #include "gfx/Bitmap.h"
 #include "gfx/Canvas.h"
 
@@ -66,6 +67,11 @@ class TMenuItem : public TComponent {
   void setBitmap(Bitmap b);
   int imageIndex() const { return imageIndex_; }
   void setImageIndex(int index);
+  // The key that chooses the item from outside the menu (TMenu::IsShortCut); its text is shown
+  // right-aligned in the item's row.
+  const TShortCut& shortCut() const { return shortCut_; }
+  void setShortCut(const TShortCut& shortCut);
+  std::string shortCutText() const { return ShortCutToText(shortCut_); }
   // Images for the items of this item's submenu (else the menu's).
   TImageList* subMenuImages() const { return subMenuImages_; }
   void setSubMenuImages(TImageList* images);
@@ -124,6 +130,7 @@ class TMenuItem : public TComponent {
   TMenuBreak break_ = TMenuBreak::mbNone;
   Bitmap bitmap_;
   int imageIndex_ = -1;
+  TShortCut shortCut_;
   TImageList* subMenuImages_ = nullptr;
   TMenuItem* parent_ = nullptr;
   std::vector<TMenuItem*> items_;

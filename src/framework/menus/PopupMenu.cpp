@@ -9,4 +9,8 @@ void TPopupMenu::Popup(int x, int y) {
   MenuTracker::trackPopup(Items(), {x, y});
 }
 
+void TPopupMenu::prepareShortCut() {
+  if (OnPopup) OnPopup(*this);
+}
+
 }  // namespace tavra

@@ -18,6 +18,10 @@ class TPopupMenu : public TMenu {
 
   TNotifyEvent OnPopup;
 
+ protected:
+  // OnPopup runs before a shortcut is checked, so the items' state is as the menu would show it.
+  void prepareShortCut() override;
+
  private:
   TComponent* popupComponent_ = nullptr;
 };

@@ -17,7 +17,9 @@
 //   Finding: Ctrl+F opens a find bar at the bottom; matches are marked as the text is typed
 //   (letter case ignored, Ё as Е), Enter or F3 goes to the next, Shift+F3 to the previous, Esc
 //   closes it.
-//   A context menu on the page: back, forward, copy, select all, find, zoom.
+//   A context menu on the page: back, forward, copy, select all, find, zoom; its items show their
+//   keys (Alt+Left, Alt+Right, Ctrl+C, Ctrl+A, Ctrl+F, and Ctrl+0 on "100 %"), and those keys
+//   reach the viewer's actions through the menu's items.
 //   Zoom: Ctrl+wheel, Ctrl+plus, Ctrl+minus and Ctrl+0 lay the page out again enlarged or
 //   reduced, keeping the text at the top of the view in place.
 // Loading is split in two: decoding the archive (the page loader, which touches no shared

@@ -111,21 +111,22 @@ void TWebBrowser::WndProc(TMessage& m) {
 
 bool TWebBrowser::KeyDown(unsigned& key, TShiftState shift) {
   if (TCustomControl::KeyDown(key, shift)) return true;
+  // The context menu's shortcuts (Alt+Left, Alt+Right, Ctrl+C, Ctrl+A, Ctrl+F, Ctrl+0) choose
+  // its items: the keys the menu shows are the keys that work.
+  if (contextMenu_->IsShortCut(key, shift)) {
+    key = 0;
+    return true;
+  }
   bool ctrl = (shift & ssCtrl) != 0;
   bool alt = (shift & ssAlt) != 0;
-  // With Alt only the arrows are the viewer's (back and forward); the rest belongs to the window:
-  // Alt+Space opens its system menu, Alt+letter its menus.
-  if (alt && key != VK_LEFT && key != VK_RIGHT) return false;
+  // With Alt the rest belongs to the window: Alt+Space opens its system menu, Alt+letter its
+  // menus, Alt+F4 closes it.
+  if (alt) return false;
   switch (key) {
     case VK_UP: scrollRequest(SB_LINEUP); break;
     case VK_DOWN: scrollRequest(SB_LINEDOWN); break;
     case VK_LEFT:
     case VK_RIGHT:
-      if (alt) {
-        if (key == VK_LEFT) GoBack();
-        else GoForward();
-        break;
-      }
       if (!hScrollBar_.scrollable()) return false;
       horizontalScrollRequest(key == VK_LEFT ? SB_LINELEFT : SB_LINERIGHT);
       break;
@@ -143,7 +144,6 @@ bool TWebBrowser::KeyDown(unsigned& key, TShiftState shift) {
       if (!ctrl) return false;
       ZoomOut();
       break;
-    case VK_0:
     case VK_NUMPAD0:
       if (!ctrl) return false;
       setZoom(100);
@@ -153,18 +153,9 @@ bool TWebBrowser::KeyDown(unsigned& key, TShiftState shift) {
     case VK_SPACE: scrollRequest((shift & ssShift) ? SB_PAGEUP : SB_PAGEDOWN); break;
     case VK_HOME: scrollRequest(SB_TOP); break;
     case VK_END: scrollRequest(SB_BOTTOM); break;
-    case VK_C:
     case VK_INSERT:
       if (!ctrl) return false;
       CopyToClipboard();
-      break;
-    case VK_A:
-      if (!ctrl) return false;
-      SelectAll();
-      break;
-    case kKeyF:
-      if (!ctrl) return false;
-      ShowFind();
       break;
     case kKeyF3:
       if (findQuery_.empty()) {
@@ -201,17 +192,18 @@ void TWebBrowser::buildContextMenu() {
     return item;
   };
   TMenuItem& root = contextMenu_->Items();
-  add(root, "Назад", [this] { GoBack(); });
-  add(root, "Вперёд", [this] { GoForward(); });
+  add(root, "Назад", [this] { GoBack(); }).setShortCut({VK_LEFT, ssAlt});
+  add(root, "Вперёд", [this] { GoForward(); }).setShortCut({VK_RIGHT, ssAlt});
   add(root, "-", nullptr);
-  add(root, "Копировать", [this] { CopyToClipboard(); });
-  add(root, "Выделить всё", [this] { SelectAll(); });
+  add(root, "Копировать", [this] { CopyToClipboard(); }).setShortCut({VK_C, ssCtrl});
+  add(root, "Выделить всё", [this] { SelectAll(); }).setShortCut({VK_A, ssCtrl});
   add(root, "-", nullptr);
-  add(root, "Найти…", [this] { ShowFind(); });
+  add(root, "Найти…", [this] { ShowFind(); }).setShortCut({kKeyF, ssCtrl});
   TMenuItem& zoom = add(root, "Масштаб", nullptr);
   for (int step : kZoomSteps) {
     TMenuItem& item = add(zoom, std::to_string(step) + " %", [this, step] { setZoom(step); });
     item.setRadioItem(true);
+    if (step == 100) item.setShortCut({VK_0, ssCtrl});
   }
   contextMenu_->OnPopup = [this, &root, &zoom](TComponent&) {
     root.items(0)->setEnabled(canGoBack());

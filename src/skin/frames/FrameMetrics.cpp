@@ -1,5 +1,7 @@
 #include "skin/frames/FrameMetrics.h"
 
+#include <algorithm>
+
 #include "framework/menus/MenuBar.h"
 #include "winsys/SystemMetrics.h"
 
@@ -33,7 +35,10 @@ FrameMetrics computeFrameMetrics(const FrameTraits& t) {
     const int s = iconSizeForCaption(m.captionHeight);
     m.iconSize = {s, s};
   }
-  if (t.mainMenu) m.menuLineHeight = systemMetric(Metric::MenuBarHeight) - 1;
+  if (t.mainMenu) {
+    m.menuLineHeight = systemMetric(Metric::MenuBarHeight) - 1;
+    m.menuLines = std::max(t.menuLines, 1);
+  }
   return m;
 }
 
@@ -44,7 +49,8 @@ FrameTraits frameTraitsOf(const TCustomForm& form, bool showAppIcon) {
   t.captionStyle = w ? (w->style() & WS_CAPTION) == WS_CAPTION : form.borderStyle() != TFormBorderStyle::bsNone;
   t.minimized = w && w->isMinimized();
   t.showAppIcon = showAppIcon;
-  t.mainMenu = const_cast<TCustomForm&>(form).menuBar().height() > 0;
+  t.menuLines = const_cast<TCustomForm&>(form).menuBar().lineCount();
+  t.mainMenu = t.menuLines > 0;
   return t;
 }
 

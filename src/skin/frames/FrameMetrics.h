@@ -15,6 +15,7 @@ struct FrameTraits {
   bool showAppIcon = true;
   Size titleIcon;             // 0 × 0: the icon size follows the caption height
   bool mainMenu = false;      // a main menu with a visible item
+  int menuLines = 1;          // the lines its bar takes in the window's width
 };
 
 struct FrameMetrics {
@@ -26,6 +27,7 @@ struct FrameMetrics {
   bool iconShown = false;
   Size iconSize;
   int menuLineHeight = 0;
+  int menuLines = 0;          // lines of the menu bar, each menuLineHeight high
 };
 
 FrameMetrics computeFrameMetrics(const FrameTraits& traits);

@@ -6,6 +6,7 @@
 
 #include "framework/menus/MenuItem.h"
 #include "framework/menus/PopupMenu.h"
+#include "winsys/Keys.h"
 #include "winsys/SystemMenuText.h"
 
 namespace tavra {
@@ -46,6 +47,8 @@ TsSystemMenu::TsSystemMenu() : menu_(std::make_unique<TPopupMenu>(nullptr)) {
     }
     menu_->Items().Add(item);
   }
+  // As the desktop's system menu shows it: the key that closes any window.
+  itemOf(SC_CLOSE)->setShortCut({VK_F4, ssAlt});
 }
 
 TsSystemMenu::~TsSystemMenu() = default;

@@ -195,7 +195,7 @@ void TsSkinableMenus::MeasureMenuItem(TMenuItem& item, Canvas& canvas, int& widt
   const TsMenuItemType kind = menuItemKind(item.caption());
   std::string text;
   if (kind == smCaption) text = "-" + item.caption() + "-";
-  else if (kind == smNormal) text = item.caption();
+  else if (kind == smNormal) text = item.caption() + item.shortCutText();
   Rect r;
   canvas.drawText(text, r, DT_CALCRECT | DT_SINGLELINE | DT_EXPANDTABS | DT_NOCLIP);
   const Size glyph = menuGlyphSize(item);

@@ -22,6 +22,7 @@ namespace {
 
 constexpr int kGapInset = 6;      // the gaps copied below the items stop this far above the bottom
 constexpr int kColumnDivider = 4; // between the columns of a menu with breaks
+constexpr int kShortCutInset = 8; // between a shortcut and the item's right end
 
 TsCacheView viewOf(const Bitmap& background) {
   return TsCacheView{.Bitmap = &background, .X = 3, .Y = 3, .FillColor = clFuchsia, .Ready = true};
@@ -194,6 +195,15 @@ void TsSkinableMenus::drawNormalItem(TMenuItem& item, Canvas& canvas, const Rect
   if (state & odNoAccel) flags |= DT_HIDEPREFIX;
   const bool hot = isHot(item, state);
   WriteSectionText(ic, caption, true, &manager_, hot, menuItemSection, flags, text);
+  if (const std::string keys = item.shortCutText(); !keys.empty()) {
+    // The shortcut, right-aligned 8 pixels before the item's right end (the item's picture is
+    // the row less the extra line, so the text part's end lies `extra` further left in it).
+    Rect measured;
+    ic.drawText(keys, measured, DT_CALCRECT | DT_SINGLELINE | DT_EXPANDTABS);
+    const int right = text.right - kShortCutInset - extra;
+    WriteSectionText(ic, keys, true, &manager_, hot, menuItemSection, DT_RIGHT | DT_SINGLELINE | DT_VCENTER | DT_NOCLIP | DT_NOPREFIX,
+                     {right - measured.width(), 0, right, rect.height()});
+  }
   if (item.hasSubmenu()) {
     // The submenu arrow, in the caption's colour.
     const Color ink = sectionFontColor(m, menuItemSection, hot);
