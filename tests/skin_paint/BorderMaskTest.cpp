@@ -79,6 +79,46 @@ TEST(BorderMask, NarrowRectanglesShareTheBordersAndTheOddPixelGoesRight) {
   EXPECT_TRUE(allOf(tiny, tiny.bounds(), kGround)) << "less than 2 pixels wide: nothing";
 }
 
+TEST(BorderMask, AnOddSizeTakesItsExtraPixelFromTheRightOrBottomWidth) {
+  // Both widths lose half the excess (rounded down); an odd size takes one pixel more from the
+  // second, whatever the parity of the excess. An odd excess in an even size leaves the two
+  // overlapping by a pixel.
+  struct Case {
+    int first, second, size;
+    int fittedFirst, fittedSecond;
+  } cases[] = {
+      {10, 10, 15, 8, 7},   // excess 5: 2 each, the odd size 1 more from the second
+      {10, 10, 16, 8, 8},   // excess 4, even size
+      {10, 11, 16, 8, 9},   // excess 5, even size: nothing more, the two overlap by one
+      {10, 11, 15, 7, 7},   // excess 6, odd size
+      {11, 10, 15, 8, 6},
+      {11, 10, 16, 9, 8},
+      {3, 3, 7, 3, 3},      // fitting widths stay
+      {0, 20, 9, 0, 9},     // never below 0 or beyond the size
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.first << " + " << c.second << " in " << c.size);
+    const BorderWidths across = fitBorderWidths(BorderWidths{c.first, 1, c.second, 1}, c.size, 40);
+    EXPECT_EQ(across.left, c.fittedFirst);
+    EXPECT_EQ(across.right, c.fittedSecond);
+    const BorderWidths down = fitBorderWidths(BorderWidths{1, c.first, 1, c.second}, 40, c.size);
+    EXPECT_EQ(down.top, c.fittedFirst);
+    EXPECT_EQ(down.bottom, c.fittedSecond);
+  }
+  // Drawn: a frame red left of column 10 and blue from it, WL 10 and WR 11, in 16 pixels: the
+  // left corner covers columns 0 to 7, the right one (drawn later) columns 7 to 15.
+  TinySkin skin(21, 4);
+  skin.paint({0, 0, 10, 4}, kRed);
+  skin.paint({10, 0, 21, 4}, kBlue);
+  skin.section("BUTTON");
+  const int border = skin.mask({.section = "BUTTON", .rect = {0, 0, 21, 4}, .wl = 10, .wr = 11});
+  skin.finish();
+  Bitmap b = filled(16, 4, kGround);
+  DrawBorderMask(b, b.bounds(), CentreFill::No, CornersFromParent::No, 0, skin.model, border, {});
+  EXPECT_TRUE(allOf(b, {0, 0, 7, 4}, kRed));
+  EXPECT_TRUE(allOf(b, {7, 0, 16, 4}, kBlue));
+}
+
 TEST(BorderMask, SidesTileOrStretch) {
   // One frame 6 × 6, borders 2; the left side's source rows 2 and 3 are red and green.
   for (int stretch : {0, 1}) {

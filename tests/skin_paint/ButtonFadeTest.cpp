@@ -16,6 +16,7 @@
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/TsSkinManager.h"
 #include "skin/binding/BackgroundProtocol.h"
+#include "skin/binding/ButtonFades.h"
 #include "skin/controls/sBitBtn.h"
 #include "skin/controls/sPanel.h"
 #include "skin/controls/sSpeedButton.h"
@@ -447,6 +448,34 @@ TEST_F(ButtonFadeTest, ASpeedButtonAnimatesFromItsFirstStepAtOnce) {
   driver.mouseUp(b.clientToScreen({20, 15}));
   driver.advance(100);
   EXPECT_EQ(centreShown(b), kHot);
+}
+
+TEST_F(ButtonFadeTest, ASpeedButtonLeftDuringItsEnteringFadeTurnsBackFromTheMirroredStep) {
+  useSkin(10);
+  // Left after `shown` steps of ten: the old fade's counter stands at shown + 1, so the way back
+  // starts at step 10 − (shown + 1) from the hot look to the normal one and shows the steps from
+  // there to 10.
+  for (const int shown : {1, 3, 6, 9}) {
+    SCOPED_TRACE(shown);
+    RecordingSpeedButton& b = button<RecordingSpeedButton>({20, 20, 60, 50});
+    driver.moveTo(away());
+    driver.settle();
+    driver.moveTo(b.clientToScreen({20, 15}));
+    driver.advance(10 * (shown - 1));
+    ASSERT_EQ(b.steps.size(), static_cast<size_t>(shown));
+    b.steps.clear();
+    driver.moveTo(away());
+    const int first = 10 - (shown + 1);
+    ASSERT_EQ(b.steps.size(), 1u) << "the first step at once";
+    const int a = fadeStartWeight(first, 10);
+    auto mix = [a](int hot, int normal) { return (hot * a + normal * (255 - a) + 127) >> 8; };
+    EXPECT_EQ(b.steps[0], rgb(mix(100, 200), mix(150, 200), mix(250, 200)));
+    driver.advance(200);
+    EXPECT_EQ(b.steps.size(), static_cast<size_t>(10 - first + 1));
+    EXPECT_EQ(b.steps.back(), kNormal);
+    EXPECT_EQ(centreShown(b), kNormal);
+    b.setParent(nullptr);
+  }
 }
 
 TEST_F(ButtonFadeTest, SpeedButtonStylesSeparatorAndCheck) {

@@ -8,6 +8,7 @@
 #include "framework/core/Form.h"
 #include "framework/core/ImageList.h"
 #include "framework/controls/TabScroller.h"
+#include "skin/manager/SkinCommands.h"
 #include "skin/manager/TsSkinManager.h"
 #include "skin/tabs/SpinButtonAdapter.h"
 #include "skin/tabs/sTabControl.h"
@@ -278,6 +279,41 @@ TEST_F(TabControlSkin, TheScrollArrowsAreSkinnedSpinButtons) {
   driver.settle();
   EXPECT_EQ(t.spinButtons(), nullptr);
   EXPECT_NE(at(*arrows, {0, arrows->height() / 2}), kSpinEdge);
+}
+
+TEST_F(TabControlSkin, ItAnswersItsOwnHoldAndIsBoundToThePageSectionOfItsSide) {
+  constexpr Color kBottomPage = rgb(30, 120, 90);
+  TsStoredSkin sides = tabSkin(true);
+  sides.Name = "Sides";
+  addSection(sides, "PAGECONTROLBOTTOM", kBottomPage);
+  sm->internalSkins().add() = std::move(sides);
+  sm->setSkinName("Sides");
+  form->Show();
+  TsTabControl& top = tabs({10, 10, 310, 130}, 3);
+  TsTabControl& bottom = tabs({10, 150, 310, 270}, 3);
+  bottom.setTabPosition(TTabPosition::tpBottom);
+  driver.settle();
+  struct Side {
+    TsTabControl* control;
+    const char* page;
+    Color color;
+  } sides_[] = {{&top, "PAGECONTROL", kPage}, {&bottom, "PAGECONTROLBOTTOM", kBottomPage}};
+  for (const Side& s : sides_) {
+    SCOPED_TRACE(s.page);
+    EXPECT_EQ(s.control->SkinData.skinSection(), "PAGECONTROL");
+    EXPECT_EQ(sendSkinCommand(*s.control, SKC_GETSECTIONINDEX), sm->model().FindSection(s.page) + 1);
+    EXPECT_EQ(ParentColorOf(s.control), s.color) << "what a child on the page stands on";
+  }
+  // A cache about to be composed anew holds no child back: only its own hold counts.
+  struct Hold {
+    bool dirty, held;
+    LResult answer;
+  } holds[] = {{false, false, 0}, {true, false, 0}, {false, true, 1}, {true, true, 1}};
+  for (const Hold& h : holds) {
+    top.SkinData.BackgroundDirty = h.dirty;
+    top.SkinData.PaintingHeld = h.held;
+    EXPECT_EQ(sendSkinCommand(top, SKC_GETHELD), h.answer) << h.dirty << h.held;
+  }
 }
 
 TEST_F(TabControlSkin, ASectionTheSkinLacksLeavesTheFrameworkLook) {

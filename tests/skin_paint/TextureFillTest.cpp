@@ -87,6 +87,20 @@ TEST(TextureFill, AlphaTexturesCombineThroughTheirLowerHalf) {
     EXPECT_TRUE(allOf(b, {0, 4, 5, 5}, clWhite));
   }
   {
+    // Mode 0 rows start only above the bottom − the tile height: a row that would end on the
+    // bottom edge is not drawn either.
+    struct Case {
+      int height;
+      int rows;  // pixel rows drawn
+    } cases[] = {{1, 0}, {2, 0}, {3, 2}, {4, 2}, {5, 4}, {6, 4}, {7, 6}};
+    for (const Case& c : cases) {
+      Bitmap b = filled(5, c.height, clWhite);
+      FillMaskedTexture(b, b.bounds(), viewOf(parent), 0, skin.model, texture);
+      EXPECT_TRUE(allOf(b, {0, 0, 5, c.rows}, rgb(177, 177, 177))) << c.height;
+      EXPECT_TRUE(allOf(b, {0, c.rows, 5, c.height}, clWhite)) << c.height;
+    }
+  }
+  {
     // Mode 10: whole tiles, then the strips from the parent's background.
     Bitmap b = filled(5, 5, clWhite);
     FillMaskedTexture(b, b.bounds(), viewOf(parent), 10, skin.model, texture);

@@ -73,6 +73,9 @@ class TCustomEdit : public TWinControl {
   // selected (the font's, grey when disabled); skinned edits take both from their skin.
   virtual void PaintTextBackground(Canvas& canvas, const Rect& client);
   virtual Color textInk() const;
+  // Drawn just before the text, in the text area's clip, with `shown` (the text as displayed)
+  // starting at `origin`: nothing here; skinned edits draw their skin's text contours.
+  virtual void PaintTextContour(Canvas& /*canvas*/, Point /*origin*/, const std::string& /*shown*/) {}
 
  private:
   enum class Extend { No, Yes };

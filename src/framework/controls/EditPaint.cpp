@@ -113,6 +113,7 @@ void TCustomEdit::PaintWindow(Canvas& c) {
   int h = c.textMetrics().height;
   int top = std::max((area.height() - h) / 2, 0);
   int x0 = area.left - scrollX_;
+  PaintTextContour(c, {x0, top}, shown);
   c.setTextColor(textInk());
   c.textOut(x0, top, shown);
   bool showSelection = SelLength() > 0 && (focused() || !hideSelection_);

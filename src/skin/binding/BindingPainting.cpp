@@ -130,19 +130,23 @@ int textSectionOf(const TsCommonData& b, int state) {
 void drawContoured(Canvas& canvas, const std::string& text, const FontColors& colors, bool contours, unsigned format,
                    const Rect& r) {
   if (contours) {
-    const Point shifts[4] = {{-1, 0}, {0, -1}, {1, 0}, {0, 1}};
-    for (int i = 0; i < 4; ++i) {
-      const Color c = colors[static_cast<size_t>(i + 1)];
-      if (c == kNoColor) continue;
-      canvas.setTextColor(c);
-      canvas.drawText(text, r.offsetBy(shifts[i]), format | DT_NOCLIP);
-    }
+    DrawTextContours(canvas, colors, [&](Point shift) { canvas.drawText(text, r.offsetBy(shift), format | DT_NOCLIP); });
   }
   canvas.setTextColor(colors[0]);
   canvas.drawText(text, r, format | DT_NOCLIP);
 }
 
 }  // namespace
+
+void DrawTextContours(Canvas& canvas, const FontColors& colors, const std::function<void(Point shift)>& drawShifted) {
+  const Point shifts[4] = {{-1, 0}, {0, -1}, {1, 0}, {0, 1}};
+  for (size_t i = 0; i < 4; ++i) {
+    const Color c = colors[i + 1];
+    if (c == kNoColor) continue;
+    canvas.setTextColor(c);
+    drawShifted(shifts[i]);
+  }
+}
 
 void WriteSkinText(Canvas& canvas, const std::string& text, bool enabled, bool hot, const TsCommonData& b, unsigned format,
                    const Rect& r) {

@@ -1,11 +1,13 @@
 #pragma once
 // The painting primitives that work through a control's skin binding: its section, textures and
 // custom colour, its cache's transparent corners, its disabled look and its text.
+#include <functional>
 #include <string>
 
 #include "base/Geometry.h"
 #include "gfx/Canvas.h"
 #include "gfx/ClippedRows.h"
+#include "skin/data/TsGeneralData.h"
 #include "skin/primitives/BorderMask.h"
 #include "skin/primitives/TsCacheView.h"
 
@@ -29,6 +31,10 @@ void RefreshCorners(TsCommonData& binding, int state, unsigned corners = 15);
 // How a disabled control looks: greyed, blended into its parent's background, or both.
 enum DisabledKind : unsigned { dkGrayed = 1, dkBlended = 2 };
 void ApplyDisabledEffect(Bitmap& bitmap, unsigned kinds, TControl* parent, Point offset, const TsCacheView& view);
+
+// The contours of a text: each contour colour that is set (FontColor[1..4], left, top, right,
+// bottom; kNoColor is none) draws the text once more, `drawShifted` one pixel out in its direction.
+void DrawTextContours(Canvas& canvas, const FontColors& colors, const std::function<void(Point shift)>& drawShifted);
 
 // Text in the binding's section colours: contours in the state's contour colours (those set),
 // then the text in the state's font colour; disabled, once in the font colour 40 % over the

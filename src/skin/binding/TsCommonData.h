@@ -77,6 +77,9 @@ class TsCommonData {
 
   // Operations.
   void ResolveSection();
+  // Binds the section at `index` of the current model in place of the one SkinSection names (a
+  // tab control's page section by tab side); the next ResolveSection goes back to SkinSection.
+  void UseSectionIndex(int index) { sectionIndex_ = index; }
   void ApplyDefaultSection();
   void OwnerLoaded();
   // Bound to a section of the manager's current model (indices taken from an older model count

@@ -60,6 +60,13 @@ Color TsEdit::textInk() const {
   return resolveColor(skinState() == 0 ? s->FontColor[0] : s->HotFontColor[0]);
 }
 
+void TsEdit::PaintTextContour(Canvas& c, Point origin, const std::string& shown) {
+  const TsGeneralData* s = SkinData.HasSkin() ? SkinData.section() : nullptr;
+  if (!s || SkinData.customFont() || !enabled()) return;
+  const FontColors& colors = skinState() == 0 ? s->FontColor : s->HotFontColor;
+  DrawTextContours(c, colors, [&](Point shift) { c.textOut(origin.x + shift.x, origin.y + shift.y, shown); });
+}
+
 void TsEdit::WndProc(TMessage& m) {
   if (m.Msg == WM_NCPAINT && SkinData.HasSkin()) {
     composeIfStale();

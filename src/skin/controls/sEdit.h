@@ -2,8 +2,9 @@
 // The skinned edit: its section (EDIT) composed over the parent's background in a cache the
 // window's size, hot while the mouse is over it or it has the focus; the client area shows the
 // cache under the text, the frame its border band. Text, caret, selection and password
-// characters are the framework edit's, in the section's text colours. Disabled, the cache gets
-// the DisabledKind effect. Unbound, the framework's edit.
+// characters are the framework edit's, in the section's text colours and, enabled and without
+// CustomFont, over the section's text contours as WriteSkinText draws them. Disabled, the cache
+// gets the DisabledKind effect. Unbound, the framework's edit.
 #include <memory>
 
 #include "framework/controls/Edit.h"
@@ -29,6 +30,7 @@ class TsEdit : public TsBoundControl<TEdit> {
  protected:
   void PaintTextBackground(Canvas& canvas, const Rect& client) override;
   Color textInk() const override;
+  void PaintTextContour(Canvas& canvas, Point origin, const std::string& shown) override;
 
  private:
   int skinState() const { return SkinData.ShowsHot() ? 1 : 0; }

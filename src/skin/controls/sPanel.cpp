@@ -40,6 +40,23 @@ void TsPanel::WndProc(TMessage& m) {
     }
   }
   TsSkinnedControl::WndProc(m);
+  // The caption is drawn into the cache: a new text, font or own colour composes it again.
+  switch (m.Msg) {
+    case CM_TEXTCHANGED:
+      if (parent()) SkinData.RequestRepaint();
+      break;
+    case CM_FONTCHANGED:
+      if (!caption().empty()) {
+        SkinData.BackgroundDirty = true;
+        Invalidate();
+      }
+      break;
+    case CM_COLORCHANGED:
+      if (SkinData.customColor()) SkinData.BackgroundDirty = true;
+      break;
+    default:
+      break;
+  }
 }
 
 void TsPanel::paintContent(Canvas& cache, int state) {

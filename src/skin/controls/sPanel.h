@@ -1,8 +1,8 @@
 #pragma once
 // The skinned panel: its section (PANEL) over the parent's background, the frame of a border
 // style included, and its caption in the section's text colours: one line of the height of "W",
-// centred vertically inside the bevels and the border width, aligned by Alignment. Unbound, the
-// framework's panel.
+// centred vertically inside the bevels and the border width, aligned by Alignment; a new caption,
+// font or (with CustomColor) colour composes the cache again. Unbound, the framework's panel.
 #include "framework/controls/Panel.h"
 #include "skin/binding/ControlKinds.h"
 #include "skin/controls/TsSkinnedContainer.h"

@@ -220,17 +220,24 @@ void TsSpeedButton::animate(TacAnimatEvent event, HalfLength half) {
     Invalidate();
     return;
   }
-  // A running animation hands on the frame it shows, so the next one starts there.
-  Bitmap start = animationShowing() ? animTimer_->Frame : SkinData.CacheBitmap;
+  // The new animation fades from the look the cache holds now. One that turns a running one
+  // round starts at the mirrored step (the old one's remaining steps), so the look it shows first
+  // follows on from the frame on screen instead of jumping back to the far end.
+  const bool turning = animTimer_ && animTimer_->running();
+  // (Past its last step a timer waits for the tick that ends it: it turns round at step 0.)
+  const int firstStep = turning ? std::max(animTimer_->Iterations - animTimer_->Step, 0) : 1;
+  Bitmap start = SkinData.CacheBitmap;
   freeAnimTimer();
   retiredTimer_.reset();
   animTimer_ = std::make_unique<TsAnimTimer>(SkinData);
   const int steps = half == HalfLength::Yes ? section->FadingIterations / 2 : section->FadingIterations;
   composeButton();
   RefreshCorners(SkinData, composedState_);
-  animTimer_->start(steps, 1);
+  animTimer_->start(steps, firstStep);
   animTimer_->StartImage = std::move(start);
   animTimer_->animStep();
+  // An animation over before its first step (none left to show) shows the new look at once.
+  if (!animationShowing()) Invalidate();
 }
 
 void TsSpeedButton::WndProc(TMessage& m) {

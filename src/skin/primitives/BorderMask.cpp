@@ -114,6 +114,19 @@ std::vector<Piece> ninePieces(const MaskFrame& f, const BorderWidths& w, const R
   return pieces;
 }
 
+// Two opposite widths that together exceed `size`: both lose half the excess (rounded down),
+// and for an odd size the second (right or bottom) loses one pixel more. An odd excess in an even
+// size thus leaves the two corners overlapping by a pixel, the far one drawn over the near one.
+// A width from a hostile skin may not leave the rectangle: each is kept within 0..size.
+void shareExtent(int& first, int& second, int size) {
+  size = std::max(size, 0);
+  const long long sum = static_cast<long long>(first) + second;
+  if (sum <= size) return;
+  const long long half = (sum - size) / 2;
+  first = static_cast<int>(std::clamp<long long>(first - half, 0, size));
+  second = static_cast<int>(std::clamp<long long>(second - half - size % 2, 0, size));
+}
+
 bool drawsNothing(const TsMaskData& m, const Rect& r, int state) {
   return (state == 0 && (m.StretchMode & 2)) || r.width() < 2 || r.height() < 2;
 }
@@ -122,8 +135,8 @@ bool drawsNothing(const TsMaskData& m, const Rect& r, int state) {
 
 BorderWidths fitBorderWidths(BorderWidths w, int width, int height) {
   w = {std::max(w.left, 0), std::max(w.top, 0), std::max(w.right, 0), std::max(w.bottom, 0)};
-  fitOppositeWidths(w.left, w.right, width);
-  fitOppositeWidths(w.top, w.bottom, height);
+  shareExtent(w.left, w.right, width);
+  shareExtent(w.top, w.bottom, height);
   return w;
 }
 

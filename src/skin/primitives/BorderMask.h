@@ -41,8 +41,8 @@ void DrawMaskImage(const ClippedRows& target, Point at, int state, const TsCache
                    int maskIndex, MaskOpacity opacity);
 
 // The border widths that fit a rectangle w × h: when the sum of two opposite widths exceeds the
-// size, both lose half the excess and the second (right or bottom) one pixel more for an odd one.
-// No width is below 0 or beyond the size.
+// size, both lose half the excess and the second (right or bottom) one pixel more when the size
+// is odd. No width is below 0 or beyond the size.
 BorderWidths fitBorderWidths(BorderWidths widths, int width, int height);
 BorderWidths fitBorderWidths(const TsMaskData& mask, int width, int height);
 // The widths DrawBorderMask cuts the mask's frame in `state` by around a w × h rectangle: those

@@ -95,11 +95,13 @@ void FillMaskedTexture(const ClippedRows& target, const Rect& r, const TsCacheVi
   if (!f.valid() || !f.alpha || r.isEmpty()) return;
   const int tw = f.frameWidth;
   const int th = f.frameHeight;
-  const int wholeRows = r.height() / th;
   const int wholeColumns = r.width() / tw;
-  // Mode 0 cuts the last column at r's right edge; mode 10 draws whole tiles only.
+  // Mode 0: rows while a row starts above r.bottom − th, that is (height − 1) div th of them (a
+  // row that would end on the bottom edge is left out too); columns to r's right edge, the last
+  // one cut. Mode 10: whole tiles only.
+  const int rows = mode == 0 ? (r.height() - 1) / th : r.height() / th;
   const int right = mode == 0 ? r.right : r.left + wholeColumns * tw;
-  const Rect tiled{r.left, r.top, right, r.top + wholeRows * th};
+  const Rect tiled{r.left, r.top, right, r.top + rows * th};
   const Bitmap& image = *f.source;
   assert(pictureHolds(image, f.rect()) && pictureHolds(image, f.rect().offsetBy(0, th)));
   target.forEachSpan(tiled, [&](int y, int x0, int x1, Pixel* out) {

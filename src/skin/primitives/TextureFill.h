@@ -25,8 +25,8 @@ Rect FillTexture(const ClippedRows& target, const Rect& r, const Bitmap* picture
                  int maskIndex);
 
 // Tiles an alpha-mask texture (frame 0, combined through its opacity rows) over `r`. Mode 0:
-// columns while they start inside r, the last one cut at its right edge, rows of whole tiles
-// only. Mode 10: whole tiles only, then the strips right of the last column and below the last
+// columns while they start inside r, the last one cut at its right edge, rows while a row starts
+// above r.bottom − the tile height (the strip below the last row is not drawn). Mode 10: whole tiles only, then the strips right of the last column and below the last
 // row take the view's background. Other modes draw nothing.
 void FillMaskedTexture(const ClippedRows& target, const Rect& r, const TsCacheView& view, int mode, const SkinModel& model,
                        int maskIndex);

@@ -131,6 +131,11 @@ void TsTabControl::WndProc(TMessage& m) {
 
 bool TsTabControl::handleSkinCommand(TMessage& m) {
   switch (skinCommandOf(m.WParam_)) {
+    case SKC_GETHELD:
+      // Its own hold only: its cache is composed anew at every paint, so a dirty one holds no child.
+      if (!skinned()) return false;
+      m.Result = SkinData.PaintingHeld ? 1 : 0;
+      return true;
     case SKC_SETSKIN:
     case SKC_REMOVESKIN: {
       const bool removed = skinCommandOf(m.WParam_) == SKC_REMOVESKIN;
@@ -230,6 +235,10 @@ void TsTabControl::fullPaint(Canvas& dc) {
   // background is asked for below, so there is nothing to wait for.
   if (SkinData.PaintingHeld) return;
   SkinData.BackgroundDirty = true;
+  // The control is bound to its page section for the tab side (children ask it for its section
+  // and background); a skin without that section leaves the named one bound.
+  const int page = SkinData.model()->FindSection(pageSectionName());
+  if (SkinData.model()->IsValidSection(page)) SkinData.UseSectionIndex(page);
   composeCache(ParentViewOf(*this));
   const bool hasTabs = Tabs().Count() > 0;
   const int selected = TabIndex();
