@@ -5,13 +5,15 @@
 
 #include <memory>
 
-#include "program/ProgramWindows.h"
+#include "about/AboutWindow.h"
 #include "driver/harness/HeadlessDriver.h"
 #include "driver/program/ProgramStart.h"
 #include "gfx/Canvas.h"
-#include "skin/manager/SkinBroadcast.h"
+#include "program/ProgramWindows.h"
 #include "skin/frames/SkinChangeFade.h"
 #include "skin/frames/TsSkinProvider.h"
+#include "skin/manager/SkinBroadcast.h"
+#include "skin/manager/TsSkinManager.h"
 #include "viewer/MainWindow.h"
 
 namespace {
@@ -97,5 +99,29 @@ void BM_SkinChangeFadeStep(benchmark::State& state) {
   state.counters["pixels"] = static_cast<double>(fade.newLook().width()) * fade.newLook().height();
 }
 BENCHMARK(BM_SkinChangeFadeStep)->Unit(benchmark::kMillisecond);
+
+// A skin change with its animation, with the main window alone (1) and with the About window open
+// beside it (2). The virtual clock skips the pauses between steps, so the figure is the work of a
+// change; the steps of all windows go together, so a change lasts one animation time in all.
+void BM_AnimatedSkinChange(benchmark::State& state) {
+  program();
+  MainWindow& main = *programWindows().mainWindow;
+  TsSkinManager& sm = *main.sm;
+  const bool wasActive = sm.AnimEffects.SkinChanging.Active;
+  sm.AnimEffects.SkinChanging.Active = true;
+  if (state.range(0) > 1) {
+    programWindows().aboutWindow->Show();
+    program().driver.settle();
+  }
+  int k = 0;
+  for (auto _ : state) sm.setSkinName(++k % 2 ? "Acryl" : "Rhombus");
+  sm.setSkinName("Rhombus");
+  programWindows().aboutWindow->Hide();
+  program().driver.settle();
+  sm.AnimEffects.SkinChanging.Active = wasActive;
+  state.counters["windows"] = static_cast<double>(state.range(0));
+  state.counters["animation_ms"] = sm.AnimEffects.SkinChanging.Time;
+}
+BENCHMARK(BM_AnimatedSkinChange)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 }  // namespace

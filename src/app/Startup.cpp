@@ -2,6 +2,7 @@
 
 #include "about/AboutWindow.h"
 #include "app/SplashWindow.h"
+#include "gfx/ProgramIcon.h"
 #include "program/ProgramWindows.h"
 #include "selftest/ResultWindow.h"
 #include "selftest/TestingWindow.h"
@@ -33,6 +34,7 @@ void createProgramWindows(TApplication& app) {
   installFramesHandOver();
   installScrollBarSkinning();
   app.setTitle("Tavra");
+  app.setIcon(programIcon());
   w.splashWindow = &createWindow<SplashWindow>(app, w.forms.splash);
   w.mainWindow = &createWindow<MainWindow>(app, w.forms.main);
   w.testingWindow = &createWindow<TestingWindow>(app, w.forms.testing);

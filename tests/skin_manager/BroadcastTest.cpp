@@ -138,9 +138,12 @@ TEST_F(BroadcastTest, ProviderFormsAreFrozenWhileTheNewSkinIsSet) {
 
   EXPECT_EQ(redrawWhileSetting, (std::vector<bool>{false, false}));
   EXPECT_EQ(flagWhileSetting, (std::vector<bool>{true, true}));
-  EXPECT_EQ(redrawWhileAnimating, std::vector<bool>{false});
-  EXPECT_EQ(framed.animations, std::vector<int>{100});
-  EXPECT_EQ(frameless.animations, std::vector<int>{0});
+  // 100 ms in 10 ms steps, all before redraw comes back; a frame the system draws is not animated.
+  EXPECT_EQ(redrawWhileAnimating, std::vector<bool>(10, false));
+  EXPECT_EQ(framed.prepared, 1);
+  ASSERT_EQ(framed.steps->size(), 10u);
+  EXPECT_EQ(framed.steps->back(), "provider 10/10");
+  EXPECT_EQ(frameless.prepared, 0);
   EXPECT_TRUE(a.window()->redrawEnabled());
   EXPECT_TRUE(b.window()->redrawEnabled());
   EXPECT_FALSE(skinProcessState().skinChangeAnimation);
@@ -150,15 +153,45 @@ TEST_F(BroadcastTest, ProviderFormsAreFrozenWhileTheNewSkinIsSet) {
   redrawWhileSetting.clear();
   flagWhileSetting.clear();
   sm.setSkinName("Acryl (internal)");
-  EXPECT_EQ(framed.animations.size(), 1u);
+  EXPECT_EQ(framed.prepared, 1);
   EXPECT_EQ(redrawWhileSetting, (std::vector<bool>{false, false}));
   EXPECT_EQ(flagWhileSetting, (std::vector<bool>{false, false}));
   EXPECT_TRUE(a.window()->redrawEnabled());
 }
 
-// A failing or disturbing animation gives every frozen form back and lowers the animation flag:
-// the other forms are released too, and a provider that goes away during an earlier form's
-// animation is not used.
+// Every visible form's part of the animation is stepped together: the change lasts one
+// animation time whatever the number of windows.
+TEST_F(BroadcastTest, AllFormsFadeTogether) {
+  TsSkinManager& sm = makeManager(internalSkins({"Acryl (internal)"}));
+  sm.AnimEffects.SkinChanging.Time = 30;
+  FakeProvider first, second, hidden;
+  first.name = "a";
+  second.name = "b";
+  second.steps = hidden.steps = first.steps;
+  for (FakeProvider* p : {&first, &second, &hidden}) p->manager = &sm;
+  ProbeForm& a = makeForm("a");
+  a.provider = &first;
+  ProbeForm& b = makeForm("b");
+  b.provider = &second;
+  ProbeForm& c = makeForm("c");
+  c.provider = &hidden;
+  a.Show();
+  b.Show();
+  driver.settle();
+
+  sm.setSkinName("Acryl (internal)");
+  // 30 ms in three steps; each step goes round both visible forms before the next one.
+  const std::vector<std::string>& steps = *first.steps;
+  ASSERT_EQ(steps.size(), 6u);
+  for (size_t i = 0; i < steps.size(); ++i) {
+    EXPECT_EQ(steps[i].substr(2), std::to_string(i / 2 + 1) + "/3") << i;
+  }
+  EXPECT_NE(steps[0].substr(0, 1), steps[1].substr(0, 1));
+  EXPECT_EQ(hidden.prepared, 0);
+}
+
+// A failing or disturbed animation gives every frozen form back and lowers the animation flag;
+// a provider that goes away during the animation is not asked for anything more.
 TEST_F(BroadcastTest, FrozenFormsComeBackOnEveryPath) {
   TsSkinManager& sm = makeManager(internalSkins({"Acryl (internal)"}));
   FakeProvider first, second;
@@ -173,20 +206,19 @@ TEST_F(BroadcastTest, FrozenFormsComeBackOnEveryPath) {
   driver.settle();
 
   first.whileAnimating = [] { throw Exception("the animation failed"); };
-  second.whileAnimating = first.whileAnimating;
   EXPECT_NO_THROW(sm.setSkinName("Acryl (internal)"));
-  EXPECT_EQ(first.animations.size(), 1u);
-  EXPECT_EQ(second.animations.size(), 1u);
+  EXPECT_EQ(first.prepared, 1);
+  EXPECT_EQ(second.prepared, 1);
   EXPECT_TRUE(a.window()->redrawEnabled());
   EXPECT_TRUE(b.window()->redrawEnabled());
   EXPECT_FALSE(skinProcessState().skinChangeAnimation);
   EXPECT_FALSE(skinProcessState().skinChanging);
 
-  // Whichever form animates first takes the other's provider away.
-  first.whileAnimating = [&] { b.provider = nullptr; };
-  second.whileAnimating = [&] { a.provider = nullptr; };
+  first.whileAnimating = nullptr;
+  a.provider = nullptr;
   sm.setSkinName("Acryl (internal)");
-  EXPECT_EQ(first.animations.size() + second.animations.size(), 3u);
+  EXPECT_EQ(first.prepared, 1);
+  EXPECT_EQ(second.prepared, 2);
   EXPECT_TRUE(a.window()->redrawEnabled());
   EXPECT_TRUE(b.window()->redrawEnabled());
   EXPECT_FALSE(skinProcessState().skinChangeAnimation);

@@ -6,6 +6,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -160,19 +162,36 @@ class ProbeControl : public TGraphicControl {
   CommandLog& log_;
 };
 
-// A provider as a form's skinning provider reports itself to the manager.
+// A provider as a form's skinning provider reports itself to the manager. Its animation part
+// records the steps it is given ("k/n") in `steps`, shared with the other fakes of a test so
+// their order shows.
 class FakeProvider : public SkinFormProvider {
  public:
   TsSkinManager* manager = nullptr;
   bool drawsFrame = true;
-  std::vector<int> animations;
-  std::function<void()> whileAnimating;
+  std::string name = "provider";
+  int prepared = 0;
+  std::shared_ptr<std::vector<std::string>> steps = std::make_shared<std::vector<std::string>>();
+  std::function<void()> whileAnimating;  // runs at every step
   TsSkinManager* skinManager() const override { return manager; }
   bool drawsNonClientArea() const override { return drawsFrame; }
-  void animateSkinChange(int timeMs) override {
-    animations.push_back(timeMs);
-    if (whileAnimating) whileAnimating();
+  std::unique_ptr<SkinChangeAnimation> prepareSkinChange() override {
+    ++prepared;
+    return std::make_unique<Part>(*this);
   }
+
+ private:
+  class Part : public SkinChangeAnimation {
+   public:
+    explicit Part(FakeProvider& provider) : provider_(provider) {}
+    void step(int k, int n) override {
+      provider_.steps->push_back(provider_.name + " " + std::to_string(k) + "/" + std::to_string(n));
+      if (provider_.whileAnimating) provider_.whileAnimating();
+    }
+
+   private:
+    FakeProvider& provider_;
+  };
 };
 
 // A form that logs skin commands; with a provider it answers SKC_ISSKINNED and SKC_GETPROVIDER

@@ -331,12 +331,13 @@ TEST_F(SkinProviderTest, RemovingTheSkinGivesTheWindowItsOwnFrameBack) {
 TEST_F(SkinProviderTest, TheSystemMenuOnTheCaptionShowsTheWindowsCommands) {
   useSkin();
   TForm& form = showForm();
-  std::vector<std::string> captions;
+  std::vector<std::string> captions, shortCuts;
   std::vector<bool> enabled;
   driver.whenMenuOpen([&] {
     PopupMenuWindow& menu = *MenuTracker::active()->level(0);
     for (TMenuItem* item : menu.items()) {
       captions.push_back(item->caption());
+      shortCuts.push_back(item->shortCutText());
       enabled.push_back(item->enabled());
     }
     const Rect close = menu.itemScreenRect(static_cast<int>(menu.items().size()) - 1);
@@ -349,7 +350,18 @@ TEST_F(SkinProviderTest, TheSystemMenuOnTheCaptionShowsTheWindowsCommands) {
   const std::vector<std::string> expected = {"&Восстановить", "&Переместить", "&Размер", "&Свернуть", "-", "&Закрыть"};
   EXPECT_EQ(captions, expected);
   EXPECT_EQ(enabled, (std::vector<bool>{false, true, false, true, true, true}));
+  EXPECT_EQ(shortCuts, (std::vector<std::string>{"", "", "", "", "", "Alt+F4"}));
   EXPECT_FALSE(form.visible()) << "choosing Close closes the window";
+  // The key the close item shows closes the window too.
+  form.Show();
+  driver.settle();
+  ASSERT_TRUE(form.visible());
+  driver.backend().inject(InputEvent::keyEvent(InputEvent::Kind::KeyDown, VK_MENU, kModAlt));
+  driver.backend().inject(InputEvent::keyEvent(InputEvent::Kind::KeyDown, VK_F4, kModAlt));
+  driver.backend().inject(InputEvent::keyEvent(InputEvent::Kind::KeyUp, VK_F4, kModAlt));
+  driver.backend().inject(InputEvent::keyEvent(InputEvent::Kind::KeyUp, VK_MENU, 0));
+  driver.settle();
+  EXPECT_FALSE(form.visible()) << "Alt+F4";
 }
 
 TEST_F(SkinProviderTest, AltSpaceOpensTheSystemMenuBelowTheIcon) {

@@ -49,6 +49,9 @@ class TApplication : public TComponent {
 
   const std::string& Title() const { return title_; }
   void setTitle(const std::string& t) { title_ = t; }
+  // The icon of the application's windows whose forms have none of their own.
+  const Icon& icon() const { return icon_; }
+  void setIcon(Icon icon) { icon_ = std::move(icon); }
   TCustomForm* MainForm() const { return mainForm_; }
 
   // Creates a form completely (stored layout, Loaded, creation handler); the first form
@@ -119,6 +122,7 @@ class TApplication : public TComponent {
 
  private:
   std::string title_;
+  Icon icon_;
   TCustomForm* mainForm_ = nullptr;
   bool mainFormShown_ = false;
   std::vector<std::string> heldErrors_;

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "framework/core/CustomControl.h"
+#include "gfx/Icon.h"
 
 namespace tavra {
 
@@ -48,6 +49,9 @@ class TCustomForm : public TCustomControl {
   void setClientWidth(int w);
   void setClientHeight(int h);
   void setClientSize(int w, int h);
+  // The form's own icon for its caption; empty: the application's. Read when the caption is drawn.
+  const Icon& icon() const { return icon_; }
+  void setIcon(Icon icon) { icon_ = std::move(icon); }
 
   // Control passes between windows through these three.
   void Show();
@@ -110,6 +114,7 @@ class TCustomForm : public TCustomControl {
   bool modal_ = false;
   bool created_ = false;
   std::unique_ptr<MenuBar> menuBar_;
+  Icon icon_;
 };
 
 class TForm : public TCustomForm {

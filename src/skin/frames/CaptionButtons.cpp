@@ -29,7 +29,7 @@ std::string_view CaptionButtonSet::pictureKey(int index, bool largeSet) {
   }
 }
 
-void CaptionButtonSet::findPictures(const SkinModel& model, bool largeSet, const CaptionButtonTraits& t) {
+void CaptionButtonSet::findPictures(const SkinModel& model, bool largeSet, const CaptionButtonTraits& t, int formSection) {
   const int info = model.FindSection("GLOBALINFO");
   auto find = [&](std::string_view key) { return model.FindMask(info, "GLOBALINFO", key); };
   bool large = largeSet;
@@ -41,7 +41,14 @@ void CaptionButtonSet::findPictures(const SkinModel& model, bool largeSet, const
     if (i == cbHelp && !large && b.MaskIndex < 0) b.MaskIndex = find("BICONHELP");
   }
   // A minimised window shows the maximise picture on its maximise button whatever its set.
-  if (t.minimized) buttons[cbMax].MaskIndex = find("BICONMAX");
+  if (t.minimized) {
+    buttons[cbMax].MaskIndex = find("BICONMAX");
+    int restore = find("BICONNORM");
+    if (!model.IsValidMask(restore) && model.IsValidSection(formSection)) {
+      restore = model.FindMask(formSection, model.Sections[static_cast<size_t>(formSection)].SectionName, "BICONNORM");
+    }
+    buttons[cbMin].MaskIndex = restore;
+  }
 }
 
 int CaptionButtonSet::buttonWidth(const SkinModel* model, int index) const {

@@ -62,8 +62,9 @@ class CaptionButtonSet {
   // Which buttons exist and may be pressed.
   void decide(const CaptionButtonTraits& traits);
   // Looks the pictures up in the skin's GLOBALINFO (the large or small set; the large set for all
-  // when the small set has no close picture).
-  void findPictures(const SkinModel& model, bool largeSet, const CaptionButtonTraits& traits);
+  // when the small set has no close picture). A minimised window's minimise button shows the
+  // restore picture, BICONNORM of GLOBALINFO or else of the form's section `formSection`.
+  void findPictures(const SkinModel& model, bool largeSet, const CaptionButtonTraits& traits, int formSection = -1);
   // Places the existing buttons; returns the total width they take with their gaps.
   int layout(const SkinModel* model, const CaptionLayout& l);
   // The button height (from the close button's picture) and a button's width.

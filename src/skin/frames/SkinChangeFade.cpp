@@ -1,10 +1,8 @@
 #include "skin/frames/SkinChangeFade.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstdint>
 #include <cstring>
-#include <thread>
 
 #include "gfx/Canvas.h"
 #include "winsys/WindowSystem.h"
@@ -119,17 +117,6 @@ void SkinChangeFade::step(int k, int n) {
   for (const Run& run : runs_) blendRun(old_.row(run.y), new_.row(run.y), backing.row(run.y), run.left, run.right, a);
   WindowSystem& ws = WindowSystem::instance();
   if (window_.isShowing() && !changed_.isEmpty()) ws.backend().present(window_, backing, Region(changed_));
-}
-
-void SkinChangeFade::run(int timeMs) {
-  const int n = std::max(1, timeMs / kStepMs);
-  WindowSystem& ws = WindowSystem::instance();
-  const bool realTime = !ws.clock().isVirtual();
-  const auto start = std::chrono::steady_clock::now();
-  for (int k = 1; k <= n; ++k) {
-    step(k, n);
-    if (realTime && k < n) std::this_thread::sleep_until(start + std::chrono::milliseconds(k * kStepMs));
-  }
 }
 
 }  // namespace tavra

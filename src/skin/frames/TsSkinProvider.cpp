@@ -37,6 +37,7 @@ TsSkinProvider::~TsSkinProvider() {
   if (hotItem_ != 0) buttonPressed_ = false;
   for (auto& g : glows_) g.reset();
   if (!WindowSystem::exists()) return;
+  releaseMinimizedBar();
   Window* w = WindowSystem::instance().find(handle_);
   if (!w) return;
   WindowSystem& ws = WindowSystem::instance();
@@ -75,7 +76,7 @@ int TsSkinProvider::menuLineSection() const {
 CaptionLayout TsSkinProvider::captionLayout() const {
   CaptionLayout l;
   const Window* w = form_.window();
-  l.windowWidth = w ? w->bounds().width() : form_.width();
+  l.windowWidth = w ? frameSize().width : form_.width();
   l.frameWidth = metrics_.frameWidth;
   l.frameHeight = metrics_.frameHeight;
   l.captionHeight = metrics_.captionHeight;
@@ -101,7 +102,7 @@ void TsSkinProvider::measure() {
   t.iconHelp = (form_.borderIcons() & biHelp) != 0;
   buttons_.decide(t);
   const SkinModel* model = isSkinned() ? &SkinData.manager()->model() : nullptr;
-  if (model) buttons_.findPictures(*model, metrics_.largeSet, t);
+  if (model) buttons_.findPictures(*model, metrics_.largeSet, t, SkinData.sectionIndex());
   buttons_.layout(model, captionLayout());
 }
 
@@ -148,33 +149,17 @@ LResult TsSkinProvider::callPrevious(MessageId msg, WParam wParam, LParam lParam
   return WindowSystem::instance().defWindowProc(*w, msg, wParam, lParam);
 }
 
-LResult TsSkinProvider::windowProc(Window& w, MessageId msg, WParam wParam, LParam lParam) {
-  if (form_.isDestroying()) return callPrevious(msg, wParam, lParam);
-  if (msg == SM_SKINCMD) return skinCommand(wParam, lParam);
+std::optional<LResult> TsSkinProvider::frameMessage(Window& w, MessageId msg, WParam wParam, LParam lParam) {
   const bool frame = paintsFrame();
   switch (msg) {
     case WM_NCPAINT:
       if (!frame) break;
       paintNonClient(wParam > 1 ? reinterpret_cast<const Region*>(wParam) : nullptr);
       return 0;
-    case WM_PRINT: {
-      auto* canvas = reinterpret_cast<Canvas*>(wParam);
-      if (!frame || !canvas || !(lParam & PRF_NONCLIENT)) break;
-      if ((lParam & PRF_CHECKVISIBLE) && !w.isVisible()) return 0;
-      printNonClient(*canvas);
-      return callPrevious(msg, wParam, lParam & ~static_cast<LParam>(PRF_NONCLIENT));
-    }
-    case WM_ERASEBKGND:
-      if (wParam && isSkinned() && eraseClient(*reinterpret_cast<Canvas*>(wParam))) return 1;
-      break;
-    case WM_PAINT:
-      if (paintClient(w)) return 0;
-      break;
     case WM_NCHITTEST: {
       if (!frame || metrics_.captionHeight == 0) break;
       const Point p = Point{xFromLParam(lParam), yFromLParam(lParam)} - w.screenOrigin();
-      if (std::optional<LResult> hit = HitTest(p)) return *hit;
-      return callPrevious(msg, wParam, lParam);
+      return HitTest(p);
     }
     case WM_NCLBUTTONDOWN:
     case WM_NCLBUTTONDBLCLK: {
@@ -236,6 +221,42 @@ LResult TsSkinProvider::windowProc(Window& w, MessageId msg, WParam wParam, LPar
         SetHotItem(0);
       }
       break;
+    case WM_TIMER:
+      if (wParam == kHoverWatchTimer) {
+        WindowSystem& ws = WindowSystem::instance();
+        const int index = CaptionButtonSet::indexOfHotCode(hotItem_);
+        const bool over = index >= 0 && buttons_.buttons[static_cast<size_t>(index)].rect.offsetBy(w.screenOrigin()).contains(ws.cursorPos()) &&
+                          ws.windowAt(ws.cursorPos()) == &w;
+        if (!over && !pressCapture_) SetHotItem(0);
+        if (hotItem_ == 0) ws.killTimer(w, kHoverWatchTimer);
+        return 0;
+      }
+      break;
+    default:
+      break;
+  }
+  return std::nullopt;
+}
+
+LResult TsSkinProvider::windowProc(Window& w, MessageId msg, WParam wParam, LParam lParam) {
+  if (form_.isDestroying()) return callPrevious(msg, wParam, lParam);
+  if (msg == SM_SKINCMD) return skinCommand(wParam, lParam);
+  if (std::optional<LResult> consumed = frameMessage(w, msg, wParam, lParam)) return *consumed;
+  const bool frame = paintsFrame();
+  switch (msg) {
+    case WM_PRINT: {
+      auto* canvas = reinterpret_cast<Canvas*>(wParam);
+      if (!frame || !canvas || !(lParam & PRF_NONCLIENT)) break;
+      if ((lParam & PRF_CHECKVISIBLE) && !w.isVisible()) return 0;
+      printNonClient(*canvas);
+      return callPrevious(msg, wParam, lParam & ~static_cast<LParam>(PRF_NONCLIENT));
+    }
+    case WM_ERASEBKGND:
+      if (wParam && isSkinned() && eraseClient(*reinterpret_cast<Canvas*>(wParam))) return 1;
+      break;
+    case WM_PAINT:
+      if (paintClient(w)) return 0;
+      break;
     case WM_NCACTIVATE: {
       const bool active = wParam != 0;
       if (active != formActive_) {
@@ -244,7 +265,7 @@ LResult TsSkinProvider::windowProc(Window& w, MessageId msg, WParam wParam, LPar
       }
       const LResult r = callPrevious(msg, wParam, lParam);
       if (frame) {
-        if (Window* still = WindowSystem::instance().find(handle_)) still->invalidateFrame();
+        if (Window* still = frameWindow()) still->invalidateFrame();
       }
       return r;
     }
@@ -272,23 +293,19 @@ LResult TsSkinProvider::windowProc(Window& w, MessageId msg, WParam wParam, LPar
       }
       return r;
     }
-    case WM_SYSCOMMAND:
+    case WM_SYSCOMMAND: {
       if (frame && (wParam & 0xFFF0) == SC_KEYMENU && lParam == ' ') {
         ShowSystemMenu(w.screenOrigin() + Point{metrics_.frameWidth, metrics_.frameHeight + metrics_.captionHeight});
         return 0;
       }
-      break;
-    case WM_TIMER:
-      if (wParam == kHoverWatchTimer) {
-        WindowSystem& ws = WindowSystem::instance();
-        const int index = CaptionButtonSet::indexOfHotCode(hotItem_);
-        const bool over = index >= 0 && buttons_.buttons[static_cast<size_t>(index)].rect.offsetBy(w.screenOrigin()).contains(ws.cursorPos()) &&
-                          ws.windowAt(ws.cursorPos()) == &w;
-        if (!over && !pressCapture_) SetHotItem(0);
-        if (hotItem_ == 0) ws.killTimer(w, kHoverWatchTimer);
-        return 0;
+      const WParam command = wParam & 0xFFF0;
+      if (command == SC_MINIMIZE || command == SC_RESTORE) {
+        const LResult r = callPrevious(msg, wParam, lParam);
+        followMinimizedBar();
+        return r;
       }
       break;
+    }
     default:
       break;
   }

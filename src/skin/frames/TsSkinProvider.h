@@ -75,7 +75,7 @@ class TsSkinProvider final : public SkinFormProvider {
   // SkinFormProvider.
   TsSkinManager* skinManager() const override { return SkinData.skinManagerProperty(); }
   bool drawsNonClientArea() const override { return DrawNonClientArea; }
-  void animateSkinChange(int timeMs) override;
+  std::unique_ptr<SkinChangeAnimation> prepareSkinChange() override;
 
   // State.
   bool formActive() const { return formActive_; }
@@ -106,6 +106,9 @@ class TsSkinProvider final : public SkinFormProvider {
 
  private:
   LResult windowProc(Window& w, MessageId msg, WParam wParam, LParam lParam);
+  // The messages of the frame, for the form's window and for the bar of a minimised form: paint,
+  // hit test, caption button hover and clicks, the system menu. nullopt: not consumed.
+  std::optional<LResult> frameMessage(Window& w, MessageId msg, WParam wParam, LParam lParam);
   LResult callPrevious(MessageId msg, WParam wParam, LParam lParam);
   LResult skinCommand(WParam wParam, LParam lParam);
   void onSkinChange(unsigned command, LParam manager);
@@ -124,6 +127,16 @@ class TsSkinProvider final : public SkinFormProvider {
   void updateGlow(int index, bool hot);
   void startHoverWatch();
 
+  // The bar that stands for the minimised form when the display keeps no place for minimised
+  // windows (TsSkinProviderBar.cpp): the provider paints it as the form's minimised caption.
+  // The window that shows the frame: that bar while there is one, else the form's window.
+  Window* frameWindow() const;
+  Size frameSize() const;
+  // After a minimise or restore: takes the form's bar over, or lets it go, and recomposes.
+  void followMinimizedBar();
+  void releaseMinimizedBar();
+  LResult barProc(Window& bar, MessageId msg, WParam wParam, LParam lParam);
+
   // Composition pieces (TsSkinProviderPaint.cpp).
   void composeBackground(Bitmap& target, int state);
   void paintCaptionLayer();
@@ -141,6 +154,8 @@ class TsSkinProvider final : public SkinFormProvider {
   TCustomForm& form_;
   WindowHandle handle_ = 0;
   WindowProc previous_;
+  WindowHandle barHandle_ = 0;   // the minimised form's bar whose procedure the provider replaced
+  WindowProc barPrevious_;
   std::unique_ptr<TsSystemMenu> systemMenu_;
   WindowlessComposer windowless_;
   bool formActive_ = true;

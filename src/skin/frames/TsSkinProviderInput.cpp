@@ -87,7 +87,7 @@ std::optional<LResult> TsSkinProvider::HitTest(Point p) {
 }
 
 void TsSkinProvider::mouseMoveWhilePressed(Point screen) {
-  Window* w = form_.window();
+  Window* w = frameWindow();
   if (!w) return;
   const Point p = screen - w->screenOrigin();
   int code = 0;
@@ -102,12 +102,13 @@ void TsSkinProvider::mouseMoveWhilePressed(Point screen) {
 
 void TsSkinProvider::releaseOver(Point screen) {
   Window* w = form_.window();
+  Window* frame = frameWindow();
   const int index = CaptionButtonSet::indexOfHotCode(hotItem_);
   const bool pressed = buttonPressed_ && index >= 0 && buttons_.buttons[static_cast<size_t>(index)].State == 2;
-  const bool inside = index >= 0 && w && buttons_.buttons[static_cast<size_t>(index)].rect.offsetBy(w->screenOrigin()).contains(screen);
+  const bool inside = index >= 0 && frame && buttons_.buttons[static_cast<size_t>(index)].rect.offsetBy(frame->screenOrigin()).contains(screen);
   if (pressCapture_) {
     pressCapture_ = false;
-    if (WindowSystem::instance().capture() == w) WindowSystem::instance().releaseCapture();
+    if (WindowSystem::instance().capture() == frame) WindowSystem::instance().releaseCapture();
   }
   buttonPressed_ = false;
   SetHotItem(0);
@@ -124,7 +125,7 @@ void TsSkinProvider::releaseOver(Point screen) {
 }
 
 void TsSkinProvider::startHoverWatch() {
-  if (Window* w = form_.window()) WindowSystem::instance().setTimer(*w, kHoverWatchTimer, kHoverWatchMs);
+  if (Window* w = frameWindow()) WindowSystem::instance().setTimer(*w, kHoverWatchTimer, kHoverWatchMs);
 }
 
 void TsSkinProvider::updateGlow(int index, bool hot) {
@@ -132,7 +133,7 @@ void TsSkinProvider::updateGlow(int index, bool hot) {
   glow.reset();
   if (!hot || !isSkinned() || index == cbHelp) return;
   TsSkinManager* m = SkinData.manager();
-  Window* w = form_.window();
+  Window* w = frameWindow();
   if (!m->AllowGlowing || !w || !w->isShowing() || form_.parent()) return;
   if (!WindowSystem::instance().backend().supportsPerPixelAlpha()) return;
   const SkinModel& model = m->model();

@@ -1,6 +1,7 @@
 // The provider's painting: composing the window picture in two layers (background; caption,
 // menu bar, buttons and text), showing its non-client part, the client background, the shape,
 // the background answer for the form's controls and the skin-change cross-fade.
+#include "framework/core/Application.h"
 #include "framework/core/Form.h"
 #include "framework/menus/MainMenu.h"
 #include "framework/menus/MenuBar.h"
@@ -30,7 +31,7 @@ std::array<Rect, 4> nonClientStrips(Size window, const Rect& client) {
 
 void TsSkinProvider::composeBackground(Bitmap& target, int st) {
   const Window* w = form_.window();
-  const Size size = w->bounds().size();
+  const Size size = frameSize();
   // Composed in the bitmap's own storage, which a skin change keeps for the next picture.
   target.setFormat(PixelFormat::Bits24);
   target.transparent = false;
@@ -48,7 +49,7 @@ void TsSkinProvider::composeBackground(Bitmap& target, int st) {
   } else {
     PaintSectionBackground(SkinData, view, st, target, {0, 0}, whole);
   }
-  if (GripMode == TsGripMode::gmRightBottom) {
+  if (GripMode == TsGripMode::gmRightBottom && frameWindow() == w) {
     const int grip = model.FindMask(model.FindSection("GLOBALINFO"), "GLOBALINFO", "GRIPIMAGE");
     const Size g = model.MaskFrameSize(grip);
     const Rect client = w->clientRect();
@@ -59,7 +60,7 @@ void TsSkinProvider::composeBackground(Bitmap& target, int st) {
 void TsSkinProvider::UpdatePicture() {
   const Window* w = form_.window();
   if (!w || !isSkinned()) return;
-  const Size size = w->bounds().size();
+  const Size size = frameSize();
   if (SkinData.BackgroundDirty || size != composedSize_ || SkinData.CacheBitmap.size() != size) {
     ComposeWindow();
     return;
@@ -69,6 +70,11 @@ void TsSkinProvider::UpdatePicture() {
     return;
   }
   const MenuBar& bar = form_.menuBar();
+  if (bar.lineCount() != metrics_.menuLines) {
+    // The bar wrapped onto more or fewer lines: the frame around the client area moved.
+    ComposeWindow();
+    return;
+  }
   if (MenuBarLook{bar.selected(), bar.open(), bar.showAccelerators()} != menuLook_) paintMenuBar();
 }
 
@@ -90,8 +96,10 @@ void TsSkinProvider::ComposeCaptionLayer() {
   measure();
   Bitmap& bg = backgrounds_[static_cast<size_t>(state())];
   if (bg.size() != composedSize_) composeBackground(bg, state());
-  // The client part stays as composed: the controls took their background from it.
-  for (const Rect& strip : nonClientStrips(composedSize_, w->clientRect())) {
+  // The client part stays as composed: the controls took their background from it. A minimised
+  // form's bar is all frame.
+  const Rect client = frameWindow() == w ? w->clientRect() : Rect{};
+  for (const Rect& strip : nonClientStrips(composedSize_, client)) {
     if (!strip.isEmpty()) SkinData.CacheBitmap.copyFrom(bg, strip, strip.left, strip.top);
   }
   paintCaptionLayer();
@@ -136,21 +144,15 @@ void TsSkinProvider::paintCaptionLayer() {
 
 void TsSkinProvider::paintIcon(Canvas& c) {
   const SkinModel& model = SkinData.manager()->model();
-  const int size = metrics_.iconSize.width;
-  if (size <= 0) return;
-  const int x = metrics_.frameWidth + model.SkinData.BILeft;
-  const int y = (metrics_.captionHeight + metrics_.frameHeight - metrics_.iconSize.height) / 2;
-  // The program's icon: an open book, drawn to the icon size.
-  const int s = size;
-  const Rect r = Rect::fromSize(x, y, s, s);
-  c.fillRect(Rect::fromSize(r.left + s / 16, r.top + s / 8, s - s / 8, s - s / 4), rgb(38, 70, 120));
-  const int mid = r.left + s / 2;
-  c.fillRect(Rect{r.left + s / 8, r.top + s / 8 + 1, mid - 1, r.bottom - s / 8 - 1}, rgb(250, 248, 236));
-  c.fillRect(Rect{mid + 1, r.top + s / 8 + 1, r.right - s / 8, r.bottom - s / 8 - 1}, rgb(250, 248, 236));
-  for (int line = r.top + s / 4 + 1; line < r.bottom - s / 4; line += std::max(2, s / 6)) {
-    c.fillRect(Rect{r.left + s / 4, line, mid - 2, line + 1}, rgb(120, 130, 150));
-    c.fillRect(Rect{mid + 2, line, r.right - s / 4, line + 1}, rgb(120, 130, 150));
-  }
+  const Size size = metrics_.iconSize;
+  if (size.width <= 0 || size.height <= 0) return;
+  // The form's icon, else the application's, in the icon size at the icon rectangle.
+  const Icon& icon = !form_.icon().isEmpty() || !TApplication::exists() ? form_.icon() : Application().icon();
+  const Bitmap& picture = icon.at(std::max(size.width, size.height));
+  if (picture.isEmpty()) return;
+  const Rect r = Rect::fromSize(metrics_.frameWidth + model.SkinData.BILeft, (metrics_.captionHeight + metrics_.frameHeight - size.height) / 2,
+                                size.width, size.height);
+  c.alphaBlend(r, picture, picture.bounds(), 255, AlphaSource::PerPixel);
 }
 
 void TsSkinProvider::paintCaptionText() {
@@ -190,7 +192,8 @@ void TsSkinProvider::paintMenuBar() {
   const SkinModel& model = manager->model();
   Bitmap& cache = SkinData.CacheBitmap;
   const int top = metrics_.frameHeight + metrics_.captionHeight;
-  const Rect line{metrics_.frameWidth, top, cache.width() - metrics_.frameWidth, top + metrics_.menuLineHeight};
+  // The section spans the whole window width, over the frame's sides, under every line of items.
+  const Rect line{0, top, cache.width(), top + metrics_.menuLines * metrics_.menuLineHeight};
   const int section = menuLineSection();
   const Bitmap& bg = backgrounds_[static_cast<size_t>(state())];
   if (bg.size() == cache.size()) cache.copyFrom(bg, line, line.left, line.top);
@@ -248,7 +251,7 @@ void TsSkinProvider::RedrawButton(int index) {
 }
 
 void TsSkinProvider::copyToWindow(const Rect& r) {
-  Window* w = form_.window();
+  Window* w = frameWindow();
   if (!w || !w->isShowing() || !w->redrawEnabled()) return;
   auto dc = WindowSystem::instance().getWindowDC(*w);
   Canvas& c = dc->canvas();
@@ -259,9 +262,10 @@ void TsSkinProvider::copyToWindow(const Rect& r) {
 
 void TsSkinProvider::updateRegion() {
   regionDirty_ = false;
-  Window* w = form_.window();
+  const Window* form = form_.window();
+  Window* w = frameWindow();
   if (!w) return;
-  const bool shaped = isSkinned() && (metrics_.hasBorder || w->isMinimized());
+  const bool shaped = isSkinned() && (metrics_.hasBorder || form->isMinimized());
   if (!shaped) {
     if (w->windowRegion()) w->setWindowRegion(std::nullopt, Redraw::No);
     return;
@@ -274,7 +278,7 @@ void TsSkinProvider::updateRegion() {
 }
 
 void TsSkinProvider::paintNonClient(const Region* limit) {
-  Window* w = form_.window();
+  Window* w = frameWindow();
   if (regionDirty_) updateRegion();
   UpdatePicture();
   if (SkinData.CacheBitmap.isEmpty()) return;
@@ -350,11 +354,10 @@ void TsSkinProvider::answerBackground(LParam param) {
   }
 }
 
-void TsSkinProvider::animateSkinChange(int timeMs) {
+std::unique_ptr<SkinChangeAnimation> TsSkinProvider::prepareSkinChange() {
   Window* w = form_.window();
-  if (timeMs <= 0 || !w || !w->isShowing()) return;
-  SkinChangeFade fade(*w);
-  fade.run(timeMs);
+  if (!w || !w->isShowing()) return nullptr;
+  return std::make_unique<SkinChangeFade>(*w);
 }
 
 }  // namespace tavra

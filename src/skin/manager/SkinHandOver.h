@@ -28,6 +28,16 @@ class SkinWindowAdapter {
   virtual ~SkinWindowAdapter() = default;
 };
 
+// One form's part of the skin-change animation, prepared while the form's redraw is off.
+class SkinChangeAnimation {
+ public:
+  // The pace of the animation: one step every this many milliseconds.
+  static constexpr int kStepMs = 10;
+  virtual ~SkinChangeAnimation() = default;
+  // Step k of n: the form shows old × (n − k) / n + new × k / n at once; step n is the new look.
+  virtual void step(int k, int n) = 0;
+};
+
 // A form's skinning provider as the manager sees it. A form that has one answers SKC_GETPROVIDER
 // with a pointer to it (reinterpret_cast of the LResult).
 class SkinFormProvider {
@@ -37,8 +47,10 @@ class SkinFormProvider {
   virtual TsSkinManager* skinManager() const = 0;
   // Whether the provider paints the window frame (else the system does).
   virtual bool drawsNonClientArea() const = 0;
-  // The skin-change animation, run over `timeMs` (0: none) while the form's redraw is still off.
-  virtual void animateSkinChange(int timeMs) = 0;
+  // The form's part of the skin-change animation (its old look and its new one), taken while
+  // the form's redraw is still off; null when there is nothing to animate. The manager steps
+  // the parts of every visible form together, so a change lasts one animation time in all.
+  virtual std::unique_ptr<SkinChangeAnimation> prepareSkinChange() = 0;
 };
 
 // How a form's menu bar shows one of its items.
