@@ -273,3 +273,44 @@ TEST(SkinLint, DumpPrintsTheLoadedModel) {
 
 }  // namespace
 }  // namespace tavra
+
+namespace tavra {
+namespace {
+
+TEST(SkinLint, WarnsOfTextThatStandsOutTooLittleFromItsFace) {
+  struct Case {
+    const char* keys;  // appended to a complete skin whose texts are black on light grey
+    const char* warning;  // empty: no warning about text contrast
+  };
+  const Case cases[] = {
+      {"[BUTTON]\r\nFONTCOLOR=8421504\r\n", "[BUTTON] FONTCOLOR: contrasts"},
+      {"[TABTOP]\r\nHOTCOLOR=0\r\nHOTFONTCOLOR=4210752\r\n", "[TABTOP] HOTFONTCOLOR: contrasts"},
+      // The bar's open item writes MENULINE's hot text on MENUITEM's hot face.
+      {"[MENUITEM]\r\nHOTCOLOR=3381759\r\nHOTFONTCOLOR=0\r\n[MENULINE]\r\nHOTFONTCOLOR=16777215\r\n",
+       "[MENULINE] HOTFONTCOLOR: contrasts 2.13:1 with [MENUITEM] HOTCOLOR"},
+      {"[MENUITEM]\r\nHOTCOLOR=3381759\r\nHOTFONTCOLOR=0\r\n[MENULINE]\r\nHOTCOLOR=0\r\nHOTFONTCOLOR=0\r\n", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.keys);
+    TempFolder dir;
+    // Later sections of the same name are ignored: the keys go into the first ones.
+    std::string options = completeOptions();
+    std::string rest = c.keys;
+    while (!rest.empty()) {
+      const size_t end = rest.find("\r\n[", 1);
+      const std::string block = rest.substr(0, end == std::string::npos ? rest.size() : end + 2);
+      rest = end == std::string::npos ? std::string() : rest.substr(end + 2);
+      const std::string header = block.substr(0, block.find("\r\n") + 2);
+      const size_t at = options.find(header);
+      ASSERT_NE(at, std::string::npos);
+      options.insert(at + header.size(), block.substr(header.size()));
+    }
+    writeSkinFolder(dir.path() / "Skin", options);
+    const ToolRun lint = runTool("skinlint", (dir.path() / "Skin").string());
+    if (*c.warning) EXPECT_NE(lint.output.find(std::string("warning: ") + c.warning), std::string::npos) << lint.output;
+    else EXPECT_EQ(lint.output.find("contrasts"), std::string::npos) << lint.output;
+  }
+}
+
+}  // namespace
+}  // namespace tavra

@@ -69,18 +69,35 @@ double contrast(const Rgb& a, const Rgb& b) {
   return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
+Rgb legibleOn(std::initializer_list<Rgb> backgrounds, const Rgb& preferred, double needed) {
+  auto worst = [&](const Rgb& ink) {
+    double least = 21.0;
+    for (const Rgb& b : backgrounds) least = std::min(least, contrast(b, ink));
+    return least;
+  };
+  // The skin's own colour while it reads well; else the same colour shaded towards black or
+  // white, as little as it takes (so the skin keeps its tint).
+  // Backgrounds that span light and dark may allow no ink that reaches `needed` on all of them:
+  // then the most that any shade of the colour reaches.
+  for (double goal = needed; goal > 1.0; goal -= 0.25) {
+    if (worst(preferred) >= goal) return preferred;
+    for (int step = 1; step <= 20; ++step) {
+      const double t = step / 20.0;
+      const Rgb darker = preferred.darker(t), lighter = preferred.lighter(t);
+      const double d = worst(darker), l = worst(lighter);
+      if (d >= goal || l >= goal) return d >= l ? darker : lighter;
+    }
+  }
+  return preferred;
+}
+
 Rgb readableOn(const Rgb& background, const Rgb& dark, const Rgb& light) {
-  // Below this contrast small text is hard to read; then the skin's colours give way to a
-  // near-black (tinted like the dark candidate) or white, whichever stands out more.
-  constexpr double kLegible = 3.5;
-  // The first colour is the skin's own: it is kept whenever it reads well.
+  // The first colour is the skin's own: it is kept whenever it reads well; else the second one
+  // when that does, else the one that stands out more, shaded until it reads well.
   constexpr double kReadsWell = 4.5;
-  const double first = contrast(background, dark);
-  const Rgb best = first >= kReadsWell || first >= contrast(background, light) ? dark : light;
-  if (contrast(background, best) >= kLegible) return best;
-  const Rgb ink = dark.mix(Rgb{0, 0, 0}, 0.8);
-  const Rgb white{255, 255, 255};
-  return contrast(background, ink) >= contrast(background, white) ? ink : white;
+  if (contrast(background, dark) >= kReadsWell) return dark;
+  if (contrast(background, light) >= kReadsWell) return light;
+  return legibleOn({background}, contrast(background, dark) >= contrast(background, light) ? dark : light, kReadsWell);
 }
 
 }  // namespace tavra::skingen

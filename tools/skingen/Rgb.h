@@ -2,6 +2,7 @@
 // Colours of the generator: channels as doubles 0..255, mixed and shaded freely, and written
 // out as the skin's 0x00BBGGRR integers or as pixels.
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,8 +33,11 @@ struct Rgb {
 
 // The contrast ratio of two colours, 1 (equal) to 21 (black on white).
 double contrast(const Rgb& a, const Rgb& b);
-// A text colour legible on `background`: `dark` (the skin's own) when it reads well, else the
-// more legible of the two; when neither is legible enough, a near-black or white instead.
+// A text colour legible on `background` (4.5:1): `dark` (the skin's own) when it reads well,
+// else `light` when that does, else the one that stands out more, shaded just far enough.
 Rgb readableOn(const Rgb& background, const Rgb& dark, const Rgb& light);
+// `preferred` when it stands out by `needed` from every one of `backgrounds` (the colours of a
+// face's gradient), else that colour shaded towards black or white just far enough.
+Rgb legibleOn(std::initializer_list<Rgb> backgrounds, const Rgb& preferred, double needed = 4.5);
 
 }  // namespace tavra::skingen

@@ -77,18 +77,18 @@ void SectionBuilder::colours(const Rgb& normal, const Rgb& hot, const Rgb& font,
 }
 
 Rgb SectionBuilder::titleInk() const {
-  // The description's title colour, unless it all but vanishes on the caption (a drop shadow
-  // carries a weak contrast, not a missing one).
-  if (contrast(d_.titleText, d_.frame.lighter(0.2)) >= 2.2) return d_.titleText;
-  return readableOn(d_.frame, d_.text, kWhite);
+  // The description's title colour where it reads well on the caption, else that colour shaded
+  // just far enough (the drop shadow of a pale caption adds to it).
+  return legibleOn({d_.frame}, d_.titleText);
 }
 
 Rgb SectionBuilder::mutedTitleText(const Rgb& inactive) const {
   // An inactive caption's text recedes towards its background, but only as far as it stays legible.
-  const Rgb ink = readableOn(inactive, d_.text, titleInk());
+  Rgb ink = legibleOn({inactive, inactive.lighter(0.3)}, readableOn(inactive, d_.text, titleInk()));
+  if (contrast(ink, inactive) < 4.5) ink = legibleOn({inactive}, ink);
   for (double fade : {0.4, 0.3, 0.2, 0.1}) {
     const Rgb muted = ink.mix(inactive, fade);
-    if (std::min(contrast(muted, inactive), contrast(muted, inactive.lighter(0.15))) >= 4.0) return muted;
+    if (std::min(contrast(muted, inactive), contrast(muted, inactive.lighter(0.3))) >= 4.5) return muted;
   }
   return ink;
 }
@@ -271,8 +271,16 @@ void SectionBuilder::windowSections() {
 
 void SectionBuilder::menuSections() {
   const Rgb menuFont = readableOn(d_.menuBar, d_.text, kWhite);
+  // A selected item, of the bar or of a popup, shows its text on the selection's face (the
+  // MENUITEM section's hot colours), whatever the bar is painted with. Antialiased strokes of
+  // the small menu font and the item's rim take a little of the contrast: 5:1 leaves 4.5:1.
+  const bool shadedSelect = d_.material != Material::Flat && d_.material != Material::Bevel && d_.material != Material::Terminal;
+  // A gradient from light to dark may allow no ink that reads on all of it: then the selection's
+  // own colour decides.
+  Rgb selectInk = legibleOn({d_.select, d_.select.lighter(shadedSelect ? 0.3 : 0.0)}, d_.selectText, 5.0);
+  if (contrast(selectInk, d_.select) < 4.5) selectInk = legibleOn({d_.select}, d_.selectText, 5.0);
   o_->section("MENULINE");
-  colours(d_.menuBar, d_.menuBar, menuFont, menuFont);
+  colours(d_.menuBar, d_.menuBar, menuFont, selectInk);
   const std::string bar = areaGradient(d_.menuBar);
   gradients(bar, bar);
   texture("menu", d_.menuBar, 50);
@@ -284,11 +292,9 @@ void SectionBuilder::menuSections() {
   o_->set("BORDERSMASK", borderOf(frames_.control(BorderPart::Menu), {popup}));
 
   o_->section("MENUITEM");
-  colours(popup, d_.select, readableOn(popup, d_.text, kWhite), d_.selectText);
+  colours(popup, d_.select, readableOn(popup, d_.text, kWhite), selectInk);
   o_->set("TRANSPARENCY", 100).set("HOTTRANSPARENCY", 0);
-  gradients("", d_.material == Material::Flat || d_.material == Material::Bevel || d_.material == Material::Terminal
-                    ? std::string()
-                    : gradientText({{d_.select.lighter(0.3), d_.select, 100}}, 0));
+  gradients("", shadedSelect ? gradientText({{d_.select.lighter(0.3), d_.select, 100}}, 0) : std::string());
   // Drawn for the selected item only.
   o_->set("BORDERSMASK", borderOf(frames_.control(BorderPart::MenuItem), {d_.select, d_.select}, 2));
 

@@ -1,6 +1,7 @@
 #include "SkinLint.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "SectionNames.h"
 #include "skin/data/GeneralDataFields.h"
@@ -11,6 +12,7 @@
 #include "skin/data/SkinModel.h"
 #include "skin/data/SkinSource.h"
 #include "skin/data/SkinValues.h"
+#include "skin/primitives/Contrast.h"
 
 namespace tavra::lint {
 namespace {
@@ -78,6 +80,7 @@ std::vector<Finding> SkinLint::run() {
   checkParentChains();
   checkMasterBitmap();
   checkLabelInk();
+  checkTextContrast();
   const IniStore& store = *source_.options;
   for (size_t i = 0; i < store.sections().size(); ++i) {
     const IniStore::Section& section = store.sections()[i];
@@ -145,6 +148,48 @@ void SkinLint::checkLabelInk() {
   const int global = model_.FindSection("GLOBALINFO");
   if (!model_.IsValidSection(global) || model_.Sections[static_cast<size_t>(global)].FontColor[1] == kNoColor) {
     add(Level::Note, "[GLOBALINFO] TCLEFT", "missing: effect labels that take their colours from the skin keep their own text colour");
+  }
+}
+
+// The text of a section against the face it is written on: each section's own colours of the
+// same state, except the menu bar's open item, whose text (MENULINE) is written on the face of a
+// selected item (MENUITEM). Sections that are see-through (check boxes, a popup's unselected
+// items) write on their parent and are not listed.
+struct TextOnFace {
+  std::string_view textSection;
+  bool hotText;
+  std::string_view faceSection;
+  bool hotFace;
+};
+constexpr TextOnFace kTextsOnFaces[] = {
+    {"BUTTON", false, "BUTTON", false},       {"BUTTON", true, "BUTTON", true},         {"SPEEDBUTTON", true, "SPEEDBUTTON", true},
+    {"EDIT", false, "EDIT", false},           {"EDIT", true, "EDIT", true},             {"PANEL", false, "PANEL", false},
+    {"BAR", false, "BAR", false},             {"GROUPBOX", false, "GROUPBOX", false},   {"PAGECONTROL", false, "PAGECONTROL", false},
+    {"TABSHEET", false, "TABSHEET", false},   {"TABTOP", false, "TABTOP", false},       {"TABTOP", true, "TABTOP", true},
+    {"TABBOTTOM", false, "TABBOTTOM", false}, {"TABBOTTOM", true, "TABBOTTOM", true},   {"HINT", false, "HINT", false},
+    {"MAINMENU", false, "MAINMENU", false},   {"MENUITEM", true, "MENUITEM", true},     {"MENULINE", false, "MENULINE", false},
+    {"MENULINE", true, "MENUITEM", true},     {"TOOLBAR", false, "TOOLBAR", false},     {"FORMTITLE", false, "FORMTITLE", false},
+    {"FORMTITLE", true, "FORMTITLE", true},
+};
+
+void SkinLint::checkTextContrast() {
+  constexpr double kLegible = 4.5;
+  for (const TextOnFace& pair : kTextsOnFaces) {
+    const int text = model_.FindSection(pair.textSection), face = model_.FindSection(pair.faceSection);
+    if (!model_.IsValidSection(text) || !model_.IsValidSection(face)) continue;
+    const TsGeneralData& t = model_.Sections[static_cast<size_t>(text)];
+    const TsGeneralData& f = model_.Sections[static_cast<size_t>(face)];
+    const Color ink = pair.hotText ? t.HotFontColor[0] : t.FontColor[0];
+    const Color back = pair.hotFace ? f.HotColor : f.Color;
+    const double ratio = ContrastRatio(ink, back);
+    if (ratio >= kLegible) continue;
+    char value[16];
+    std::snprintf(value, sizeof value, "%.2f", ratio);
+    const std::string faceKey = std::string(pair.hotFace ? "HOTCOLOR" : "COLOR");
+    add(Level::Warning, "[" + std::string(pair.textSection) + "] " + (pair.hotText ? "HOTFONTCOLOR" : "FONTCOLOR"),
+        "contrasts " + std::string(value) + ":1 with " +
+            (pair.faceSection == pair.textSection ? faceKey : "[" + std::string(pair.faceSection) + "] " + faceKey) +
+            ", less than the 4.5:1 small text needs");
   }
 }
 

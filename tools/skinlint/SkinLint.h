@@ -1,7 +1,8 @@
 #pragma once
 // The checks of skinlint over an opened skin: sections the program needs, values of no known
 // form, images that are missing or empty, gradients that do not parse, PARENTCLASS cycles, and
-// every value the loader repaired so that the skin paints safely.
+// every value the loader repaired so that the skin paints safely, and text colours that stand
+// out too little from the faces they are written on.
 #include <string>
 #include <vector>
 
@@ -31,6 +32,7 @@ class SkinLint {
   void checkParentChains();
   void checkMasterBitmap();
   void checkLabelInk();
+  void checkTextContrast();
   void checkRepairs();
   void checkEntry(const std::string& sectionName, const std::string& key, const std::string& value);
   void checkHeaderKey(const std::string& where, const std::string& key, const std::string& value);
