@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "gfx/PixelTestUtil.h"
+#include "skin/data/SkinModelRepair.h"
 #include "skin/primitives/ShadowBlur.h"
 #include "skin/labels/sLabel.h"
 #include "skin_paint/LabelTestSupport.h"
@@ -237,6 +238,9 @@ TEST_F(LabelFXTest, ShadowParametersByMode) {
   noShadow.shadow.blur = -1;
   FakeSkin inactive = skin;
   inactive.active = false;
+  FakeSkin huge = skin;  // a model built in code, not repaired by a load
+  huge.shadow.blur = 999999;
+  huge.shadow.offset = -99999;
   struct Case {
     const char* name;
     TsShadowMode mode;
@@ -247,6 +251,7 @@ TEST_F(LabelFXTest, ShadowParametersByMode) {
   for (Case k : {Case{"custom ignores the skin", TsShadowMode::smCustom, &skin, own},
                  Case{"skin1 takes the skin's first shadow", TsShadowMode::smSkin1, &skin, {rgb(1, 2, 3), 6, 2}},
                  Case{"skin1 with SHADOW1BLUR -1: the label's own", TsShadowMode::smSkin1, &noShadow, own},
+                 Case{"skin1 bounds absurd values", TsShadowMode::smSkin1, &huge, {rgb(1, 2, 3), kMaxShadowBlur, -kMaxShadowOffset}},
                  Case{"skin1 without an active skin: the label's own", TsShadowMode::smSkin1, &inactive, own},
                  Case{"skin1 without a skin: the label's own", TsShadowMode::smSkin1, nullptr, own}}) {
     SCOPED_TRACE(k.name);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "skin/data/SkinModel.h"
+#include "skin/data/SkinModelRepair.h"
 #include "skin/primitives/ShadowBlur.h"
 
 namespace tavra {
@@ -14,8 +15,11 @@ TsLabelFX::~TsLabelFX() = default;
 TsLabelFX::ShadowParams TsLabelFX::shadowParams() const {
   if (shadow_.mode() == TsShadowMode::smSkin1) {
     if (const SkinModel* skin = activeSkin(); skin && skin->SkinData.Shadow1Blur != -1) {
+      // A model loaded from a file is bounded already; one built in code is bounded here, since
+      // the blur's buffers grow with both values.
       const TsSkinData& header = skin->SkinData;
-      return {static_cast<Color>(header.Shadow1Color), header.Shadow1Blur, header.Shadow1Offset};
+      return {static_cast<Color>(header.Shadow1Color), std::clamp(header.Shadow1Blur, -1, kMaxShadowBlur),
+              std::clamp(header.Shadow1Offset, -kMaxShadowOffset, kMaxShadowOffset)};
     }
   }
   return {shadow_.color(), shadow_.blurCount(), shadow_.distance()};
