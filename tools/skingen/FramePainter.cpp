@@ -125,10 +125,14 @@ void FramePainter::drawRim(cairo_t* paint, cairo_t* shape, double w, double h, d
     }
     case Material::Neon: {
       const Rgb glow = state == 0 ? d_.border : d_.accent;
-      roundedRect(paint, 1.5, 1.5, w - 3, h - 3, std::max(0.0, r - 1.5));
-      setColour(paint, glow, 0.35);
-      cairo_set_line_width(paint, 3);
-      cairo_stroke(paint);
+      // A menu item keeps the bright line without its halo: the menu bar's items are hardly taller
+      // than their text, and a halo would take over the ground the text stands on.
+      if (part != BorderPart::MenuItem) {
+        roundedRect(paint, 1.5, 1.5, w - 3, h - 3, std::max(0.0, r - 1.5));
+        setColour(paint, glow, 0.35);
+        cairo_set_line_width(paint, 3);
+        cairo_stroke(paint);
+      }
       roundedRect(paint, 1.5, 1.5, w - 3, h - 3, std::max(0.0, r - 1.5));
       setColour(paint, glow.lighter(state == 0 ? 0.0 : 0.35), 1.0);
       cairo_set_line_width(paint, 1);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace tavra::skingen {
@@ -16,7 +18,9 @@ std::string upper(std::string s) {
 
 }  // namespace
 
-std::string gradientText(std::initializer_list<GradientStep> steps, int mode) {
+std::string gradientText(std::initializer_list<GradientStep> steps, int mode) { return gradientText(std::vector<GradientStep>(steps), mode); }
+
+std::string gradientText(const std::vector<GradientStep>& steps, int mode) {
   std::string out;
   for (const GradientStep& s : steps) {
     if (!out.empty()) out += ";";
@@ -40,17 +44,40 @@ void SectionBuilder::build(OptionsWriter& options, SkinAssets& assets) {
   scrollSections();
 }
 
-std::string SectionBuilder::faceGradient(const Rgb& c) const {
+std::vector<GradientStep> SectionBuilder::faceSteps(const Rgb& c) const {
   switch (d_.material) {
-    case Material::Glass: return gradientText({{c.lighter(0.6), c.lighter(0.25), 48}, {c, c.lighter(0.3), 52}}, 0);
-    case Material::Gel: return gradientText({{c.lighter(0.75), c.lighter(0.35), 45}, {c.darker(0.05), c.lighter(0.4), 55}}, 0);
-    case Material::Plastic: return gradientText({{c.lighter(0.45), c, 50}, {c.darker(0.08), c.lighter(0.1), 50}}, 0);
-    case Material::Metal: return gradientText({{c.lighter(0.4), c, 35}, {c, c.darker(0.12), 65}}, 0);
-    case Material::Neon: return gradientText({{c.lighter(0.1), c.darker(0.2), 100}}, 0);
-    case Material::Flat:
-      return d_.gradient == GradientKind::None ? std::string() : gradientText({{c.lighter(0.12), c.darker(0.04), 100}}, 0);
+    case Material::Glass: return {{c.lighter(0.6), c.lighter(0.25), 48}, {c, c.lighter(0.3), 52}};
+    case Material::Gel: return {{c.lighter(0.75), c.lighter(0.35), 45}, {c.darker(0.05), c.lighter(0.4), 55}};
+    case Material::Plastic: return {{c.lighter(0.45), c, 50}, {c.darker(0.08), c.lighter(0.1), 50}};
+    case Material::Metal: return {{c.lighter(0.4), c, 35}, {c, c.darker(0.12), 65}};
+    case Material::Neon: return {{c.lighter(0.1), c.darker(0.2), 100}};
+    case Material::Flat: return d_.gradient == GradientKind::None ? std::vector<GradientStep>() : std::vector<GradientStep>{{c.lighter(0.12), c.darker(0.04), 100}};
     default: return {};
   }
+}
+
+std::string SectionBuilder::faceGradient(const Rgb& c) const {
+  const std::vector<GradientStep> steps = faceSteps(c);
+  return steps.empty() ? std::string() : gradientText(steps, 0);
+}
+
+Rgb SectionBuilder::faceInk(const Rgb& c, const Rgb& ink) const {
+  // A caption stands across the middle third of its face: it is shaded, as little as it takes,
+  // until it keeps 4.8:1 (a little over 4.5:1, for the antialiased strokes) on all of that band.
+  const std::vector<GradientStep> steps = faceSteps(c);
+  if (steps.empty()) return ink;
+  const Rgb at[] = {gradientAt(steps, 0.35), gradientAt(steps, 0.5), gradientAt(steps, 0.65)};
+  return legibleOn({c, at[0], at[1], at[2]}, ink, 4.8);
+}
+
+Rgb gradientAt(const std::vector<GradientStep>& steps, double pos) {
+  double start = 0.0;
+  for (const GradientStep& s : steps) {
+    const double end = start + s.percent / 100.0;
+    if (pos <= end || &s == &steps.back()) return s.from.mix(s.to, std::clamp((pos - start) / std::max(end - start, 1e-9), 0.0, 1.0));
+    start = end;
+  }
+  return {};
 }
 
 std::string SectionBuilder::areaGradient(const Rgb& c) const {
@@ -230,19 +257,48 @@ void SectionBuilder::windowSections() {
   const Rgb inactive = d_.inactiveFrame();
   colours(inactive, d_.frame, mutedTitleText(inactive), titleInk());
   titleContour(d_.frame, titleInk(), false);
-  auto captionGradient = [&](const Rgb& c) -> std::string {
-    switch (d_.caption) {
-      case CaptionLook::Flat: return {};
-      case CaptionLook::Gradient:
-        return d_.gradient == GradientKind::Horizontal ? gradientText({{c, d_.frame2.mix(c.lighter(0.3), 0.3), 100}}, 1)
-                                                       : gradientText({{c.lighter(0.25), c.darker(0.08), 100}}, 0);
-      case CaptionLook::Reflection: return gradientText({{c.lighter(0.5), c.lighter(0.2), 45}, {c.darker(0.12), c.lighter(0.05), 55}}, 0);
-      case CaptionLook::Stripes: return gradientText({{c.lighter(0.2), c, 100}}, 0);
-      case CaptionLook::Glass: return gradientText({{c.lighter(0.35), c, 50}, {c.darker(0.25), d_.frame2.mix(c, 0.3), 50}}, 0);
-    }
-    return {};
+  // The steps of a caption's gradient on `c` and their mode, with every colour pulled towards `c`
+  // by 1 - `depth` (1 keeps the look as drawn, 0 paints `c` flat).
+  struct CaptionShade {
+    std::vector<GradientStep> steps;
+    int mode = 0;
   };
-  gradients(captionGradient(inactive), captionGradient(d_.frame));
+  auto captionShade = [&](const Rgb& c, double depth) -> CaptionShade {
+    CaptionShade shade;
+    switch (d_.caption) {
+      case CaptionLook::Flat: return shade;
+      case CaptionLook::Gradient:
+        if (d_.gradient == GradientKind::Horizontal) shade = {{{c, d_.frame2.mix(c.lighter(0.3), 0.3), 100}}, 1};
+        else shade = {{{c.lighter(0.25), c.darker(0.08), 100}}, 0};
+        break;
+      case CaptionLook::Reflection: shade = {{{c.lighter(0.5), c.lighter(0.2), 45}, {c.darker(0.12), c.lighter(0.05), 55}}, 0}; break;
+      case CaptionLook::Stripes: shade = {{{c.lighter(0.2), c, 100}}, 0}; break;
+      case CaptionLook::Glass: shade = {{{c.lighter(0.35), c, 50}, {c.darker(0.25), d_.frame2.mix(c, 0.3), 50}}, 0}; break;
+    }
+    for (GradientStep& s : shade.steps) s = {c.mix(s.from, depth), c.mix(s.to, depth), s.percent};
+    return shade;
+  };
+  auto captionGradient = [&](const Rgb& c, double depth) -> std::string {
+    const CaptionShade shade = captionShade(c, depth);
+    return shade.steps.empty() ? std::string() : gradientText(shade.steps, shade.mode);
+  };
+  // The active caption keeps its title legible (a little over 4.5:1, for the antialiased strokes)
+  // on the band of its gradient that the text's ground covers: a fifth to two fifths of the
+  // caption's height down, or its first fifth across. Its shading is toned down as far as that
+  // takes. A textured or striped caption shows its gradient under the pattern's share.
+  const double share = d_.textureOnPart("caption") ? 0.45 : d_.caption == CaptionLook::Stripes ? 0.3 : 1.0;
+  const auto titleReads = [&](double at) {
+    const CaptionShade shade = captionShade(d_.frame, at);
+    const double from = shade.mode == 1 ? 0.0 : 0.22, to = shade.mode == 1 ? 0.2 : 0.4;
+    if (shade.steps.empty()) return true;
+    for (double pos = from; pos <= to + 1e-9; pos += 0.02) {
+      if (contrast(titleInk(), d_.frame.mix(gradientAt(shade.steps, pos), share)) < 4.6) return false;
+    }
+    return true;
+  };
+  double depth = 1.0;
+  while (depth > 0.0 && !titleReads(depth)) depth = std::max(0.0, depth - 0.1);
+  gradients(captionGradient(inactive, 1.0), captionGradient(d_.frame, depth));
   o_->set("TRANSPARENCY", 0);
   if (d_.textureOnPart("caption")) texture("caption", d_.frame, 55);
   else if (d_.caption == CaptionLook::Stripes) {
@@ -275,10 +331,22 @@ void SectionBuilder::menuSections() {
   // MENUITEM section's hot colours), whatever the bar is painted with. Antialiased strokes of
   // the small menu font and the item's rim take a little of the contrast: 5:1 leaves 4.5:1.
   const bool shadedSelect = d_.material != Material::Flat && d_.material != Material::Bevel && d_.material != Material::Terminal;
-  // A gradient from light to dark may allow no ink that reads on all of it: then the selection's
-  // own colour decides.
-  Rgb selectInk = legibleOn({d_.select, d_.select.lighter(shadedSelect ? 0.3 : 0.0)}, d_.selectText, 5.0);
-  if (contrast(selectInk, d_.select) < 4.5) selectInk = legibleOn({d_.select}, d_.selectText, 5.0);
+  // The selection's gloss (its top lightened) is toned down, as far as it takes, before the ink
+  // gives way: a selection too light at the top for every ink keeps a flatter gloss instead.
+  // The ink is the selection's text colour or white, whichever reads better on it.
+  auto inkOn = [&](double gloss) {
+    const Rgb top = d_.select.lighter(gloss);
+    const auto worst = [&](const Rgb& ink) { return std::min(contrast(ink, d_.select), contrast(ink, top)); };
+    const Rgb own = legibleOn({d_.select, top}, d_.selectText, 5.0), white = legibleOn({d_.select, top}, kWhite, 5.0);
+    const Rgb ink = worst(own) >= 5.0 || worst(own) >= worst(white) ? own : white;
+    return std::pair{ink, worst(ink)};
+  };
+  double gloss = shadedSelect ? 0.3 : 0.0;
+  auto [selectInk, reach] = inkOn(gloss);
+  for (double g = gloss - 0.05; reach < 5.0 && g > -0.01; g -= 0.05) {
+    const auto [ink, r] = inkOn(std::max(0.0, g));
+    if (r > reach) std::tie(gloss, selectInk, reach) = std::tuple{std::max(0.0, g), ink, r};
+  }
   o_->section("MENULINE");
   colours(d_.menuBar, d_.menuBar, menuFont, selectInk);
   const std::string bar = areaGradient(d_.menuBar);
@@ -294,7 +362,7 @@ void SectionBuilder::menuSections() {
   o_->section("MENUITEM");
   colours(popup, d_.select, readableOn(popup, d_.text, kWhite), selectInk);
   o_->set("TRANSPARENCY", 100).set("HOTTRANSPARENCY", 0);
-  gradients("", shadedSelect ? gradientText({{d_.select.lighter(0.3), d_.select, 100}}, 0) : std::string());
+  gradients("", gloss > 0.0 ? gradientText({{d_.select.lighter(gloss), d_.select, 100}}, 0) : std::string());
   // Drawn for the selected item only.
   o_->set("BORDERSMASK", borderOf(frames_.control(BorderPart::MenuItem), {d_.select, d_.select}, 2));
 
@@ -320,7 +388,7 @@ void SectionBuilder::menuSections() {
 
 void SectionBuilder::buttonSections() {
   const Rgb font = readableOn(d_.face, d_.text, kWhite);
-  const Rgb hotFont = readableOn(d_.hot, d_.text, kWhite);
+  const Rgb hotFont = faceInk(d_.hot, readableOn(d_.hot, d_.text, kWhite));
   o_->section("BUTTON");
   colours(d_.face, d_.hot, font, hotFont);
   gradients(faceGradient(d_.face), faceGradient(d_.hot));
@@ -365,7 +433,18 @@ void SectionBuilder::buttonSections() {
   o_->set("TRANSPARENCY", 100).set("HOTTRANSPARENCY", 100);
 
   o_->section("CHECKBOX");
-  colours(d_.window, d_.window, d_.text, d_.text.mix(d_.accent, 0.5));
+  // The hot caption of a check box or a radio button leans towards the accent only as far as it
+  // stays legible on the window and on panels, where such boxes stand: 6:1, since the few thin
+  // strokes of a one-letter caption lose some of their ink to antialiasing.
+  Rgb checkHot = d_.text;
+  for (double tint = 0.5; tint > 0.0; tint -= 0.05) {
+    const Rgb ink = d_.text.mix(d_.accent, tint);
+    if (std::min(contrast(ink, d_.window), contrast(ink, d_.panel)) >= 6.0) {
+      checkHot = ink;
+      break;
+    }
+  }
+  colours(d_.window, d_.window, d_.text, checkHot);
   o_->set("TRANSPARENCY", 100).set("HOTTRANSPARENCY", 100);
   o_->section("RADIOBUTTON");
   o_->set("PARENTCLASS", "CHECKBOX");
@@ -433,7 +512,17 @@ void SectionBuilder::panelSections() {
   o_->set("BORDERSMASK", "N/A");
 
   o_->section("GROUPBOX");
-  colours(d_.panel, d_.panel, panelFont, panelFont);
+  // A disabled group box mutes its caption to its text colour 40 % over the window colour; the
+  // text is deepened, as little as it takes, until that muted ink keeps 4:1 on the box (the
+  // engine's 3.5:1 and a margin for the antialiased strokes of the small caption font; light
+  // strokes on a dark box lose more to antialiasing, and keep 4.6:1).
+  Rgb groupFont = panelFont;
+  const bool lightInk = panelFont.lightness() > d_.panel.lightness();
+  const double mutedGoal = lightInk ? 4.6 : 4.0;
+  for (int step = 1; step <= 20 && contrast(groupFont.mix(d_.window, 0.4), d_.panel) < mutedGoal; ++step) {
+    groupFont = lightInk ? panelFont.lighter(step / 20.0) : panelFont.darker(step / 20.0);
+  }
+  colours(d_.panel, d_.panel, groupFont, groupFont);
   o_->set("TRANSPARENCY", d_.transparency);
   gradients("", "");
   o_->set("BORDERSMASK", borderOf(frames_.control(BorderPart::GroupBox), {d_.panel}));
@@ -476,19 +565,34 @@ void SectionBuilder::tabSections() {
 
   const Rgb tab = d_.material == Material::Terminal ? d_.panel : d_.panel.darker(0.04);
   const Rgb tabHot = sheet.mix(d_.accent, 0.1);
+  const Rgb tabFont = readableOn(tab, d_.text, kWhite), tabHotFont = readableOn(tabHot, d_.text, kWhite);
+  // A tab's sheen fades less far towards white when its caption is light: all of it keeps 5:1
+  // with the caption (a little over 4.5:1, for the antialiased strokes).
+  const auto sheenFor = [](const Rgb& ink, const Rgb& base, double sheen) {
+    while (sheen > 0.0 && contrast(ink, base.lighter(sheen)) < 5.0) sheen = std::max(0.0, sheen - 0.05);
+    return sheen;
+  };
+  const double normalSheen = sheenFor(tabFont, tab, 0.3), hotSheen = sheenFor(tabHotFont, tabHot, 0.4);
   const char* names[] = {"TABTOP", "TABBOTTOM", "TABLEFT", "TABRIGHT"};
   for (int side = 0; side < 4; ++side) {
     o_->section(names[side]);
-    colours(tab, tabHot, readableOn(tab, d_.text, kWhite), readableOn(tabHot, d_.text, kWhite));
+    // The bottom tabs also box the captions of group boxes, whose disabled ink the engine works
+    // out against the group box's own colour: they take that colour, and their shading leads
+    // away from the text's tone, so that no caption loses contrast on it.
+    const bool captionBox = side == 1;
+    const Rgb face = captionBox ? d_.panel : tab;
+    const Rgb shine = captionBox && d_.text.lightness() > d_.panel.lightness() ? face.darker(0.3) : face.lighter(captionBox ? 0.3 : normalSheen);
+    colours(face, tabHot, readableOn(face, d_.text, kWhite), tabHotFont);
     const int mode = side < 2 ? 0 : 1;
     const bool shaded = d_.material != Material::Flat && d_.material != Material::Bevel && d_.material != Material::Terminal;
-    gradients(shaded ? gradientText({{side == 0 || side == 2 ? tab.lighter(0.3) : tab, side == 0 || side == 2 ? tab : tab.lighter(0.3), 100}}, mode)
+    const Rgb top = face.lighter(captionBox ? 0.3 : normalSheen);
+    gradients(shaded ? gradientText({{side == 0 || side == 2 ? top : face, side == 0 || side == 2 ? face : shine, 100}}, mode)
                      : std::string(),
-              shaded ? gradientText({{side == 0 || side == 2 ? tabHot.lighter(0.4) : tabHot, side == 0 || side == 2 ? tabHot : tabHot.lighter(0.4), 100}}, mode)
+              shaded ? gradientText({{side == 0 || side == 2 ? tabHot.lighter(hotSheen) : tabHot, side == 0 || side == 2 ? tabHot : tabHot.lighter(hotSheen), 100}}, mode)
                      : std::string());
     o_->set("TRANSPARENCY", 0);
     const Border border = frames_.tab(side);
-    o_->set("BORDERSMASK", borderOf(border, {tab, tabHot, sheet}));
+    o_->set("BORDERSMASK", borderOf(border, {face, tabHot, sheet}));
   }
 }
 

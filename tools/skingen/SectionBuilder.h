@@ -2,6 +2,7 @@
 // Builds a skin from its description: every section the engine reads, with colours, gradients,
 // textures and the masks drawn by the painters, into an options text and the skin's pictures.
 #include <string>
+#include <vector>
 
 #include "FramePainter.h"
 #include "GlyphPainter.h"
@@ -11,6 +12,12 @@
 #include "TexturePainter.h"
 
 namespace tavra::skingen {
+
+// "c1;c2;percent;mode;0" groups of one gradient.
+struct GradientStep {
+  Rgb from, to;
+  int percent;
+};
 
 class SectionBuilder {
  public:
@@ -31,6 +38,9 @@ class SectionBuilder {
 
   // The gradient of a control face in the skin's material, empty for flat materials.
   std::string faceGradient(const Rgb& c) const;
+  std::vector<GradientStep> faceSteps(const Rgb& c) const;
+  // `ink` shaded as far as it takes to read on the middle of a face of colour `c`.
+  Rgb faceInk(const Rgb& c, const Rgb& ink) const;
   std::string areaGradient(const Rgb& c) const;
   // Sets COLOR/HOTCOLOR, gradients and font colours of the current section.
   void colours(const Rgb& normal, const Rgb& hot, const Rgb& font, const Rgb& hotFont);
@@ -57,11 +67,9 @@ class SectionBuilder {
   int textureFiles_ = 0;
 };
 
-// "c1;c2;percent;mode;0" groups of one gradient.
-struct GradientStep {
-  Rgb from, to;
-  int percent;
-};
 std::string gradientText(std::initializer_list<GradientStep> steps, int mode);
+std::string gradientText(const std::vector<GradientStep>& steps, int mode);
+// The colour of a gradient at `pos` (0 its start, 1 its end).
+Rgb gradientAt(const std::vector<GradientStep>& steps, double pos);
 
 }  // namespace tavra::skingen
